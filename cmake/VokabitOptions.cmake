@@ -1,0 +1,6 @@
+# Common compile settings that every target links.
+add_library(vokabit_options INTERFACE)
+target_compile_options(vokabit_options INTERFACE -Wall -Wextra)
+target_compile_definitions(vokabit_options INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY
+  QT_NO_KEYWORDS)

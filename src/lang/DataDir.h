@@ -1,0 +1,8 @@
+#pragma once
+#include <QString>
+
+// The folder with the program's data (catalogs, help, tips, sounds): the
+// VOKABIT_DATA_DIR environment variable when set, else share/vokabit beside
+// the program's bin folder (build tree and installation alike), else a data
+// folder beside the program. Always ends without a slash.
+QString DataDirectory();

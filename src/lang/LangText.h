@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+#include <QString>
+
+// Language text n, copied (Windows-1252 bytes). Every text the user sees
+// comes through here.
+std::string LangText(unsigned n);
+
+// The same text ready for a widget.
+QString LangQText(unsigned n);

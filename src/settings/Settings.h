@@ -1,0 +1,28 @@
+#pragma once
+// The settings store: a tree of keys below two roots, each key with string
+// values and a default-value slot (the empty value name). Key and value
+// names match without regard to case. Every call reads or writes the store
+// afresh; nothing is cached, so a value written anywhere is seen by the next
+// read, also in another running copy of the program.
+//
+// The store lives in one file per root under $VOKABIT_CONFIG_DIR, else
+// $XDG_CONFIG_HOME/vokabit (~/.config/vokabit). Writes are atomic and
+// serialised under a lock file.
+#include <QString>
+
+enum class SettingsRoot {
+  CurrentUser,  // every setting of the program
+  ClassesRoot,  // the list file associations
+};
+
+// The value, or the empty string when the key or the value does not exist.
+QString ReadSetting(SettingsRoot root, const QString& keyPath, const QString& valueName);
+
+// Stores the value into an existing key (valueName empty: the key's default
+// value). A write into a missing key does nothing. Always returns true: the
+// store reports nothing to its callers.
+bool WriteSetting(SettingsRoot root, const QString& keyPath, const QString& valueName,
+                  const QString& value);
+
+// Creates the key and any missing parent keys; an existing key is unchanged.
+void CreateSettingsKey(SettingsRoot root, const QString& keyPath);

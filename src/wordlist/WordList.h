@@ -1,0 +1,115 @@
+#pragma once
+// The open word list: a fixed table of up to 300 word pairs, the list's
+// information and the identity of the file it belongs to, with the file
+// operations behind New, Open, Save and Save as.
+//
+// Words and list information are Windows-1252 bytes (std::string), exactly as
+// the list files hold them. File identity (path, name, type) is a QString,
+// since file names on this platform are not limited to Windows-1252.
+#include <array>
+#include <string>
+#include <vector>
+
+#include <QString>
+
+class CPlatform;
+
+struct WordSlot {
+  std::string m_foreign;
+  std::string m_translation;
+  int m_used = 0;
+  int m_number = 0;
+  int m_mark = 0;
+};
+
+class CWordList {
+public:
+  static constexpr int kMaxWords = 300;
+  static constexpr int kSlotCount = 301;
+  using SlotTable = std::array<WordSlot, kSlotCount>;
+
+  // platform may be null: then every question is answered as if the user
+  // had cancelled it and nothing is shown (used for short-lived lists that
+  // never ask anything).
+  explicit CWordList(CPlatform* platform = nullptr);
+
+  void SetPlatform(CPlatform* platform) { m_platform = platform; }
+  CPlatform* Platform() const { return m_platform; }
+
+  // --- words -------------------------------------------------------------
+  int AddWord(const std::string& foreign, const std::string& translation, int mark = 0);
+  int SetWord(int index, const std::string& foreign, const std::string& translation, int mark);
+  int GetCount() const;
+  std::string GetForeign(int index) const;
+  std::string GetTranslation(int index) const;
+  int GetNumber(int index) const;
+  int GetMark(int index) const;
+  int DeleteWord(int index);
+  int FindForeign(int start, const std::string& text) const;
+  int FindTranslation(int start, const std::string& text) const;
+  void ClearWords();
+  void SortLike(const std::vector<std::string>& foreignWords);
+  const SlotTable& GetSlotTable() const { return m_slots; }
+  // Random order of the words for an exercise; marks the list modified.
+  void Shuffle();
+
+  // --- list information ---------------------------------------------------
+  const std::string& GetFirstLanguage() const { return m_firstLanguage; }
+  const std::string& GetSecondLanguage() const { return m_secondLanguage; }
+  const std::string& GetTitle() const { return m_title; }
+  const std::string& GetDescription() const { return m_description; }
+  const std::string& GetOwner() const { return m_owner; }
+  const std::string& GetCreator() const { return m_creator; }
+  void SetFirstLanguage(const std::string& s) { m_firstLanguage = s; }
+  void SetSecondLanguage(const std::string& s) { m_secondLanguage = s; }
+  void SetTitle(const std::string& s) { m_title = s; }
+  void SetDescription(const std::string& s) { m_description = s; }
+  void SetOwner(const std::string& s) { m_owner = s; }
+
+  const QString& GetExtension() const { return m_extension; }
+  const QString& GetPath() const { return m_path; }
+  const QString& GetFileName() const { return m_fileName; }
+  // The file name, or the untitled name while the list has no own file.
+  QString GetDisplayName() const;
+  int IsUntitled() const { return m_untitled; }
+  void SetModified(int flag) { m_modified = flag; }
+  int IsModified() const { return m_modified; }
+
+  // --- file operations (results as the main window acts on them) ----------
+  int AskSaveChanges();            // kIdYes, kIdNo or kIdCancel
+  int QueryClose();                // 1 may drop, 2 stop
+  void NewList();                  // may be stopped at the save question
+  int OpenFile(const QString& path);
+  int OpenWithDialog();
+  int Save();
+  int SaveAs(bool write);
+  int Load();
+  int Write();
+  int ReportFileError(const QString& path, int code);
+
+  // The owner a new list starts with.
+  static std::string DefaultOwner();
+
+private:
+  // Save question before the list is replaced; true when it may go on.
+  bool ConfirmReplace();
+
+  CPlatform* m_platform = nullptr;
+  std::string m_secondLanguage;
+  std::string m_firstLanguage;
+  int m_modified = 0;
+  std::string m_description;
+  std::string m_owner;
+  std::string m_creator;
+  std::string m_title;
+  int m_untitled = 1;
+  QString m_fileName;
+  QString m_path;
+  QString m_extension;
+  QString m_savedFileName;
+  QString m_savedPath;
+  QString m_savedExtension;
+  SlotTable m_slots;
+
+  friend class CListFileIo;
+};
