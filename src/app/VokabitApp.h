@@ -1,0 +1,22 @@
+#pragma once
+#include <QApplication>
+#include <QString>
+
+// The application object: prepares the desktop services, reads the command
+// line, and runs the main window until it ends.
+class CVokabitApp : public QApplication {
+  Q_OBJECT
+
+public:
+  CVokabitApp(int& argc, char** argv);
+
+  // Runs the whole program; returns when the main window has ended.
+  bool InitInstance();
+  int ExitInstance();
+
+  // The help file every help request opens.
+  QString m_helpFilePath;
+};
+
+// The one application object while the program runs.
+CVokabitApp* TheApp();
