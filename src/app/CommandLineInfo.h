@@ -8,7 +8,7 @@
 // before a single name, since it also starts every absolute path), the first
 // parameter that is no switch is the file.
 class CCommandLineInfo {
-public:
+ public:
   enum ShellCommand { FileNew, FileOpen, FilePrint, FileOther };
 
   ShellCommand m_shellCommand = FileNew;

@@ -12,7 +12,9 @@ namespace {
 CVokabitApp* g_theApp = nullptr;
 }
 
-CVokabitApp* TheApp() { return g_theApp; }
+CVokabitApp* TheApp() {
+  return g_theApp;
+}
 
 CVokabitApp::CVokabitApp(int& argc, char** argv) : QApplication(argc, argv) {
   g_theApp = this;
@@ -48,4 +50,6 @@ bool CVokabitApp::InitInstance() {
   return false;
 }
 
-int CVokabitApp::ExitInstance() { return 0; }
+int CVokabitApp::ExitInstance() {
+  return 0;
+}

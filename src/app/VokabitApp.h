@@ -7,7 +7,7 @@
 class CVokabitApp : public QApplication {
   Q_OBJECT
 
-public:
+ public:
   CVokabitApp(int& argc, char** argv);
 
   // Runs the whole program; returns when the main window has ended.

@@ -1,23 +1,125 @@
 #include "MainDlg.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSizeGrip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ColorLabel.h"
 #include "Cp1252.h"
+#include "DialogUnits.h"
+#include "HoverButton.h"
 #include "LangText.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
+#include "Pictures.h"
 #include "Platform.h"
+#include "Settings.h"
+#include "SettingsKeys.h"
+
+namespace {
+
+constexpr ColorRef kBlue = 0xFF0000;
+
+// The toolbar, in its order: id, caption, tooltip.
+struct ToolbarButton {
+  int id;
+  unsigned caption;
+  unsigned tooltip;
+};
+constexpr ToolbarButton kToolbar[9] = {
+    {IDC_TB_NEW, kTxtToolbarNew, kTxtTipNew},
+    {IDC_TB_OPEN, kTxtToolbarOpen, kTxtTipOpen},
+    {IDC_TB_SAVE, kTxtToolbarSave, kTxtTipSave},
+    {IDC_TB_PRACTICE, kTxtToolbarPractice, kTxtTipPractice},
+    {IDC_TB_EDIT, kTxtToolbarEdit, kTxtTipEdit},
+    {IDC_TB_SETTINGS, kTxtToolbarSettings, kTxtTipSettings},
+    {IDC_TB_PRINT, kTxtToolbarPrint, kTxtTipPrint},
+    {IDC_TB_HELP, kTxtToolbarHelp, kTxtTipHelp},
+    {IDC_TB_EXIT, kTxtToolbarExit, kTxtTipExit},
+};
+// Left edges of the toolbar buttons in dialog units; all at y = 3, 40 x 31.
+constexpr int kToolbarX[9] = {5, 45, 85, 132, 172, 212, 259, 299, 339};
+
+// The main window's template was laid out for a dialog font whose base units
+// are 6 x 13 pixels; its pixel layout on resize assumes the same, so the
+// window converts its dialog units with these fixed base units.
+const CDialogUnits& TemplateUnits() {
+  static const CDialogUnits units(6, 13);
+  return units;
+}
+
+// Hover help of the middle status pane.
+const std::map<int, unsigned>& HoverTexts() {
+  static const std::map<int, unsigned> table = {
+      {IDC_TB_NEW, kTxtTipNew},
+      {IDC_TB_OPEN, kTxtTipOpen},
+      {IDC_TB_SAVE, kTxtTipSave},
+      {IDC_TB_EDIT, kTxtTipEdit},
+      {IDC_TB_SETTINGS, kTxtTipSettings},
+      {IDC_TB_PRINT, kTxtTipPrint},
+      {IDC_FOREIGN, kTxtHoverForeign},
+      {IDC_TB_HELP, kTxtTipHelp},
+      {IDC_TB_EXIT, kTxtTipExit},
+      {IDC_TRANSLATION, kTxtHoverTranslation},
+      {IDC_NEW_WORD, kTxtHoverNewWord},
+      {IDC_ADD, kTxtHoverAdd},
+      {IDC_DELETE, kTxtHoverDelete},
+      {IDC_WORDLIST, kTxtHoverWordList},
+      {IDC_WRONG_SOUND_PATH, kTxtHoverSoundPath},
+      {IDC_RIGHT_SOUND_PATH, kTxtHoverSoundPath},
+      {IDC_CHOOSE_WRONG_SOUND, kTxtHoverChooseWrongSound},
+      {IDC_CHOOSE_RIGHT_SOUND, kTxtHoverChooseRightSound},
+      {IDC_WRONG_SOUND_CHECK, kTxtHoverWrongSound},
+      {IDC_RIGHT_SOUND_CHECK, kTxtHoverRightSound},
+      {IDC_SHUFFLE, kTxtHoverShuffle},
+      {IDC_MATCH_CASE, kTxtHoverMatchCase},
+      {IDC_PLAY_WRONG, kTxtHoverPlayWrong},
+      {IDC_PLAY_RIGHT, kTxtHoverPlayRight},
+      {IDC_ANSWER_BUTTON, kTxtHoverAnswerButton},
+      {IDC_LABEL_TOTAL, kTxtHoverWordCount},
+      {IDC_WORD_COUNT, kTxtHoverWordCount},
+      {IDC_ONLY_WORDS, kTxtHoverOnlyWords},
+      {IDC_ONLY_COUNT, kTxtHoverOnlyWords},
+      {IDC_ONLY_AFTER, kTxtHoverOnlyWords},
+      {IDC_ALL_WORDS, kTxtHoverAllWords},
+      {IDC_SORT, kTxtHoverSort},
+      {IDC_SHOW_CLASS, kTxtHoverShowClass},
+      {IDC_CHECK_WHILE_TYPING, kTxtHoverCheckWhileTyping},
+      {IDC_FIRST_LANGUAGE, kTxtHoverFirstLanguage},
+      {IDC_SECOND_LANGUAGE, kTxtHoverSecondLanguage},
+      {IDC_CLASS, kTxtHoverClass},
+      {IDC_PAUSE, kTxtHoverPause},
+      {IDC_PAUSE_AFTER, kTxtHoverPause},
+      {IDC_PRINT_FORMAT, kTxtHoverPrintFormat},
+      {IDC_SEARCH, kTxtHoverSearch},
+      {IDC_IMPORT, kTxtHoverImport},
+      {IDC_LANGUAGE, kTxtHoverLanguage},
+  };
+  return table;
+}
+
+constexpr int kSpecialIds[4] = {IDC_SPECIAL1, IDC_SPECIAL2, IDC_SPECIAL3, IDC_SPECIAL4};
+
+}  // namespace
 
 CMainDlg::CMainDlg(CPlatform& platform, QWidget* parent)
     : QDialog(parent), m_platform(platform), m_wordList(&platform) {
+  setObjectName(QStringLiteral("MainDlg"));
   setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setSizeGripEnabled(false);
 
@@ -27,66 +129,243 @@ CMainDlg::CMainDlg(CPlatform& platform, QWidget* parent)
   m_menuBar = new QMenuBar(this);
   layout->setMenuBar(m_menuBar);
   m_client = new QWidget(this);
+  m_client->setObjectName(QStringLiteral("client"));
+  m_client->setMinimumSize(200, 150);
+  m_client->installEventFilter(this);
   layout->addWidget(m_client);
 
-  auto* clientLayout = new QVBoxLayout(m_client);
+  CreateFrame();
+  CreateEditPanel();
+  CreatePracticePanel();
+  CreateSettingsPanel();
+  ShowPracticePanel(false);
+  ShowSettingsPanel(false);
+  ShowEditPanel(true);
+
+  // Keys are looked up in the accelerator table before any control sees them.
+  qApp->installEventFilter(this);
+}
+
+CMainDlg::~CMainDlg() {
+  qApp->removeEventFilter(this);
+}
+
+// --- construction of the controls --------------------------------------------
+
+void CMainDlg::Register(int id, QWidget* widget) {
+  widget->setObjectName(QStringLiteral("c%1").arg(id));
+  m_controls[id] = widget;
+  m_controlIds[widget] = id;
+  widget->installEventFilter(this);
+}
+
+QWidget* CMainDlg::Control(int id) const {
+  const auto it = m_controls.find(id);
+  return it == m_controls.end() ? nullptr : it->second;
+}
+
+CHoverButton* CMainDlg::MakeButton(int id, QWidget* parent) {
+  auto* button = new CHoverButton(parent ? parent : m_client);
+  button->SetFlat(false);
+  button->SetActiveTextColour(kBlue, false);
+  Register(id, button);
+  connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
+  return button;
+}
+
+QLabel* CMainDlg::MakeLabel(int id) {
+  auto* label = new QLabel(m_client);
+  Register(id, label);
+  return label;
+}
+
+QGroupBox* CMainDlg::MakeGroup(int id) {
+  auto* group = new QGroupBox(m_client);
+  Register(id, group);
+  group->lower();
+  return group;
+}
+
+QCheckBox* CMainDlg::MakeCheck(int id) {
+  auto* check = new QCheckBox(m_client);
+  Register(id, check);
+  connect(check, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
+  return check;
+}
+
+QLineEdit* CMainDlg::MakeEdit(int id) {
+  auto* edit = new QLineEdit(m_client);
+  Register(id, edit);
+  return edit;
+}
+
+void CMainDlg::CreateFrame() {
+  const CDialogUnits& du = TemplateUnits();
+  for (int i = 0; i < 9; ++i) {
+    CHoverButton* button = MakeButton(kToolbar[i].id);
+    button->SetFlat(true);
+    button->SetAlign(1);  // icon above the caption
+    button->SetActiveTextColour(kBlue, false);
+    button->SetInactiveTextColour(kBlue, false);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setGeometry(du.Rect(kToolbarX[i], 3, 40, 31));
+    const QIcon icon = CPictures::ToolbarIcon(static_cast<CPictures::ToolbarButton>(i));
+    button->SetIcon(icon, icon, 32, 32);
+    m_toolbar[i] = button;
+  }
+  auto makeLine = [this](int id, QFrame::Shape shape) {
+    auto* line = new QFrame(m_client);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    Register(id, line);
+    return line;
+  };
+  // Separators after the file group and after the mode group.
+  makeLine(IDC_SEPARATOR_FILE, QFrame::VLine)->setGeometry(du.X(127) + 1, du.Y(4), 3, du.Y(29));
+  makeLine(IDC_SEPARATOR_MODE, QFrame::VLine)->setGeometry(du.X(254) + 1, du.Y(4), 3, du.Y(29));
+  makeLine(IDC_LINE_TOP, QFrame::HLine);
+  makeLine(IDC_LINE_TOOLBAR, QFrame::HLine);
+
+  m_modePicture = MakeLabel(IDC_MODE_PICTURE);
+  m_modePicture->setScaledContents(true);
+
+  m_statusLeft = new CColorLabel(m_client);
+  Register(IDC_STATUS_LEFT, m_statusLeft);
+  m_statusLeft->setText(QStringLiteral("Status"));
+  m_statusMiddle = new CColorLabel(m_client);
+  Register(IDC_STATUS_MIDDLE, m_statusMiddle);
+  m_statusMiddle->setText(QStringLiteral("Status2"));
+  for (QLabel* pane : {static_cast<QLabel*>(m_statusLeft), static_cast<QLabel*>(m_statusMiddle)}) {
+    pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pane->setTextFormat(Qt::PlainText);
+  }
+  QLabel* right = MakeLabel(IDC_STATUS_RIGHT);
+  right->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  right->setText(QStringLiteral("Vokabit 3"));
+  right->setAlignment(Qt::AlignCenter);
+
+  m_sizeGrip = new QSizeGrip(m_client);
+  Register(IDC_SIZE_GRIP, m_sizeGrip);
+}
+
+void CMainDlg::CreateEditPanel() {
   m_wordListBox = new QTreeWidget(m_client);
-  m_wordListBox->setObjectName(QStringLiteral("c%1").arg(IDC_WORDLIST));
+  Register(IDC_WORDLIST, m_wordListBox);
   m_wordListBox->setColumnCount(2);
+  m_wordListBox->setHeaderHidden(true);
   m_wordListBox->setRootIsDecorated(false);
   m_wordListBox->setUniformRowHeights(true);
   m_wordListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
   m_wordListBox->header()->setSectionResizeMode(QHeaderView::Stretch);
-  clientLayout->addWidget(m_wordListBox);
 
-  RebuildMenu();
+  MakeEdit(IDC_FIRST_LANGUAGE)->setReadOnly(true);
+  MakeEdit(IDC_SECOND_LANGUAGE)->setReadOnly(true);
+  MakeEdit(IDC_FOREIGN);
+  MakeEdit(IDC_TRANSLATION);
+  MakeButton(IDC_ADD)->setDefault(true);
+  MakeButton(IDC_NEW_WORD);
+  MakeButton(IDC_DELETE);
+  auto* classBox = new QComboBox(m_client);
+  Register(IDC_CLASS, classBox);
+  MakeCheck(IDC_SORT);
+  QLabel* count = MakeLabel(IDC_WORD_COUNT);
+  count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  MakeButton(IDC_SEARCH);
+  MakeButton(IDC_IMPORT);
+  MakeGroup(IDC_EDIT_GROUP);
+  for (int id : kSpecialIds) MakeButton(id);
 }
 
-CMainDlg::~CMainDlg() = default;
-
-QAction* CMainDlg::AddCommand(QMenu* menu, int id, unsigned textNumber) {
-  QAction* action = menu->addAction(LangQText(textNumber));
-  action->setObjectName(QStringLiteral("cmd%1").arg(id));
-  connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-  m_commands[id] = action;
-  return action;
-}
-
-void CMainDlg::RebuildMenu() {
-  m_menuBar->clear();
-  m_commands.clear();
-  QMenu* file = m_menuBar->addMenu(LangQText(kTxtMenuFile));
-  AddCommand(file, ID_FILE_NEW, kTxtMenuNew)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  AddCommand(file, ID_FILE_OPEN, kTxtMenuOpen)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  AddCommand(file, ID_FILE_SAVE, kTxtMenuSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  AddCommand(file, ID_FILE_SAVE_AS, kTxtMenuSaveAs);
-  file->addSeparator();
-  AddCommand(file, ID_APP_EXIT, kTxtMenuExit);
-  // Shortcuts live in the text after the tab; Qt shows that part itself.
-  for (auto& [id, action] : m_commands) {
-    const int tab = action->text().indexOf(QLatin1Char('\t'));
-    if (tab >= 0) action->setText(action->text().left(tab));
+void CMainDlg::CreatePracticePanel() {
+  MakeGroup(IDC_COUNTERS_GROUP)->resize(170, 146);
+  const int labels[4] = {IDC_LABEL_TOTAL, IDC_LABEL_CURRENT, IDC_LABEL_RIGHT, IDC_LABEL_WRONG};
+  const int values[4] = {IDC_COUNT_TOTAL, IDC_COUNT_CURRENT, IDC_COUNT_RIGHT, IDC_COUNT_WRONG};
+  for (int i = 0; i < 4; ++i) {
+    MakeLabel(labels[i])->setGeometry(20, 120 + 20 * i, 88, 18);
+    QLabel* value = MakeLabel(values[i]);
+    value->setGeometry(110, 120 + 20 * i, 60, 18);
+    value->setText(QStringLiteral("0"));
   }
+  MakeLabel(IDC_DIRECTION)->setGeometry(20, 205, 155, 18);
+  MakeGroup(IDC_QUESTION_GROUP)->resize(433, 56);
+  QLabel* picture = MakeLabel(IDC_CLASS_PICTURE);
+  picture->resize(14, 14);
+  QLabel* question = MakeLabel(IDC_QUESTION);
+  question->resize(423, 22);
+  question->setTextFormat(Qt::PlainText);
+  MakeGroup(IDC_ANSWER_GROUP)->resize(433, 56);
+  QLineEdit* answer = MakeEdit(IDC_ANSWER);
+  answer->resize(333, 20);
+  auto* suggestions = new QListWidget(m_client);
+  Register(IDC_SUGGESTIONS, suggestions);
+  suggestions->setSortingEnabled(true);
+  suggestions->hide();
+  MakeButton(IDC_SUGGEST_BUTTON)->resize(20, 20);
+  MakeButton(IDC_ANSWER_BUTTON)->resize(60, 22);
+  MakeGroup(IDC_HIDDEN_GROUP)->hide();
 }
 
-QAction* CMainDlg::CommandAction(int id) const {
-  const auto it = m_commands.find(id);
-  return it == m_commands.end() ? nullptr : it->second;
+void CMainDlg::CreateSettingsPanel() {
+  const CDialogUnits& du = TemplateUnits();
+  auto place = [&du](QWidget* w, int x, int y, int cx, int cy) {
+    w->setGeometry(du.Rect(x, y, cx, cy));
+  };
+  place(MakeGroup(IDC_SOUNDS_GROUP), 6, 51, 418, 54);
+  place(MakeCheck(IDC_WRONG_SOUND_CHECK), 12, 66, 58, 12);
+  place(MakeEdit(IDC_WRONG_SOUND_PATH), 72, 65, 178, 13);
+  place(MakeButton(IDC_CHOOSE_WRONG_SOUND), 257, 65, 36, 13);
+  place(MakeButton(IDC_PLAY_WRONG), 297, 65, 38, 13);
+  place(MakeCheck(IDC_RIGHT_SOUND_CHECK), 12, 82, 58, 12);
+  place(MakeEdit(IDC_RIGHT_SOUND_PATH), 72, 81, 178, 13);
+  place(MakeButton(IDC_CHOOSE_RIGHT_SOUND), 257, 81, 36, 13);
+  place(MakeButton(IDC_PLAY_RIGHT), 297, 81, 38, 13);
+
+  // Special characters, language and print format share the middle row.
+  MakeGroup(IDC_PRINT_GROUP)->setGeometry(9, 178, 200, 70);
+  MakeGroup(IDC_LANGUAGE_GROUP)->setGeometry(220, 178, 190, 70);
+  MakeButton(IDC_LANGUAGE)->setGeometry(235, 203, 160, 30);
+  MakeButton(IDC_PRINT_FORMAT)->setGeometry(425, 203, 160, 30);
+
+  place(MakeGroup(IDC_WORDS_GROUP), 5, 156, 418, 41);
+  place(MakeCheck(IDC_ALL_WORDS), 12, 166, 100, 12);
+  place(MakeCheck(IDC_ONLY_WORDS), 12, 182, 50, 12);
+  QLineEdit* n = MakeEdit(IDC_ONLY_COUNT);
+  place(n, 64, 182, 18, 12);
+  n->setValidator(nullptr);
+  n->setInputMask(QString());
+  n->setMaxLength(4);
+  place(MakeLabel(IDC_ONLY_AFTER), 85, 183, 34, 11);
+  place(MakeCheck(IDC_SHUFFLE), 121, 167, 105, 12);
+  place(MakeCheck(IDC_MATCH_CASE), 121, 182, 108, 12);
+  place(MakeLabel(IDC_PAUSE_BEFORE), 230, 168, 88, 10);
+  place(MakeEdit(IDC_PAUSE), 319, 167, 19, 12);
+  place(MakeLabel(IDC_PAUSE_AFTER), 342, 168, 80, 10);
+  place(MakeCheck(IDC_SHOW_CLASS), 230, 181, 88, 12);
+  place(MakeCheck(IDC_CHECK_WHILE_TYPING), 319, 181, 100, 12);
 }
+
+// --- start sequence ----------------------------------------------------------
 
 bool CMainDlg::OnInitDialog() {
+  setWindowIcon(CPictures::ProgramIcon());
+  ApplyLanguage();
   resize(700, 450);
   if (const QScreen* screen = this->screen()) {
     const QRect area = screen->availableGeometry();
     move(area.center() - rect().center());
   }
+  m_initialised = true;
+  LayoutClient(m_client->width(), m_client->height());
+  ShowEditPanel(true);
+
   if (!m_startFile.isEmpty()) {
     setWindowTitle(LangQText(kTxtProgramName));
     if (m_wordList.OpenFile(m_startFile) != 0) {
       done(1);
       return false;
     }
-    RefreshAfterLoad();
+    UpdateRecentFiles();
+    AfterListLoaded();
     return true;
   }
   OnFileNew();
@@ -98,40 +377,97 @@ int CMainDlg::exec() {
   return QDialog::exec();
 }
 
+// --- commands ----------------------------------------------------------------
+
 void CMainDlg::OnCommand(int id) {
+  if (id >= ID_RECENT_FIRST && id <= ID_RECENT_LAST) {
+    OnOpenRecent(id - ID_RECENT_FIRST);
+    return;
+  }
   switch (id) {
-    case ID_FILE_NEW: OnFileNew(); break;
-    case ID_FILE_OPEN: OnFileOpen(); break;
-    case ID_FILE_SAVE: OnFileSave(); break;
-    case ID_FILE_SAVE_AS: OnFileSaveAs(); break;
-    case ID_APP_EXIT: OnExit(); break;
-    default: break;
+    case ID_FILE_NEW:
+    case IDC_TB_NEW:
+      OnFileNew();
+      break;
+    case ID_FILE_OPEN:
+    case IDC_TB_OPEN:
+      OnFileOpen();
+      break;
+    case ID_FILE_SAVE:
+    case IDC_TB_SAVE:
+      OnFileSave();
+      break;
+    case ID_FILE_SAVE_AS:
+      OnFileSaveAs();
+      break;
+    case ID_MODE_EDIT:
+    case IDC_TB_EDIT:
+      ShowEditPanel(true);
+      break;
+    case ID_MODE_SETTINGS:
+    case IDC_TB_SETTINGS:
+      ShowSettingsPanel(true);
+      break;
+    case ID_APP_EXIT:
+    case IDC_TB_EXIT:
+      OnExit();
+      break;
+    case ID_TOOLBAR_TEXT:
+      OnToolbarText();
+      break;
+    case ID_HELP_CONTENTS:
+      OnHelpContents();
+      break;
+    case ID_HELP_TOPIC:
+    case ID_HELP_F1:
+      OnHelpTopic();
+      break;
+    case ID_WEB_PRODUCT:
+      m_platform.ShellOpen(
+          ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit, QStringLiteral("Hemsida")));
+      break;
+    case ID_WEB_MAKER:
+      m_platform.ShellOpen(
+          ReadSetting(SettingsRoot::CurrentUser, kKeyBrannvik, QStringLiteral("Hemsida")));
+      break;
+    case ID_ENTER:
+      OnEnter();
+      break;
+    case ID_ESCAPE:
+      break;  // Escape never closes the window
+    case IDC_SPECIAL1:
+    case IDC_SPECIAL2:
+    case IDC_SPECIAL3:
+    case IDC_SPECIAL4:
+      OnSpecialButton(id - IDC_SPECIAL1);
+      break;
+    default:
+      break;
   }
 }
 
-void CMainDlg::SetListTitle(bool modified) {
-  QString title = m_wordList.GetDisplayName() + QStringLiteral(" - ") + LangQText(kTxtProgramName);
-  if (modified) title += QStringLiteral(" *");
-  setWindowTitle(title);
-}
-
-void CMainDlg::FillWordListBox() {
-  m_wordListBox->setHeaderLabels({FromCp1252(m_wordList.GetFirstLanguage()),
-                                  FromCp1252(m_wordList.GetSecondLanguage())});
-  m_wordListBox->clear();
-  const int count = m_wordList.GetCount();
-  QList<QTreeWidgetItem*> items;
-  items.reserve(count);
-  for (int i = 0; i < count; ++i) {
-    items.append(new QTreeWidgetItem(QStringList{FromCp1252(m_wordList.GetForeign(i)),
-                                                 FromCp1252(m_wordList.GetTranslation(i))}));
+void CMainDlg::FocusAfterCommand() {
+  switch (m_mode) {
+    case Edit:
+      Control(IDC_FOREIGN)->setFocus();
+      break;
+    case Practice:
+      Control(IDC_ANSWER)->setFocus();
+      break;
+    case Settings:
+      SetStatus(kTxtStatusSettings);
+      break;
   }
-  m_wordListBox->addTopLevelItems(items);
 }
 
-void CMainDlg::RefreshAfterLoad() {
+void CMainDlg::AfterListLoaded() {
   FillWordListBox();
+  static_cast<QLineEdit*>(Control(IDC_FIRST_LANGUAGE))
+      ->setText(FromCp1252(m_wordList.GetFirstLanguage()));
+  static_cast<QLineEdit*>(Control(IDC_SECOND_LANGUAGE))
+      ->setText(FromCp1252(m_wordList.GetSecondLanguage()));
   SetListTitle(false);
+  UpdateWordCount();
   m_wordList.SetModified(0);
 }
 
@@ -139,14 +475,45 @@ void CMainDlg::OnFileNew() {
   m_wordList.NewList();
   SetListTitle(m_wordList.IsModified() != 0);
   FillWordListBox();
+  if (!m_wordList.IsModified()) {
+    static_cast<QLineEdit*>(Control(IDC_FIRST_LANGUAGE))
+        ->setText(FromCp1252(m_wordList.GetFirstLanguage()));
+    static_cast<QLineEdit*>(Control(IDC_SECOND_LANGUAGE))
+        ->setText(FromCp1252(m_wordList.GetSecondLanguage()));
+  }
+  UpdateRecentFiles();
+  UpdateWordCount();
+  ShowEditPanel(true);
 }
 
 void CMainDlg::OnFileOpen() {
+  SetStatus(kTxtStatusOpen);
   const int result = m_wordList.OpenWithDialog();
   if (result == 0) {
-    RefreshAfterLoad();
+    UpdateRecentFiles();
+    AfterListLoaded();
+    if (m_mode == Practice) ShowEditPanel(true);
+    if (m_mode == Edit) Control(IDC_FOREIGN)->setFocus();
+    ShowFocusHint();
+    return;
+  }
+  if (result == -2) {
+    m_platform.MessageBox(LangQText(kTxtOpenFailed), MessageButtons::Ok, MessageIcon::Warning);
+  }
+  if (m_mode == Edit) Control(IDC_FOREIGN)->setFocus();
+  if (m_mode == Practice) Control(IDC_ANSWER)->setFocus();
+  ShowFocusHint();
+}
+
+void CMainDlg::OnOpenRecent(int index) {
+  if (index < 0 || index >= CRecentFiles::kCount || m_recent[index].isEmpty()) return;
+  const int result = m_wordList.OpenFile(m_recent[index]);
+  if (result == 0) {
+    UpdateRecentFiles();
+    AfterListLoaded();
+    if (m_mode == Practice) ShowEditPanel(true);
   } else if (result == -2) {
-    m_platform.MessageBox(LangQText(kTxtOpenFailed), MessageButtons::Ok, MessageIcon::None);
+    m_platform.MessageBox(LangQText(kTxtOpenFailed), MessageButtons::Ok, MessageIcon::Warning);
   }
 }
 
@@ -154,23 +521,29 @@ void CMainDlg::OnFileSave() {
   const int result = m_wordList.Save();
   if (result == 0) {
     m_wordList.SetModified(0);
+    UpdateRecentFiles();
     SetListTitle(false);
   } else if (result == -2) {
-    m_platform.MessageBox(LangQText(kTxtSaveFailed), MessageButtons::Ok, MessageIcon::None);
+    m_platform.MessageBox(LangQText(kTxtSaveFailed), MessageButtons::Ok, MessageIcon::Warning);
   }
 }
 
 void CMainDlg::OnFileSaveAs() {
+  SetStatus(kTxtStatusSaveAs);
   const int result = m_wordList.SaveAs(true);
   if (result == 0 || result == 1) {
     m_wordList.SetModified(0);
+    UpdateRecentFiles();
     SetListTitle(false);
+    FocusAfterCommand();
   } else if (result == -2) {
-    m_platform.MessageBox(LangQText(kTxtSaveFailed), MessageButtons::Ok, MessageIcon::None);
+    m_platform.MessageBox(LangQText(kTxtSaveFailed), MessageButtons::Ok, MessageIcon::Warning);
   }
 }
 
-bool CMainDlg::CanClose() { return m_wordList.QueryClose() == 1; }
+bool CMainDlg::CanClose() {
+  return m_wordList.QueryClose() == 1;
+}
 
 void CMainDlg::OnExit() {
   if (!CanClose()) return;
@@ -200,4 +573,206 @@ void CMainDlg::keyPressEvent(QKeyEvent* event) {
 
 void CMainDlg::reject() {
   // Only Exit, the toolbar's exit button and the close box end the window.
+}
+
+void CMainDlg::OnToolbarText() {
+  m_toolbarText = !m_toolbarText;
+  if (QAction* action = CommandAction(ID_TOOLBAR_TEXT)) action->setChecked(m_toolbarText);
+  for (CHoverButton* button : m_toolbar) button->SetShowText(m_toolbarText);
+}
+
+void CMainDlg::OnHelpContents() {
+  ShowFocusHint();
+  m_platform.ShowHelp(
+      ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, QStringLiteral("HelpFile")), 0);
+  FocusAfterCommand();
+}
+
+void CMainDlg::OnHelpTopic() {
+  static constexpr unsigned kContexts[3] = {131202, 131204, 131203};
+  m_platform.ShowHelp(
+      ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, QStringLiteral("HelpFile")),
+      kContexts[m_mode]);
+}
+
+void CMainDlg::OnEnter() {
+  if (m_mode == Edit) {
+    // The editing panel's add and change come with the word editing.
+  }
+}
+
+void CMainDlg::OnSpecialButton(int index) {
+  Q_UNUSED(index);
+  if (m_mode != Settings) {
+    m_platform.MessageBox(LangQText(kTxtSpecialHint), MessageButtons::Ok, MessageIcon::Information);
+  }
+}
+
+// --- title and status line -----------------------------------------------------
+
+void CMainDlg::SetListTitle(bool modified) {
+  QString title = m_wordList.GetDisplayName() + QStringLiteral(" - ") + LangQText(kTxtProgramName);
+  if (modified) title += QStringLiteral(" *");
+  setWindowTitle(title);
+}
+
+void CMainDlg::SetStatus(unsigned textNumber, bool resetColour) {
+  if (resetColour) m_statusLeft->SetTextColour(ToColorRef(palette().color(QPalette::WindowText)));
+  m_statusLeft->setText(LangQText(textNumber));
+}
+
+void CMainDlg::SetPaneText(int pane, const QString& text) {
+  if (pane == 1) m_statusLeft->setText(text);
+  if (pane == 2) m_statusMiddle->setText(text);
+}
+
+void CMainDlg::ShowFocusHint() {
+  if (m_mode == Settings) {
+    SetStatus(kTxtStatusSettings);
+    return;
+  }
+  const auto it = m_controlIds.find(QApplication::focusWidget());
+  if (it == m_controlIds.end()) return;
+  switch (it->second) {
+    case IDC_SEARCH:
+      SetStatus(kTxtStatusSearch);
+      break;
+    case IDC_IMPORT:
+      SetStatus(kTxtStatusImport);
+      break;
+    case IDC_FOREIGN:
+      SetStatus(kTxtStatusForeign);
+      break;
+    case IDC_TRANSLATION:
+      SetStatus(kTxtStatusTranslation);
+      break;
+    case IDC_TB_OPEN:
+      SetStatus(kTxtStatusOpen);
+      break;
+    case IDC_TB_PRINT:
+      SetStatus(kTxtStatusPrint);
+      break;
+    case IDC_TB_HELP:
+      SetStatus(kTxtStatusHelp);
+      break;
+    default:
+      break;
+  }
+}
+
+void CMainDlg::UpdateHoverHelp(QWidget* widget) {
+  // The control under the mouse, or the one a child of it belongs to.
+  for (QWidget* w = widget; w && w != m_client; w = w->parentWidget()) {
+    const auto it = m_controlIds.find(w);
+    if (it == m_controlIds.end()) continue;
+    const int id = it->second;
+    if (id == IDC_SPECIAL1 || id == IDC_SPECIAL2 || id == IDC_SPECIAL3 || id == IDC_SPECIAL4) {
+      SetPaneText(2, LangQText(m_mode == Settings ? kTxtHoverSpecialSettings : kTxtHoverSpecial));
+      return;
+    }
+    const auto text = HoverTexts().find(id);
+    SetPaneText(2, text == HoverTexts().end() ? QString() : LangQText(text->second));
+    return;
+  }
+  SetPaneText(2, QString());
+}
+
+void CMainDlg::UpdateWordCount() {
+  auto* label = static_cast<QLabel*>(Control(IDC_WORD_COUNT));
+  label->setText(LangQText(kTxtWordCountBefore) + QStringLiteral(" %1").arg(m_wordList.GetCount()) +
+                 LangQText(kTxtWordCountAfter));
+}
+
+void CMainDlg::FillWordListBox() {
+  m_wordListBox->clear();
+  const int count = m_wordList.GetCount();
+  QList<QTreeWidgetItem*> items;
+  items.reserve(count);
+  for (int i = 0; i < count; ++i) {
+    items.append(new QTreeWidgetItem(QStringList{FromCp1252(m_wordList.GetForeign(i)),
+                                                 FromCp1252(m_wordList.GetTranslation(i))}));
+  }
+  m_wordListBox->addTopLevelItems(items);
+}
+
+// --- language ----------------------------------------------------------------
+
+void CMainDlg::SetControlText(int id, unsigned textNumber) {
+  QWidget* w = Control(id);
+  const QString text = LangQText(textNumber);
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+    button->setText(text);
+  } else if (auto* label = qobject_cast<QLabel*>(w)) {
+    label->setText(text);
+  } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+    group->setTitle(text);
+  }
+  if (w) w->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+}
+
+void CMainDlg::ApplyLanguage() {
+  RebuildMenu();
+  for (int i = 0; i < 9; ++i) {
+    m_toolbar[i]->setText(LangQText(kToolbar[i].caption));
+    m_toolbar[i]->setToolTip(LangQText(kToolbar[i].tooltip));
+    m_toolbar[i]->setAccessibleName(LangQText(kToolbar[i].caption).remove(QLatin1Char('&')));
+  }
+  SetListTitle(m_wordList.IsModified() != 0);
+
+  SetControlText(IDC_SEARCH, kTxtSearchButton);
+  SetControlText(IDC_IMPORT, kTxtImportButton);
+  SetControlText(IDC_EDIT_GROUP, kTxtSpecialGroup);
+  SetControlText(IDC_ADD, m_adding ? kTxtAdd : kTxtChange);
+  SetControlText(IDC_NEW_WORD, kTxtNewWord);
+  SetControlText(IDC_DELETE, kTxtDelete);
+  SetControlText(IDC_SORT, kTxtSortCheck);
+  auto* classBox = static_cast<QComboBox*>(Control(IDC_CLASS));
+  const int classIndex = std::max(0, classBox->currentIndex());
+  classBox->clear();
+  for (unsigned text : {kTxtClassNone, kTxtClass1, kTxtClass2}) classBox->addItem(LangQText(text));
+  classBox->setCurrentIndex(classIndex);
+  if (m_wordList.IsUntitled() && !m_wordList.IsModified()) {
+    static_cast<QLineEdit*>(Control(IDC_FIRST_LANGUAGE))->setText(LangQText(kTxtFirstLanguage));
+    static_cast<QLineEdit*>(Control(IDC_SECOND_LANGUAGE))->setText(LangQText(kTxtSecondLanguage));
+  }
+  UpdateWordCount();
+
+  SetControlText(IDC_WRONG_SOUND_CHECK, kTxtWrongSoundCheck);
+  SetControlText(IDC_RIGHT_SOUND_CHECK, kTxtRightSoundCheck);
+  SetControlText(IDC_CHOOSE_WRONG_SOUND, kTxtChooseWrongSound);
+  SetControlText(IDC_CHOOSE_RIGHT_SOUND, kTxtChooseRightSound);
+  SetControlText(IDC_SOUNDS_GROUP, kTxtSoundsGroup);
+  SetControlText(IDC_LANGUAGE_GROUP, kTxtLanguageGroup);
+  SetControlText(IDC_WORDS_GROUP, kTxtWordsGroup);
+  SetControlText(IDC_ALL_WORDS, kTxtAllWords);
+  SetControlText(IDC_ONLY_WORDS, kTxtOnlyWords);
+  SetControlText(IDC_ONLY_AFTER, kTxtOnlyWordsAfter);
+  SetControlText(IDC_SHUFFLE, kTxtShuffle);
+  SetControlText(IDC_MATCH_CASE, kTxtMatchCase);
+  SetControlText(IDC_PRINT_FORMAT, kTxtPrintFormatButton);
+  SetControlText(IDC_LANGUAGE, kTxtLanguageButton);
+  SetControlText(IDC_PRINT_GROUP, kTxtPrintGroup);
+  SetControlText(IDC_SHOW_CLASS, kTxtShowClass);
+  SetControlText(IDC_CHECK_WHILE_TYPING, kTxtCheckWhileTyping);
+  SetControlText(IDC_PAUSE_BEFORE, kTxtPauseBefore);
+  SetControlText(IDC_PAUSE_AFTER, kTxtPauseAfter);
+
+  SetControlText(IDC_ANSWER_BUTTON, kTxtAnswerButton);
+  SetControlText(IDC_QUESTION_GROUP, kTxtQuestionGroup);
+  SetControlText(IDC_COUNTERS_GROUP, kTxtCountersGroup);
+  SetControlText(IDC_LABEL_TOTAL, kTxtCounterQuestions);
+  SetControlText(IDC_LABEL_CURRENT, kTxtCounterCurrent);
+  SetControlText(IDC_LABEL_RIGHT, kTxtCounterRight);
+  SetControlText(IDC_LABEL_WRONG, kTxtCounterWrong);
+  SetControlText(IDC_HIDDEN_GROUP, kTxtHiddenGroup);
+  SetControlText(IDC_ANSWER_GROUP, kTxtAnswerGroup);
+  // Repaint everything once with the new texts.
+  m_client->update();
+}
+
+void CMainDlg::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && m_sizeGrip) {
+    m_sizeGrip->setVisible(!isMaximized());
+  }
 }

@@ -1,23 +1,39 @@
 #pragma once
+#include <array>
 #include <map>
+#include <memory>
+#include <vector>
 
 #include <QDialog>
+#include <QKeySequence>
 #include <QString>
 
+#include "RecentFiles.h"
 #include "WordList.h"
 
 class CPlatform;
+class CColorLabel;
+class CHoverButton;
 class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QTreeWidget;
 class QWidget;
 
-// The program's one window: the open word list and every command on it.
+// The program's one window. It holds every panel at once (word editing,
+// practice, practice options) and switches between them by showing, hiding
+// and moving controls and by replacing its menu bar. It owns the open word
+// list and routes every command by its id.
 class CMainDlg : public QDialog {
   Q_OBJECT
 
-public:
+ public:
+  enum Mode : unsigned short { Edit = 0, Practice = 1, Settings = 2 };
+
   explicit CMainDlg(CPlatform& platform, QWidget* parent = nullptr);
   ~CMainDlg() override;
 
@@ -32,39 +48,106 @@ public:
   // Runs the start sequence, then the window until it ends.
   int exec() override;
 
-  // Routes a command id as the menu, toolbar and keys send it.
+  // Routes a command id as the menus, toolbar, panel buttons and keys send it.
   void OnCommand(int id);
 
+  // --- panels and frame ---------------------------------------------------
+  void ShowEditPanel(bool show);
+  void ShowPracticePanel(bool show);
+  void ShowSettingsPanel(bool show);
+  void RebuildMenu();
+  void ApplyLanguage();
+  void SetStatus(unsigned textNumber, bool resetColour = false);
+  void SetPaneText(int pane, const QString& text);
+  void ShowFocusHint();
   void SetListTitle(bool modified);
-  void FillWordListBox();
+  void UpdateRecentFiles();
 
+  // --- word editing panel --------------------------------------------------
+  void FillWordListBox();
+  void UpdateWordCount();
+
+  Mode CurrentMode() const { return m_mode; }
+  bool ToolbarText() const { return m_toolbarText; }
   CWordList& WordList() { return m_wordList; }
+  // The control with a template id, or null.
+  QWidget* Control(int id) const;
   // The menu item of a command in the current menu bar, or null.
   QAction* CommandAction(int id) const;
+  // The accelerator table, in its order: the first matching entry wins.
+  static const std::vector<std::pair<QKeySequence, int>>& AcceleratorTable();
 
-protected:
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void reject() override;
+  void changeEvent(QEvent* event) override;
 
-private:
-  void RebuildMenu();
+ private:
+  // Construction of the controls.
+  void CreateFrame();
+  void CreateEditPanel();
+  void CreatePracticePanel();
+  void CreateSettingsPanel();
+  CHoverButton* MakeButton(int id, QWidget* parent = nullptr);
+  QLabel* MakeLabel(int id);
+  QGroupBox* MakeGroup(int id);
+  QCheckBox* MakeCheck(int id);
+  QLineEdit* MakeEdit(int id);
+  void Register(int id, QWidget* widget);
+  void SetControlText(int id, unsigned textNumber);
+
+  // Layout on resize, all in pixels of the client area.
+  void LayoutClient(int width, int height);
+  void PlaceSpecialButtons();
+  void ShowControls(const std::vector<int>& ids, bool show);
+
+  // Menus and keys.
   QAction* AddCommand(QMenu* menu, int id, unsigned textNumber);
+  QMenu* AddFileMenu();
+  void AddHelpMenu();
+  bool TranslateAccelerator(QKeyEvent* event);
+  void UpdateHoverHelp(QWidget* widget);
 
+  // Commands.
   void OnFileNew();
   void OnFileOpen();
   void OnFileSave();
   void OnFileSaveAs();
+  void OnOpenRecent(int index);
   void OnExit();
+  void OnToolbarText();
+  void OnHelpContents();
+  void OnHelpTopic();
+  void OnEnter();
+  void OnSpecialButton(int index);
   // Exit and the close box: true when the window may end.
   bool CanClose();
-  void RefreshAfterLoad();
+  void AfterListLoaded();
+  void FocusAfterCommand();
 
   CPlatform& m_platform;
   CWordList m_wordList;
+  Mode m_mode = Edit;
+  bool m_toolbarText = true;
+  bool m_adding = true;
+  bool m_listHasFocus = false;
+  bool m_initialised = false;
+  int m_clientWidth = 0;
+  int m_clientHeight = 0;
+  bool m_closing = false;
+  CRecentFiles::Entries m_recent;
+
   QMenuBar* m_menuBar = nullptr;
   QWidget* m_client = nullptr;
-  QTreeWidget* m_wordListBox = nullptr;
+  std::map<int, QWidget*> m_controls;
   std::map<int, QAction*> m_commands;
-  bool m_closing = false;
+  std::map<QWidget*, int> m_controlIds;
+  std::array<CHoverButton*, 9> m_toolbar{};
+  CColorLabel* m_statusLeft = nullptr;
+  CColorLabel* m_statusMiddle = nullptr;
+  QLabel* m_modePicture = nullptr;
+  QWidget* m_sizeGrip = nullptr;
+  QTreeWidget* m_wordListBox = nullptr;
 };

@@ -17,22 +17,22 @@ enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Information, Question, Warning, Error };
 
 struct FileDialogRequest {
-  QString title;            // empty: the platform's default title
-  QString initialPath;      // proposed folder and/or file name
-  QString filter;           // "Description|*.ext;*.ext2|Description|*.x||"
-  int filterIndex = 1;      // entry selected at first, counted from 1
+  QString title;        // empty: the platform's default title
+  QString initialPath;  // proposed folder and/or file name
+  QString filter;       // "Description|*.ext;*.ext2|Description|*.x||"
+  int filterIndex = 1;  // entry selected at first, counted from 1
   bool overwritePrompt = false;
 };
 
 struct FileDialogResult {
-  QString path;       // full path of the chosen file
-  QString fileName;   // name with extension, without folder
-  QString extension;  // after the last dot of fileName, any length; may be empty
+  QString path;         // full path of the chosen file
+  QString fileName;     // name with extension, without folder
+  QString extension;    // after the last dot of fileName, any length; may be empty
   int filterIndex = 1;  // the filter entry chosen, counted from 1
 };
 
 class CPlatform {
-public:
+ public:
   virtual ~CPlatform() = default;
 
   // Shows text with the program's name as caption; returns a MessageResult.
@@ -60,7 +60,7 @@ public:
 
 // Keeps the wait cursor up for the life of a scope.
 class CWaitCursor {
-public:
+ public:
   explicit CWaitCursor(CPlatform* platform) : m_platform(platform) {
     if (m_platform) m_platform->BeginWaitCursor();
   }
@@ -70,6 +70,6 @@ public:
   CWaitCursor(const CWaitCursor&) = delete;
   CWaitCursor& operator=(const CWaitCursor&) = delete;
 
-private:
+ private:
   CPlatform* m_platform;
 };

@@ -17,7 +17,9 @@
 
 CQtPlatform::CQtPlatform() = default;
 
-CQtPlatform::~CQtPlatform() { delete m_sound; }
+CQtPlatform::~CQtPlatform() {
+  delete m_sound;
+}
 
 int CQtPlatform::MessageBox(const QString& text, MessageButtons buttons, MessageIcon icon) {
   QMessageBox box(m_parent);
@@ -26,11 +28,21 @@ int CQtPlatform::MessageBox(const QString& text, MessageButtons buttons, Message
   box.setWindowTitle(caption);
   box.setText(text);
   switch (icon) {
-    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case MessageIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case MessageIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MessageIcon::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
   }
   switch (buttons) {
     case MessageButtons::Ok:
@@ -54,10 +66,14 @@ int CQtPlatform::MessageBox(const QString& text, MessageButtons buttons, Message
   const int answer = box.exec();
   if (waiting) QApplication::restoreOverrideCursor();
   switch (answer) {
-    case QMessageBox::Ok: return kIdOk;
-    case QMessageBox::Yes: return kIdYes;
-    case QMessageBox::No: return kIdNo;
-    default: return kIdCancel;
+    case QMessageBox::Ok:
+      return kIdOk;
+    case QMessageBox::Yes:
+      return kIdYes;
+    case QMessageBox::No:
+      return kIdNo;
+    default:
+      return kIdCancel;
   }
 }
 
@@ -118,9 +134,13 @@ bool CQtPlatform::GetSaveFileName(const FileDialogRequest& request, FileDialogRe
   return RunFileDialog(true, request, result);
 }
 
-void CQtPlatform::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void CQtPlatform::BeginWaitCursor() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-void CQtPlatform::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
+void CQtPlatform::EndWaitCursor() {
+  QApplication::restoreOverrideCursor();
+}
 
 QString CQtPlatform::ResolveSoundPath(const QString& path) {
   if (path.isEmpty()) return path;
@@ -138,7 +158,9 @@ void CQtPlatform::PlaySound(const QString& path) {
   m_sound->play();
 }
 
-void CQtPlatform::ShellOpen(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+void CQtPlatform::ShellOpen(const QString& url) {
+  QDesktopServices::openUrl(QUrl(url));
+}
 
 void CQtPlatform::ShowHelp(const QString& helpFile, unsigned context) {
   if (m_helpHandler) m_helpHandler(m_parent, helpFile, context);

@@ -10,7 +10,7 @@ class QSoundEffect;
 // The desktop as Qt offers it: message boxes, file dialogs, the wait cursor,
 // sound, the desktop's URL handler and the program's help viewer.
 class CQtPlatform : public CPlatform {
-public:
+ public:
   CQtPlatform();
   ~CQtPlatform() override;
 
@@ -36,7 +36,7 @@ public:
   // when it is relative.
   static QString ResolveSoundPath(const QString& path);
 
-private:
+ private:
   bool RunFileDialog(bool save, const FileDialogRequest& request, FileDialogResult& result);
 
   QPointer<QWidget> m_parent;

@@ -13,10 +13,10 @@ namespace {
 
 // A version 2 list file with the given words, as the program writes it.
 QByteArray Vk2(const QList<QPair<QByteArray, QByteArray>>& words) {
-  QByteArray s = "[INFO]\r\nVERSION=2.0\r\nCREATOR=Vokabit\r\nANTAL=" +
-                 QByteArray::number(words.size()) +
-                 "\r\nTITLE=Test\r\nOWNER=\r\nDESCRIPTION=\r\n\r\n[MARKS]\r\n\r\n[WORDS]\r\n"
-                 "F=Svenska\r\nO=Engelska";
+  QByteArray s =
+      "[INFO]\r\nVERSION=2.0\r\nCREATOR=Vokabit\r\nANTAL=" + QByteArray::number(words.size()) +
+      "\r\nTITLE=Test\r\nOWNER=\r\nDESCRIPTION=\r\n\r\n[MARKS]\r\n\r\n[WORDS]\r\n"
+      "F=Svenska\r\nO=Engelska";
   for (int i = 0; i < words.size(); ++i) {
     const QByteArray k = QByteArray::number(i + 1);
     s += "\r\n" + k + "=" + words[i].first + "\r\n" + k + "B=" + words[i].second;
@@ -31,7 +31,8 @@ void WriteFile(const QString& path, const QByteArray& data) {
 }
 
 QString ExpectedTitle(const QString& name, bool modified) {
-  return name + QStringLiteral(" - ") + LangQText(103) + (modified ? QStringLiteral(" *") : QString());
+  return name + QStringLiteral(" - ") + LangQText(103) +
+         (modified ? QStringLiteral(" *") : QString());
 }
 
 }  // namespace
@@ -48,7 +49,7 @@ class TestMainDlg : public QObject {
     dlg.SetListTitle(true);
   }
 
-private Q_SLOTS:
+ private Q_SLOTS:
   void initTestCase() {
     QVERIFY(m_dir.isValid());
     WriteFile(Path("djur.vk2"), Vk2({{"hund", "dog"}, {"h\xe4st", "horse"}}));

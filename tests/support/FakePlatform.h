@@ -11,7 +11,7 @@
 #include "Platform.h"
 
 class CFakePlatform : public CPlatform {
-public:
+ public:
   struct Message {
     QString text;
     MessageButtons buttons;
@@ -54,6 +54,6 @@ public:
     m_help.emplace_back(helpFile, context);
   }
 
-private:
+ private:
   bool NextFile(bool save, const FileDialogRequest& request, FileDialogResult& result);
 };

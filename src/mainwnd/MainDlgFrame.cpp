@@ -1,0 +1,348 @@
+// The main window's frame: panel switching, layout on resize, menus, the
+// accelerator table and the recent files.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTreeWidget>
+
+#include "HoverButton.h"
+#include "LangText.h"
+#include "MainDlg.h"
+#include "MainWndIds.h"
+#include "MainWndTexts.h"
+#include "Pictures.h"
+
+namespace {
+
+const std::vector<int> kEditControls = {
+    IDC_WORD_COUNT, IDC_EDIT_GROUP,  IDC_FIRST_LANGUAGE, IDC_SECOND_LANGUAGE,
+    IDC_FOREIGN,    IDC_TRANSLATION, IDC_WORDLIST,       IDC_ADD,
+    IDC_DELETE,     IDC_NEW_WORD,    IDC_SEARCH,         IDC_IMPORT,
+    IDC_SORT,       IDC_CLASS,       IDC_SPECIAL1,       IDC_SPECIAL2,
+    IDC_SPECIAL3,   IDC_SPECIAL4};
+const std::vector<int> kSettingsControls = {
+    IDC_WORDS_GROUP,        IDC_PRINT_GROUP,        IDC_ONLY_AFTER,        IDC_LANGUAGE_GROUP,
+    IDC_SOUNDS_GROUP,       IDC_MATCH_CASE,         IDC_PLAY_RIGHT,        IDC_PLAY_WRONG,
+    IDC_RIGHT_SOUND_PATH,   IDC_WRONG_SOUND_PATH,   IDC_RIGHT_SOUND_CHECK, IDC_WRONG_SOUND_CHECK,
+    IDC_CHOOSE_RIGHT_SOUND, IDC_CHOOSE_WRONG_SOUND, IDC_SHUFFLE,           IDC_PRINT_FORMAT,
+    IDC_ONLY_COUNT,         IDC_ALL_WORDS,          IDC_ONLY_WORDS,        IDC_LANGUAGE,
+    IDC_SHOW_CLASS,         IDC_SPECIAL1,           IDC_SPECIAL2,          IDC_SPECIAL3,
+    IDC_SPECIAL4,           IDC_PAUSE_BEFORE,       IDC_PAUSE_AFTER,       IDC_PAUSE,
+    IDC_CHECK_WHILE_TYPING};
+const std::vector<int> kPracticeControls = {
+    IDC_DIRECTION,      IDC_COUNT_WRONG,   IDC_COUNT_TOTAL,   IDC_COUNT_RIGHT,  IDC_ANSWER,
+    IDC_QUESTION,       IDC_COUNT_CURRENT, IDC_ANSWER_BUTTON, IDC_ANSWER_GROUP, IDC_QUESTION_GROUP,
+    IDC_COUNTERS_GROUP, IDC_LABEL_TOTAL,   IDC_LABEL_CURRENT, IDC_LABEL_RIGHT,  IDC_LABEL_WRONG,
+    IDC_CLASS_PICTURE,  IDC_SPECIAL1,      IDC_SPECIAL2,      IDC_SPECIAL3,     IDC_SPECIAL4,
+    IDC_SUGGEST_BUTTON};
+
+constexpr int kSpecialIds[4] = {IDC_SPECIAL1, IDC_SPECIAL2, IDC_SPECIAL3, IDC_SPECIAL4};
+
+}  // namespace
+
+// --- panels --------------------------------------------------------------------
+
+void CMainDlg::ShowControls(const std::vector<int>& ids, bool show) {
+  for (int id : ids) {
+    if (QWidget* w = Control(id)) w->setVisible(show);
+  }
+}
+
+void CMainDlg::PlaceSpecialButtons() {
+  const int w = m_clientWidth;
+  for (int i = 0; i < 4; ++i) {
+    QWidget* button = Control(kSpecialIds[i]);
+    switch (m_mode) {
+      case Edit:
+        button->setGeometry(w - 90, 185 + 20 * i, 66, 18);
+        break;
+      case Settings:
+        button->setGeometry(39 + 40 * i, 200, 40, 40);
+        break;
+      case Practice:
+        button->setGeometry(15 + 40 * i, 250, 40, 20);
+        break;
+    }
+  }
+}
+
+void CMainDlg::ShowEditPanel(bool show) {
+  m_toolbar[4]->SetLatched(show);
+  if (show) {
+    ShowPracticePanel(false);
+    ShowSettingsPanel(false);
+    m_mode = Edit;
+    m_modePicture->setPixmap(CPictures::ModePicture(Edit, m_modePicture->size()));
+    m_clientWidth = m_client->width();
+    PlaceSpecialButtons();
+  }
+  ShowControls(kEditControls, show);
+  Control(IDC_ADD)->setEnabled(false);
+  if (show) {
+    RebuildMenu();
+    FillWordListBox();
+    Control(IDC_FOREIGN)->setFocus();
+  }
+}
+
+void CMainDlg::ShowSettingsPanel(bool show) {
+  m_toolbar[5]->SetLatched(show);
+  if (show) {
+    ShowEditPanel(false);
+    ShowPracticePanel(false);
+    m_mode = Settings;
+    m_modePicture->setPixmap(CPictures::ModePicture(Settings, m_modePicture->size()));
+    RebuildMenu();
+    m_clientWidth = m_client->width();
+    PlaceSpecialButtons();
+    SetStatus(kTxtStatusSettings);
+  }
+  ShowControls(kSettingsControls, show);
+}
+
+void CMainDlg::ShowPracticePanel(bool show) {
+  m_toolbar[3]->SetLatched(show);
+  if (show) {
+    ShowSettingsPanel(false);
+    ShowEditPanel(false);
+    m_mode = Practice;
+    m_modePicture->setPixmap(CPictures::ModePicture(Practice, m_modePicture->size()));
+    RebuildMenu();
+    m_clientWidth = m_client->width();
+    PlaceSpecialButtons();
+  }
+  ShowControls(kPracticeControls, show);
+  Control(IDC_ANSWER_BUTTON)->setEnabled(show);
+  Control(IDC_HIDDEN_GROUP)->hide();
+  Control(IDC_SUGGESTIONS)->hide();
+}
+
+// --- layout ----------------------------------------------------------------------
+
+void CMainDlg::LayoutClient(int w, int h) {
+  m_clientWidth = w;
+  m_clientHeight = h;
+  if (!m_initialised) return;
+
+  if (m_mode != Practice) PlaceSpecialButtons();
+  m_modePicture->setGeometry(580, 5, std::max(0, w - 590), 52);
+  m_modePicture->setPixmap(CPictures::ModePicture(m_mode, m_modePicture->size()));
+
+  Control(IDC_STATUS_LEFT)->setGeometry(0, h - 18, w / 2, 18);
+  Control(IDC_STATUS_MIDDLE)->setGeometry(w / 2 + 2, h - 18, w / 3, 18);
+  Control(IDC_STATUS_RIGHT)->setGeometry(w / 3 + w / 2 + 4, h - 18, w - w / 3 - w / 2 - 4, 18);
+  m_sizeGrip->setGeometry(w - 17, h - 17, 17, 17);
+  m_sizeGrip->setVisible(!isMaximized());
+  m_sizeGrip->raise();
+  Control(IDC_LINE_TOP)->setGeometry(0, 0, w, 2);
+  Control(IDC_LINE_TOOLBAR)->setGeometry(0, 58, w, 2);
+
+  // Word editing panel.
+  const int e = (w - 120) / 2;
+  auto move = [this](int id, int x, int y) {
+    QWidget* c = Control(id);
+    c->move(x, y);
+  };
+  auto place = [this](int id, int x, int y, int cx, int cy) {
+    Control(id)->setGeometry(x, y, cx, cy);
+  };
+  place(IDC_SEARCH, w - 100, 90, 90, 28);
+  place(IDC_IMPORT, w - 100, 125, 90, 28);
+  place(IDC_EDIT_GROUP, w - 100, 160, 90, 112);
+  place(IDC_WORDLIST, 10, 90, w - 120, h - 192);
+  place(IDC_FOREIGN, 10, h - 100, e, 20);
+  place(IDC_TRANSLATION, e + 10, h - 100, e, 20);
+  place(IDC_CLASS, w - 100, h - 104, 100, 24);
+  place(IDC_ADD, 10, h - 75, 100, 26);
+  QWidget* newWord = Control(IDC_NEW_WORD);
+  newWord->setGeometry((w - 120) / 4 - 50, h - 75, 100, 26);
+  place(IDC_DELETE, e - 100, h - 75, 100, 26);
+  place(IDC_WORD_COUNT, w - 120 - 150, h - 75, 150, 26);
+  place(IDC_FIRST_LANGUAGE, 32, 66, std::max(40, e - 26), 20);
+  place(IDC_SECOND_LANGUAGE, e + 10, 66, std::max(40, e - 4), 20);
+  move(IDC_SORT, (w - 100) / 2 + 10, h - 72);
+  Control(IDC_SORT)->adjustSize();
+
+  // Practice panel.
+  const int p = w < 644 ? w - 210 : 433;
+  move(IDC_COUNTERS_GROUP, 10, 90);
+  for (int i = 0; i < 4; ++i) {
+    move(IDC_LABEL_TOTAL + i, 20, 120 + 20 * i);
+  }
+  const int values[4] = {IDC_COUNT_TOTAL, IDC_COUNT_CURRENT, IDC_COUNT_RIGHT, IDC_COUNT_WRONG};
+  for (int i = 0; i < 4; ++i) move(values[i], 110, 120 + 20 * i);
+  move(IDC_DIRECTION, 20, 205);
+  QWidget* questionGroup = Control(IDC_QUESTION_GROUP);
+  questionGroup->setGeometry(200, 90, p, questionGroup->height());
+  move(IDC_CLASS_PICTURE, 210, 110);
+  QWidget* question = Control(IDC_QUESTION);
+  question->setGeometry(230, 106, p - 10, question->height());
+  QWidget* answerGroup = Control(IDC_ANSWER_GROUP);
+  answerGroup->setGeometry(200, 160, p, answerGroup->height());
+  place(IDC_ANSWER, 220, 183, p - 100, 20);
+  place(IDC_SUGGESTIONS, 220, 203, p - 80, 60);
+  place(IDC_SUGGEST_BUTTON, p + 120, 183, 20, 20);
+  move(IDC_ANSWER_BUTTON, p + 150, 183);
+}
+
+bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      auto* target = qobject_cast<QWidget*>(watched);
+      if (!target || target->window() != this || !isVisible()) break;
+      if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) break;
+      if (TranslateAccelerator(static_cast<QKeyEvent*>(event))) return true;
+      break;
+    }
+    case QEvent::Resize:
+      if (watched == m_client) LayoutClient(m_client->width(), m_client->height());
+      break;
+    case QEvent::Enter:
+      if (auto* w = qobject_cast<QWidget*>(watched); w && w->window() == this) UpdateHoverHelp(w);
+      break;
+    default:
+      break;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+// --- menus -----------------------------------------------------------------------
+
+QAction* CMainDlg::AddCommand(QMenu* menu, int id, unsigned textNumber) {
+  QAction* action = menu->addAction(LangQText(textNumber));
+  action->setObjectName(QStringLiteral("cmd%1").arg(id));
+  connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+  m_commands[id] = action;
+  return action;
+}
+
+QMenu* CMainDlg::AddFileMenu() {
+  QMenu* file = m_menuBar->addMenu(LangQText(kTxtMenuFile));
+  AddCommand(file, ID_FILE_NEW, kTxtMenuNew);
+  AddCommand(file, ID_FILE_OPEN, kTxtMenuOpen);
+  AddCommand(file, ID_FILE_SAVE, kTxtMenuSave);
+  AddCommand(file, ID_FILE_SAVE_AS, kTxtMenuSaveAs);
+  file->addSeparator();
+  AddCommand(file, ID_MODE_EDIT, kTxtMenuEditMode);
+  AddCommand(file, ID_MODE_SETTINGS, kTxtMenuSettingsMode);
+  file->addSeparator();
+  AddCommand(file, ID_LIST_PROPERTIES, kTxtMenuProperties);
+  AddCommand(file, ID_PRINT, kTxtMenuPrint);
+  AddCommand(file, ID_PRINT_FORMAT, kTxtMenuPrintFormat);
+  file->addSeparator();
+  QMenu* recent = file->addMenu(LangQText(kTxtMenuRecent));
+  recent->setObjectName(QStringLiteral("recentMenu"));
+  for (int i = 0; i < CRecentFiles::kCount; ++i) {
+    QAction* action = recent->addAction(CRecentFiles::MenuText(i, QString()));
+    const int id = ID_RECENT_FIRST + i;
+    action->setObjectName(QStringLiteral("cmd%1").arg(id));
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    m_commands[id] = action;
+  }
+  file->addSeparator();
+  AddCommand(file, ID_APP_EXIT, kTxtMenuExit);
+  return file;
+}
+
+void CMainDlg::AddHelpMenu() {
+  QMenu* help = m_menuBar->addMenu(LangQText(kTxtMenuHelp));
+  AddCommand(help, ID_TIP, kTxtMenuTip);
+  AddCommand(help, ID_HELP_CONTENTS, kTxtMenuHelpContents);
+  AddCommand(help, ID_HELP_TOPIC, kTxtMenuHelpTopic);
+  help->addSeparator();
+  QMenu* internet = help->addMenu(LangQText(kTxtMenuInternet));
+  AddCommand(internet, ID_WEB_PRODUCT, kTxtMenuWebProduct);
+  AddCommand(internet, ID_WEB_MAKER, kTxtMenuWebMaker);
+  help->addSeparator();
+  AddCommand(help, ID_ABOUT, kTxtMenuAbout);
+}
+
+void CMainDlg::RebuildMenu() {
+  m_menuBar->clear();
+  m_commands.clear();
+  AddFileMenu();
+  if (m_mode == Edit) {
+    QMenu* edit = m_menuBar->addMenu(LangQText(kTxtMenuEdit));
+    AddCommand(edit, ID_NEW_WORD, kTxtMenuNewWord);
+    AddCommand(edit, ID_ADD_WORD, m_adding ? kTxtMenuAdd : kTxtMenuChange)
+        ->setEnabled(Control(IDC_ADD)->isEnabled());
+    AddCommand(edit, ID_DELETE_WORDS, kTxtMenuDelete)->setEnabled(Control(IDC_DELETE)->isEnabled());
+    edit->addSeparator();
+    AddCommand(edit, ID_SEARCH, kTxtMenuSearch);
+    edit->addSeparator();
+    AddCommand(edit, ID_IMPORT, kTxtMenuImport);
+  }
+  QMenu* practice = m_menuBar->addMenu(LangQText(kTxtMenuPractice));
+  AddCommand(practice, ID_START_PRACTICE, kTxtMenuStartPractice);
+  if (m_mode == Practice) AddCommand(practice, ID_RESTART, kTxtMenuRestart);
+  QMenu* view = m_menuBar->addMenu(LangQText(kTxtMenuView));
+  QAction* toolbarText = AddCommand(view, ID_TOOLBAR_TEXT, kTxtMenuToolbarText);
+  toolbarText->setCheckable(true);
+  toolbarText->setChecked(m_toolbarText);
+  AddHelpMenu();
+  UpdateRecentFiles();
+}
+
+QAction* CMainDlg::CommandAction(int id) const {
+  const auto it = m_commands.find(id);
+  return it == m_commands.end() ? nullptr : it->second;
+}
+
+void CMainDlg::UpdateRecentFiles() {
+  if (m_wordList.IsUntitled()) {
+    m_recent = CRecentFiles::Read();
+  } else {
+    m_recent = CRecentFiles::Touch(m_wordList.GetPath());
+  }
+  for (int i = 0; i < CRecentFiles::kCount; ++i) {
+    QAction* action = CommandAction(ID_RECENT_FIRST + i);
+    if (!action) continue;
+    action->setText(CRecentFiles::MenuText(i, m_recent[i]));
+    action->setEnabled(!m_recent[i].isEmpty());
+  }
+}
+
+// --- accelerators -------------------------------------------------------------------
+
+const std::vector<std::pair<QKeySequence, int>>& CMainDlg::AcceleratorTable() {
+  static const std::vector<std::pair<QKeySequence, int>> table = {
+      {QKeySequence(Qt::CTRL | Qt::Key_F), ID_START_PRACTICE},
+      {QKeySequence(Qt::CTRL | Qt::Key_I), ID_MODE_SETTINGS},
+      {QKeySequence(Qt::ALT | Qt::Key_L), ID_SUGGESTIONS},
+      {QKeySequence(Qt::CTRL | Qt::Key_N), IDC_TB_NEW},
+      {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N), ID_NEW_WORD},
+      {QKeySequence(Qt::CTRL | Qt::Key_O), IDC_TB_OPEN},
+      {QKeySequence(Qt::CTRL | Qt::Key_P), ID_PRINT},
+      {QKeySequence(Qt::CTRL | Qt::Key_R), ID_MODE_EDIT},
+      {QKeySequence(Qt::CTRL | Qt::Key_S), ID_FILE_SAVE},
+      {QKeySequence(Qt::CTRL | Qt::Key_Delete), ID_DELETE_WORDS},
+      {QKeySequence(Qt::Key_Escape), ID_ESCAPE},
+      {QKeySequence(Qt::Key_F1), ID_HELP_F1},
+      {QKeySequence(Qt::Key_F3), IDC_SEARCH},
+      {QKeySequence(Qt::Key_F3), ID_SEARCH},
+      {QKeySequence(Qt::Key_Return), ID_ENTER},
+      {QKeySequence(Qt::ALT | Qt::Key_Return), ID_RESTART},
+  };
+  return table;
+}
+
+bool CMainDlg::TranslateAccelerator(QKeyEvent* event) {
+  int key = event->key();
+  if (key == Qt::Key_Enter) key = Qt::Key_Return;  // the keypad's Enter is Enter too
+  const Qt::KeyboardModifiers mods =
+      event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  const QKeySequence pressed(QKeyCombination(mods, Qt::Key(key)));
+  for (const auto& [sequence, id] : AcceleratorTable()) {
+    if (sequence == pressed) {
+      OnCommand(id);
+      return true;
+    }
+  }
+  return false;
+}
