@@ -26,3 +26,14 @@ bool WriteSetting(SettingsRoot root, const QString& keyPath, const QString& valu
 
 // Creates the key and any missing parent keys; an existing key is unchanged.
 void CreateSettingsKey(SettingsRoot root, const QString& keyPath);
+
+// The folder that holds the settings files, and the file of one root.
+QString SettingsDirectory();
+QString SettingsFilePath(SettingsRoot root);
+
+// The path of a settings file that exists but cannot be read as one (not a
+// regular file, unreadable, or not in the store's format), or the empty
+// string when both are fine. Such a file is left alone: it reads as empty
+// and every write into it is refused, so start-up can tell the user which
+// file to repair or remove.
+QString SettingsStoreProblem();

@@ -1,0 +1,290 @@
+// The settings store: names, keys, values, other processes, damaged files and
+// failed writes.
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+#include "Settings.h"
+
+namespace {
+
+constexpr SettingsRoot kUser = SettingsRoot::CurrentUser;
+constexpr SettingsRoot kClasses = SettingsRoot::ClassesRoot;
+
+QString S(const char* text) {
+  return QString::fromUtf8(text);
+}
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void PutFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+}
+
+// Runs this test program as a second copy of the program that uses the store.
+QString RunChild(const QStringList& args) {
+  QProcess child;
+  child.start(QCoreApplication::applicationFilePath(), QStringList{S("--child")} + args);
+  if (!child.waitForFinished(60000) || child.exitCode() != 0) return S("<child failed>");
+  return QString::fromUtf8(child.readAllStandardOutput());
+}
+
+int ChildMain(const QStringList& args) {
+  const QString& command = args.value(0);
+  if (command == S("read")) {
+    QTextStream(stdout) << ReadSetting(kUser, args.value(1), args.value(2));
+  } else if (command == S("write")) {
+    WriteSetting(kUser, args.value(1), args.value(2), args.value(3));
+  } else if (command == S("writemany")) {
+    for (int i = 0; i < args.value(3).toInt(); ++i)
+      WriteSetting(kUser, args.value(1), args.value(2) + QString::number(i), QString::number(i));
+  } else {
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace
+
+class TestSettings : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
+    m_file = SettingsFilePath(kUser);
+  }
+
+  void namesMatchWithoutCaseAndKeepTheirFirstCase() {
+    CreateSettingsKey(kUser, S("SOFTWARE\\Brannvik\\Print"));
+    WriteSetting(kUser, S("SOFTWARE\\Brannvik\\Print"), S("ShowPagenumber"), S("TRUE"));
+    WriteSetting(kUser, S("software\\BRANNVIK\\print"), S("ShowPageNumber"), S("FALSE"));
+    QCOMPARE(ReadSetting(kUser, S("Software\\Brannvik\\Print"), S("SHOWPAGENUMBER")), S("FALSE"));
+    // Empty path components do not make another key.
+    QCOMPARE(ReadSetting(kUser, S("SOFTWARE\\\\Brannvik\\Print\\"), S("showpagenumber")),
+             S("FALSE"));
+    WriteSetting(kUser, S("software\\brannvik\\print"), S("Ärlig"), S("ja"));
+    QCOMPARE(ReadSetting(kUser, S("SOFTWARE\\Brannvik\\Print"), S("äRLIG")), S("ja"));
+
+    CreateSettingsKey(kUser, S("software\\brannvik\\PRINT\\Extra"));
+    const QByteArray file = FileBytes(m_file);
+    QVERIFY(file.contains("\"SOFTWARE\\\\Brannvik\\\\Print\\\\Extra\""));
+    QVERIFY(file.contains("\"ShowPagenumber\": \"FALSE\""));
+    QVERIFY(!file.contains("ShowPageNumber"));
+    QVERIFY(!file.contains("software"));
+  }
+
+  void missingKeysAndValues() {
+    QCOMPARE(ReadSetting(kUser, S("A"), S("x")), QString());
+    QVERIFY(WriteSetting(kUser, S("A"), S("x"), S("lost")));
+    QVERIFY(!QFile::exists(m_file));
+
+    CreateSettingsKey(kUser, S("A"));
+    WriteSetting(kUser, S("A\\B"), S("x"), S("lost"));
+    QCOMPARE(ReadSetting(kUser, S("A\\B"), S("x")), QString());
+    QCOMPARE(ReadSetting(kUser, S("A"), S("x")), QString());
+    QCOMPARE(ReadSetting(kUser, S("A\\B\\C"), S("x")), QString());
+
+    // The root itself always exists.
+    WriteSetting(kUser, QString(), S("x"), S("top"));
+    QCOMPARE(ReadSetting(kUser, QString(), S("x")), S("top"));
+
+    // The default slot is a value of its own; the roots are separate trees.
+    CreateSettingsKey(kClasses, S(".vk2"));
+    WriteSetting(kClasses, S(".vk2"), QString(), S("Vokabit.vk2"));
+    WriteSetting(kClasses, S(".vk2"), S("Default"), S("named"));
+    QCOMPARE(ReadSetting(kClasses, S(".VK2"), QString()), S("Vokabit.vk2"));
+    QCOMPARE(ReadSetting(kClasses, S(".vk2"), S("default")), S("named"));
+    QCOMPARE(ReadSetting(kUser, S(".vk2"), QString()), QString());
+  }
+
+  void createKeyMakesParentsAndKeepsExisting() {
+    CreateSettingsKey(kUser, S("A\\B\\C"));
+    WriteSetting(kUser, S("A"), S("x"), S("1"));
+    WriteSetting(kUser, S("a\\b"), S("y"), S("2"));
+    CreateSettingsKey(kUser, S("A\\B"));
+    CreateSettingsKey(kUser, S("A\\B\\C\\D"));
+    QCOMPARE(ReadSetting(kUser, S("A"), S("x")), S("1"));
+    QCOMPARE(ReadSetting(kUser, S("A\\B"), S("y")), S("2"));
+    WriteSetting(kUser, S("A\\B\\C\\D"), S("z"), S("3"));
+    QCOMPARE(ReadSetting(kUser, S("A\\B\\C\\D"), S("z")), S("3"));
+  }
+
+  void valuesAreStoredWhole_data() {
+    QTest::addColumn<QString>("value");
+    QTest::newRow("long path") << S("/home/") + QString(100000, QLatin1Char('d')) + S("/a.vk2");
+    QTest::newRow("quotes and breaks") << S("\"a\\b\"\r\n\tc\\");
+    QTest::newRow("latin-1") << S("üÜß");
+    QTest::newRow("beyond latin-1") << S("Ωλ 語 😀");
+  }
+  void valuesAreStoredWhole() {
+    QFETCH(QString, value);
+    CreateSettingsKey(kUser, S("K"));
+    WriteSetting(kUser, S("K"), S("v"), value);
+    QCOMPARE(ReadSetting(kUser, S("K"), S("v")), value);
+    WriteSetting(kUser, S("K"), S("v"), QString());
+    QCOMPARE(ReadSetting(kUser, S("K"), S("v")), QString());
+  }
+
+  void handWrittenFileIsRead() {
+    PutFile(m_file,
+            "{\r\n  \"keys\" : { \"Software\\\\Brannvik\" : {\"\" : \"slot\",\r\n"
+            "   \"Mail\":\"a\\\"b\\u00e9\"}, \"Software\" : {} },\r\n  \"format\" : 1 }\r\n");
+    QCOMPARE(ReadSetting(kUser, S("SOFTWARE\\Brannvik"), S("mail")), S("a\"bé"));
+    QCOMPARE(ReadSetting(kUser, S("SOFTWARE\\Brannvik"), QString()), S("slot"));
+    QCOMPARE(SettingsStoreProblem(), QString());
+  }
+
+  void secondProcessSeesWritesAtOnce() {
+    CreateSettingsKey(kUser, S("K"));
+    RunChild({S("write"), S("K"), S("Name"), S("från barnet")});
+    QCOMPARE(ReadSetting(kUser, S("K"), S("name")), S("från barnet"));
+    WriteSetting(kUser, S("K"), S("Name"), S("från föräldern"));
+    QCOMPARE(RunChild({S("read"), S("K"), S("NAME")}), S("från föräldern"));
+  }
+
+  void concurrentWritersKeepEachOthersValues() {
+    CreateSettingsKey(kUser, S("K"));
+    WriteSetting(kUser, S("K"), S("Stable"), S("yes"));
+    std::vector<std::unique_ptr<QProcess>> children;
+    for (const char* prefix : {"a", "b", "c"}) {
+      children.push_back(std::make_unique<QProcess>());
+      children.back()->start(QCoreApplication::applicationFilePath(),
+                             {S("--child"), S("writemany"), S("K"), S(prefix), S("40")});
+      QVERIFY(children.back()->waitForStarted());
+    }
+    // Readers take no lock, so they must never see a half-written file.
+    auto running = [&] {
+      for (auto& child : children)
+        if (child->state() != QProcess::NotRunning) return true;
+      return false;
+    };
+    while (running()) {
+      QCOMPARE(ReadSetting(kUser, S("K"), S("Stable")), S("yes"));
+      for (auto& child : children) child->waitForFinished(1);
+    }
+    for (const char* prefix : {"a", "b", "c"})
+      for (int i = 0; i < 40; ++i)
+        QCOMPARE(ReadSetting(kUser, S("K"), S(prefix) + QString::number(i)), QString::number(i));
+  }
+
+  void damagedFileIsKeptAndReported_data() {
+    QTest::addColumn<QByteArray>("bytes");  // file contents; a special kind of file when empty
+    QTest::addColumn<QString>("kind");
+    const QByteArray good = "{\"format\": 1, \"keys\": {\"A\": {\"x\": \"old\"}}}\n";
+    QTest::newRow("garbage") << QByteArray("\x00\xff\x1b[2J PK\x03\x04", 13) << QString();
+    QTest::newRow("truncated") << good.left(good.size() - 6) << QString();
+    QTest::newRow("empty") << QByteArray() << S("empty");
+    QTest::newRow("array") << QByteArray("[\"A\", \"x\"]") << QString();
+    QTest::newRow("later format") << QByteArray(good).replace("1,", "2,") << QString();
+    QTest::newRow("number value") << QByteArray(good).replace("\"old\"", "7") << QString();
+    QTest::newRow("bad utf-8") << QByteArray(good).replace("old", "o\xc3(d") << QString();
+    QTest::newRow("directory") << QByteArray() << S("dir");
+    QTest::newRow("fifo") << QByteArray() << S("fifo");
+    QTest::newRow("unreadable") << good << S("unreadable");
+  }
+  void damagedFileIsKeptAndReported() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, kind);
+    if (kind == S("unreadable") && geteuid() == 0)
+      QSKIP("Running as root: permission bits do not stop reading.");
+    if (kind == S("dir")) {
+      QVERIFY(QDir().mkpath(m_file));
+    } else if (kind == S("fifo")) {
+      QCOMPARE(mkfifo(QFile::encodeName(m_file).constData(), 0600), 0);
+    } else {
+      PutFile(m_file, bytes);
+      if (kind == S("unreadable")) QVERIFY(QFile::setPermissions(m_file, {}));
+    }
+
+    QCOMPARE(ReadSetting(kUser, S("A"), S("x")), QString());
+    QCOMPARE(SettingsStoreProblem(), m_file);
+    WriteSetting(kUser, S("A"), S("x"), S("new"));
+    WriteSetting(kUser, QString(), S("y"), S("new"));
+    CreateSettingsKey(kUser, S("B"));
+    QCOMPARE(ReadSetting(kUser, S("A"), S("x")), QString());
+    if (kind == S("unreadable"))
+      QFile::setPermissions(m_file, QFile::ReadOwner | QFile::WriteOwner);
+    if (kind == S("dir") || kind == S("fifo"))
+      QVERIFY(!QFileInfo(m_file).isFile());
+    else
+      QCOMPARE(FileBytes(m_file), bytes);
+
+    // The other root is not affected.
+    CreateSettingsKey(kClasses, S("C"));
+    WriteSetting(kClasses, S("C"), QString(), S("fine"));
+    QCOMPARE(ReadSetting(kClasses, S("C"), QString()), S("fine"));
+  }
+
+  void failedWriteKeepsOldFile() {
+    CreateSettingsKey(kUser, S("A"));
+    WriteSetting(kUser, S("A"), S("x"), S("old"));
+    const QByteArray old = FileBytes(m_file);
+
+    // A file size limit makes the write fail part-way, for root too.
+    rlimit saved;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 64 * 1024;
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    WriteSetting(kUser, S("A"), S("x"), QString(200000, QLatin1Char('y')));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(FileBytes(m_file), old);
+    QCOMPARE(ReadSetting(kUser, S("A"), S("x")), S("old"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QFileInfo(m_file).fileName()});
+  }
+
+  void unwritableFolderWritesNothing() {
+    // A plain file where the settings folder should be stops root as well.
+    PutFile(m_dir->filePath(S("blocker")), "x");
+    qputenv("VOKABIT_CONFIG_DIR", m_dir->filePath(S("blocker/vokabit")).toUtf8());
+    CreateSettingsKey(kUser, S("A"));
+    WriteSetting(kUser, QString(), S("x"), S("lost"));
+    QCOMPARE(ReadSetting(kUser, QString(), S("x")), QString());
+    QCOMPARE(SettingsStoreProblem(), QString());
+
+    if (geteuid() == 0) QSKIP("Running as root: a read-only folder does not stop writing.");
+    qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
+    CreateSettingsKey(kUser, S("A"));
+    WriteSetting(kUser, S("A"), S("x"), S("old"));
+    const QByteArray old = FileBytes(m_file);
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner));
+    WriteSetting(kUser, S("A"), S("x"), S("new"));
+    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(FileBytes(m_file), old);
+  }
+
+ private:
+  std::unique_ptr<QTemporaryDir> m_dir;
+  QString m_file;
+};
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  if (argc > 1 && qstrcmp(argv[1], "--child") == 0) return ChildMain(app.arguments().mid(2));
+  TestSettings test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_settings.moc"
