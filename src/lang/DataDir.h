@@ -6,3 +6,8 @@
 // the program's bin folder (build tree and installation alike), else a data
 // folder beside the program. Always ends without a slash.
 QString DataDirectory();
+
+// A path taken from the data folder's point of view: an absolute path is
+// returned as it is, a relative one (such as the default sound path of the
+// language texts, "sounds/ding.wav") is taken inside DataDirectory().
+QString DataFilePath(const QString& path);

@@ -9,3 +9,8 @@ std::string LangText(unsigned n);
 
 // The same text ready for a widget.
 QString LangQText(unsigned n);
+
+// String-table text id (the program's own resource strings, whose numbers
+// overlap the language texts), in the current language.
+std::string StringTableText(unsigned id);
+QString StringTableQText(unsigned id);

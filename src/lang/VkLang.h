@@ -28,11 +28,19 @@ std::uint32_t VKLangGetVersionI();
 std::uint32_t VKFilesGetVersionI();
 
 // Folder that holds the catalogs; the library looks in the program's data
-// folder when this is never called. Resets the loaded catalogs.
+// folder when this is never called (or with null or ""). Resets the loaded
+// catalogs: the next call reads them again and starts in the language of the
+// user's locale.
 void VKLangSetCatalogDir(const char* utf8Path);
 
 // Non-zero when a catalog was missing or damaged when it was loaded; the
 // start-up check reports it.
 std::int32_t VKLangHasCatalogError();
+
+// Text id of the program's string table in the current language (the
+// application name, the system-menu items, the start-up messages), as a
+// NUL-terminated Windows-1252 string; null for an unknown id. Its numbers
+// overlap the language texts, hence a function of its own.
+const char* VKLangGetStringTableText(std::uint32_t id);
 
 }  // extern "C"
