@@ -23,7 +23,7 @@ struct WordSlot {
 };
 
 class CWordList {
-public:
+ public:
   static constexpr int kMaxWords = 300;
   static constexpr int kSlotCount = 301;
   using SlotTable = std::array<WordSlot, kSlotCount>;
@@ -52,6 +52,8 @@ public:
   const SlotTable& GetSlotTable() const { return m_slots; }
   // Random order of the words for an exercise; marks the list modified.
   void Shuffle();
+  // The same order again for the same seed.
+  void Shuffle(unsigned seed);
 
   // --- list information ---------------------------------------------------
   const std::string& GetFirstLanguage() const { return m_firstLanguage; }
@@ -76,9 +78,9 @@ public:
   int IsModified() const { return m_modified; }
 
   // --- file operations (results as the main window acts on them) ----------
-  int AskSaveChanges();            // kIdYes, kIdNo or kIdCancel
-  int QueryClose();                // 1 may drop, 2 stop
-  void NewList();                  // may be stopped at the save question
+  int AskSaveChanges();  // kIdYes, kIdNo or kIdCancel
+  int QueryClose();      // 1 may drop, 2 stop
+  void NewList();        // may be stopped at the save question
   int OpenFile(const QString& path);
   int OpenWithDialog();
   int Save();
@@ -87,12 +89,24 @@ public:
   int Write();
   int ReportFileError(const QString& path, int code);
 
+  // Save as without the dialog: writes the list to path in type ("VK2",
+  // "VK1", "HTML", "ORD", "TXT", "SKV", "SCV"; anything else is written as
+  // version 2). An export leaves the list with its own file, as Save as does.
+  int SaveTo(const QString& path, const QString& type);
+
+  // The file type of a Save as filter entry, counted from 1.
+  static QString TypeOfFilterEntry(int filterIndex);
+
   // The owner a new list starts with.
   static std::string DefaultOwner();
 
-private:
+ private:
   // Save question before the list is replaced; true when it may go on.
   bool ConfirmReplace();
+  // Reads the file next names and takes it over when it was read.
+  int ReadInto(CWordList& next);
+  // Steps of Save as after the dialog: the chosen file and its type.
+  void TakeTarget(const QString& path, const QString& fileName, const QString& type);
 
   CPlatform* m_platform = nullptr;
   std::string m_secondLanguage;

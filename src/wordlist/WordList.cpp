@@ -1,0 +1,364 @@
+#include "WordList.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <ctime>
+#include <random>
+
+#include "Cp1252.h"
+#include "LangText.h"
+#include "ListFileIo.h"
+#include "Platform.h"
+#include "WordListTexts.h"
+
+namespace {
+
+constexpr const char* kNoCreator = "N\\A";
+
+// The file name without its last four characters (".vk2"); the whole name
+// goes when it is shorter.
+QString WithoutLastFour(const QString& name) {
+  return name.chopped(std::min<qsizetype>(4, name.size()));
+}
+
+QString FileNameOf(const QString& path) {
+  const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+  return slash < 0 ? path : path.mid(slash + 1);
+}
+
+// Upper-cased comparison of the end of text with tag, over as many
+// characters as tag has.
+bool EndsWithTag(const QString& text, const QString& tag) {
+  return text.size() >= tag.size() && text.right(tag.size()).toUpper() == tag;
+}
+
+}  // namespace
+
+CWordList::CWordList(CPlatform* platform) : m_platform(platform) {
+  ClearWords();
+}
+
+// --- words -------------------------------------------------------------------
+
+int CWordList::AddWord(const std::string& foreign, const std::string& translation, int mark) {
+  for (int i = 0; i < kMaxWords; ++i) {
+    if (m_slots[i].m_used == 0) {
+      m_slots[i].m_number = GetCount() + 1;
+      return SetWord(i, foreign, translation, mark);
+    }
+  }
+  return -1;
+}
+
+int CWordList::SetWord(int index, const std::string& foreign, const std::string& translation,
+                       int mark) {
+  if (index > kMaxWords) return -10;
+  if (index < 0) return -11;
+  WordSlot& slot = m_slots[index];
+  slot.m_foreign = foreign;
+  slot.m_translation = translation;
+  slot.m_mark = mark;
+  slot.m_used = 1;
+  m_modified = 1;
+  return 0;
+}
+
+int CWordList::GetCount() const {
+  for (int i = 0; i < kMaxWords; ++i)
+    if (m_slots[i].m_used == 0) return i;
+  return kMaxWords;
+}
+
+std::string CWordList::GetForeign(int index) const {
+  return index >= 0 && index < kSlotCount ? m_slots[index].m_foreign : std::string();
+}
+
+std::string CWordList::GetTranslation(int index) const {
+  return index >= 0 && index < kSlotCount ? m_slots[index].m_translation : std::string();
+}
+
+int CWordList::GetNumber(int index) const {
+  return index >= 0 && index < kSlotCount ? m_slots[index].m_number : 0;
+}
+
+int CWordList::GetMark(int index) const {
+  return index >= 0 && index < kSlotCount ? m_slots[index].m_mark : 0;
+}
+
+int CWordList::DeleteWord(int index) {
+  if (index > kMaxWords) return -1;
+  if (index < 0) return -2;
+  // Slots past the spare one count as free.
+  const auto used = [this](int i) { return i < kSlotCount && m_slots[i].m_used != 0; };
+  int k = index;
+  while (used(k + 1)) {
+    m_slots[k].m_foreign = m_slots[k + 1].m_foreign;
+    m_slots[k].m_translation = m_slots[k + 1].m_translation;
+    m_slots[k].m_mark = m_slots[k + 1].m_mark;
+    ++k;
+  }
+  m_slots[k].m_foreign.clear();
+  m_slots[k].m_translation.clear();
+  m_slots[k].m_used = 0;
+  return 0;
+}
+
+int CWordList::FindForeign(int start, const std::string& text) const {
+  if (start < 0) return -2;
+  for (int i = start; i < kSlotCount && m_slots[i].m_used != 0; ++i)
+    if (m_slots[i].m_foreign == text) return i;
+  return -1;
+}
+
+int CWordList::FindTranslation(int start, const std::string& text) const {
+  if (start < 0) return -2;
+  for (int i = start; i < kSlotCount && m_slots[i].m_used != 0; ++i)
+    if (m_slots[i].m_translation == text) return i;
+  return -1;
+}
+
+void CWordList::ClearWords() {
+  for (int i = 0; i < kSlotCount; ++i) {
+    WordSlot& slot = m_slots[i];
+    slot.m_used = 0;
+    slot.m_foreign.clear();
+    slot.m_translation.clear();
+    slot.m_number = i;
+    slot.m_mark = 0;
+  }
+}
+
+void CWordList::SortLike(const std::vector<std::string>& foreignWords) {
+  const int count = GetCount();
+  std::vector<WordSlot> old(m_slots.begin(), m_slots.begin() + count);
+  std::vector<bool> taken(static_cast<std::size_t>(count), false);
+  ClearWords();
+  int next = 0;
+  const auto place = [&](int from) {
+    WordSlot& slot = m_slots[next];
+    slot.m_foreign = std::move(old[from].m_foreign);
+    slot.m_translation = std::move(old[from].m_translation);
+    slot.m_mark = old[from].m_mark;
+    slot.m_used = 1;
+    taken[from] = true;
+    ++next;
+  };
+  // Each entry takes the first word of that text not taken yet, so two words
+  // with the same foreign text keep their own translations and marks.
+  for (const std::string& text : foreignWords) {
+    for (int j = 0; j < count; ++j) {
+      if (!taken[j] && old[j].m_foreign == text) {
+        place(j);
+        break;
+      }
+    }
+  }
+  // Words the sequence did not name keep their order after the named ones:
+  // sorting never drops a word.
+  for (int j = 0; j < count; ++j)
+    if (!taken[j]) place(j);
+}
+
+void CWordList::Shuffle() {
+  Shuffle(static_cast<unsigned>(std::time(nullptr)));
+}
+
+void CWordList::Shuffle(unsigned seed) {
+  std::minstd_rand generator(seed);
+  std::uniform_int_distribution<int> draw(0, kMaxWords - 1);
+  const int count = GetCount();
+  SlotTable scratch = m_slots;
+  ClearWords();
+  // Draw slots of the old table until every word has been placed again,
+  // each in the next free slot with its running number.
+  while (GetCount() != count) {
+    WordSlot& from = scratch[draw(generator)];
+    if (from.m_used == 0) continue;
+    from.m_used = 0;
+    const int k = GetCount();
+    m_slots[k].m_number = from.m_number;
+    SetWord(k, from.m_foreign, from.m_translation, from.m_mark);
+  }
+}
+
+// --- list information ----------------------------------------------------------
+
+QString CWordList::GetDisplayName() const {
+  return m_untitled ? LangQText(kTxtUntitled) : m_fileName;
+}
+
+std::string CWordList::DefaultOwner() {
+  // The account's full name, else its login name.
+  if (const passwd* account = getpwuid(geteuid())) {
+    QString fullName = QString::fromLocal8Bit(account->pw_gecos ? account->pw_gecos : "");
+    fullName = fullName.section(QLatin1Char(','), 0, 0).trimmed();
+    bool lossy = false;
+    std::string owner = CListFileIo::ToListText(fullName, &lossy);
+    if (!owner.empty() && !lossy) return owner;
+    QString login = QString::fromLocal8Bit(account->pw_name ? account->pw_name : "");
+    owner = CListFileIo::ToListText(login, &lossy);
+    if (!owner.empty() && !lossy) return owner;
+  }
+  return CListFileIo::ToListText(qEnvironmentVariable("USER"));
+}
+
+// --- file operations -------------------------------------------------------------
+
+int CWordList::AskSaveChanges() {
+  if (!m_platform) return kIdCancel;
+  const QString text =
+      FromCp1252(LangText(kTxtSaveQuestion)) + QLatin1String("\n") + m_path + QLatin1String(" ?");
+  return m_platform->MessageBox(text, MessageButtons::YesNoCancel, MessageIcon::Question);
+}
+
+int CWordList::QueryClose() {
+  if (m_modified == 0) return 1;
+  const int answer = AskSaveChanges();
+  if (answer == kIdNo) return 1;
+  if (answer == kIdYes) return Save() == 0 ? 1 : 2;
+  return 2;
+}
+
+bool CWordList::ConfirmReplace() {
+  if (m_modified == 0) return true;
+  const int answer = AskSaveChanges();
+  if (answer == kIdNo) return true;
+  if (answer == kIdYes) return Save() == 0;
+  return false;
+}
+
+void CWordList::NewList() {
+  if (!ConfirmReplace()) return;
+  ClearWords();
+  m_creator = kNoCreator;
+  m_firstLanguage = LangText(kTxtFirstLanguage);
+  m_secondLanguage = LangText(kTxtSecondLanguage);
+  m_fileName = m_path = LangQText(kTxtUntitled);
+  m_title = LangText(kTxtUntitled);
+  m_description.clear();
+  m_untitled = 1;
+  m_modified = 0;
+  m_owner = DefaultOwner();
+}
+
+int CWordList::ReadInto(CWordList& next) {
+  // The current list stays whole until the new file has been read: a
+  // rejected file must leave nothing of itself behind that a plain Save
+  // could write over it.
+  const int result = CListFileIo::Load(next);
+  if (result == 0) *this = std::move(next);
+  return result;
+}
+
+int CWordList::OpenFile(const QString& path) {
+  if (!ConfirmReplace()) return 2;
+  CWordList next(m_platform);
+  next.m_creator = kNoCreator;
+  next.m_path = path;
+  next.m_fileName = FileNameOf(path);
+  next.m_extension = next.m_fileName.right(3);
+  next.m_title = CListFileIo::ToListText(WithoutLastFour(next.m_fileName));
+  next.m_modified = 0;
+  next.m_untitled = 0;
+  return ReadInto(next);
+}
+
+int CWordList::OpenWithDialog() {
+  if (!m_platform) return 2;
+  FileDialogRequest request;
+  request.initialPath = m_path;
+  request.filter = FromCp1252(LangText(kTxtOpenFilter));
+  FileDialogResult chosen;
+  if (!m_platform->GetOpenFileName(request, chosen)) return 2;
+  if (!ConfirmReplace()) return 2;
+  CWordList next(m_platform);
+  next.m_creator = kNoCreator;
+  next.m_path = chosen.path;
+  next.m_fileName = chosen.fileName;
+  next.m_extension = chosen.extension;
+  next.m_untitled = 0;
+  next.m_title = CListFileIo::ToListText(WithoutLastFour(next.m_fileName));
+  next.m_modified = 0;
+  return ReadInto(next);
+}
+
+int CWordList::Save() {
+  if (m_untitled == 0) return Write();
+  if (SaveAs(false) == 2) return 2;
+  return Write();
+}
+
+int CWordList::SaveAs(bool write) {
+  m_savedFileName = m_fileName;
+  m_savedPath = m_path;
+  m_savedExtension = m_extension;
+  // Propose the bare name: the dialog adds the extension of the chosen type.
+  if (!m_extension.isEmpty() && EndsWithTag(m_path, m_extension.toUpper()) &&
+      m_extension.size() == 3)
+    m_path.chop(std::min<qsizetype>(4, m_path.size()));
+
+  FileDialogResult chosen;
+  bool accepted = false;
+  if (m_platform) {
+    FileDialogRequest request;
+    request.initialPath = m_path;
+    request.filter = FromCp1252(LangText(kTxtSaveFilter));
+    request.overwritePrompt = true;
+    accepted = m_platform->GetSaveFileName(request, chosen);
+  }
+  if (!accepted) {
+    m_path = m_savedPath;
+    return 2;
+  }
+  TakeTarget(chosen.path, chosen.fileName, TypeOfFilterEntry(chosen.filterIndex));
+  if (!write) return 1;
+  return Write();
+}
+
+QString CWordList::TypeOfFilterEntry(int filterIndex) {
+  static const char* const kTypes[] = {"VK2", "VK1", "HTML", "ORD", "TXT", "SKV"};
+  if (filterIndex < 1 || filterIndex > 6) return QStringLiteral("VK2");
+  return QLatin1String(kTypes[filterIndex - 1]);
+}
+
+void CWordList::TakeTarget(const QString& path, const QString& fileName, const QString& type) {
+  m_path = path;
+  m_fileName = fileName;
+  m_extension = type;
+  if (!EndsWithTag(m_path, type)) {
+    const QString suffix = QLatin1String(".") + type.toLower();
+    m_path += suffix;
+    m_fileName += suffix;
+  }
+  if (m_title == LangText(kTxtUntitled))
+    m_title = CListFileIo::ToListText(WithoutLastFour(m_fileName));
+}
+
+int CWordList::SaveTo(const QString& path, const QString& type) {
+  m_savedFileName = m_fileName;
+  m_savedPath = m_path;
+  m_savedExtension = m_extension;
+  m_path = path;
+  m_fileName = FileNameOf(path);
+  m_extension = type.toUpper();
+  return Write();
+}
+
+int CWordList::Load() {
+  CWordList next(*this);
+  next.ClearWords();
+  return ReadInto(next);
+}
+
+int CWordList::Write() {
+  return CListFileIo::Write(*this);
+}
+
+int CWordList::ReportFileError(const QString& path, int code) {
+  if (m_platform)
+    m_platform->MessageBox(CListFileIo::LangFormat(kTxtFileRejected, path), MessageButtons::Ok,
+                           MessageIcon::None);
+  return code;
+}
