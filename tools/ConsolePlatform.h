@@ -1,0 +1,20 @@
+#pragma once
+// The platform seam for command-line tools: messages go to the terminal,
+// questions are answered with No (or Cancel), file dialogs are cancelled.
+#include "Platform.h"
+
+class CConsolePlatform : public CPlatform {
+ public:
+  // Information goes to standard output, everything else to standard error.
+  int MessageBox(const QString& text, MessageButtons buttons, MessageIcon icon) override;
+  bool GetOpenFileName(const FileDialogRequest&, FileDialogResult&) override { return false; }
+  bool GetSaveFileName(const FileDialogRequest&, FileDialogResult&) override { return false; }
+  void BeginWaitCursor() override {}
+  void EndWaitCursor() override {}
+  void PlaySound(const QString&) override {}
+  void ShellOpen(const QString&) override {}
+  void ShowHelp(const QString&, unsigned) override {}
+
+  // Prints text and a line end to standard error.
+  static void PrintError(const QString& text);
+};
