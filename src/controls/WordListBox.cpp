@@ -1,0 +1,174 @@
+#include "WordListBox.h"
+
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include "Cp1252.h"
+#include "DialogUnits.h"
+#include "Drawing.h"
+#include "Pictures.h"
+
+namespace {
+
+constexpr int kDataRole = Qt::UserRole;
+
+int LineHeightFor(const QFontMetrics& metrics) {
+  return qMax(CWordListBox::kLineHeight, metrics.height() + 3);
+}
+
+class CWordLineDelegate : public QStyledItemDelegate {
+ public:
+  explicit CWordLineDelegate(CWordListBox* list) : QStyledItemDelegate(list), m_list(list) {}
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+    return {0, LineHeightFor(QFontMetrics(option.font))};
+  }
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    if (!index.isValid()) return;
+    const QRect r = option.rect;
+    const int right = RightOf(r);  // the line's right edge, counted from the list's left edge
+    const QFontMetrics metrics(option.font);
+
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    QString left = text;
+    QString rightText;
+    if (tab >= 0) {
+      left =
+          CWordListBox::ShortenText(metrics, text.left(tab), right / 2 - CWordListBox::kTextLeft);
+      rightText = CWordListBox::ShortenText(metrics, text.mid(tab + 1), right / 2);
+    }
+
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette::ColorGroup group = m_list->isEnabled() ? QPalette::Active : QPalette::Disabled;
+    const QColor back =
+        option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+    const QColor ink =
+        option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
+    painter->save();
+    painter->fillRect(r, back);
+    painter->setPen(ink);
+    painter->setFont(option.font);
+    painter->setClipRect(r);
+
+    const int textTop = r.top() + qMax(2, (r.height() - metrics.height()) / 2);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+    painter->drawText(QRect(r.left() + CWordListBox::kTextLeft, textTop,
+                            qMax(0, right - r.left() - CWordListBox::kTextLeft), metrics.height()),
+                      flags, left);
+    if (!rightText.isEmpty())
+      painter->drawText(QRect(right / 2, textTop, right - right / 2, metrics.height()), flags,
+                        rightText);
+
+    if (selected && m_list->hasFocus()) DrawFocusRect(*painter, r, ink);
+
+    const int mark = index.data(kDataRole).toInt();
+    if (mark == 1 || mark == 2) {
+      const int pictureTop = r.top() + qMax(1, (r.height() - CPictures::kClassPictureSize) / 2);
+      painter->drawPixmap(r.left() + 2, pictureTop,
+                          CPictures::ClassPicture(mark, painter->device()->devicePixelRatioF()));
+    }
+    painter->restore();
+  }
+
+ private:
+  CWordListBox* m_list;
+};
+
+}  // namespace
+
+CWordListBox::CWordListBox(QWidget* parent) : QListWidget(parent) {
+  setItemDelegate(new CWordLineDelegate(this));
+  setUniformItemSizes(true);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setTextElideMode(Qt::ElideNone);
+}
+
+int CWordListBox::AddLine(const std::string& text, int itemData, int index) {
+  return AddLine(FromCp1252(text), itemData, index);
+}
+
+int CWordListBox::AddLine(const QString& text, int itemData, int index) {
+  auto* item = new QListWidgetItem(text);
+  item->setData(kDataRole, itemData);
+  const int row = (index < 0 || index > count()) ? count() : index;
+  insertItem(row, item);
+  UpdateAccessibleText(item);
+  return row;
+}
+
+void CWordListBox::SelectOnly(int index) {
+  clearSelection();
+  if (index < 0 || index >= count()) return;
+  setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+  scrollToItem(item(index));
+}
+
+bool CWordListBox::SetTabStop(int n) {
+  if (n < 0) return false;
+  int average = fontMetrics().averageCharWidth();
+  if (average <= 0) average = CDialogUnits(font()).BaseWidth();
+  m_tabStop = n * average / 4;
+  return true;
+}
+
+int CWordListBox::ItemData(int index) const {
+  const QListWidgetItem* line = item(index);
+  return line ? line->data(kDataRole).toInt() : 0;
+}
+
+std::string CWordListBox::LineText(int index) const {
+  const QListWidgetItem* line = item(index);
+  return line ? ToCp1252(line->text()) : std::string();
+}
+
+std::vector<int> CWordListBox::SelectedRows() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : selectionModel()->selectedIndexes()) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+void CWordListBox::SetClassNames(const QStringList& names) {
+  m_classNames = names;
+  for (int i = 0; i < count(); ++i) UpdateAccessibleText(item(i));
+}
+
+void CWordListBox::UpdateAccessibleText(QListWidgetItem* line) const {
+  // Screen readers get "word, translation" instead of a raw tab, and the class.
+  QString spoken = line->text();
+  spoken.replace(QLatin1Char('\t'), QStringLiteral(", "));
+  line->setData(Qt::AccessibleTextRole, spoken);
+  const int mark = line->data(kDataRole).toInt();
+  if (mark >= 0 && mark < m_classNames.size())
+    line->setData(Qt::AccessibleDescriptionRole, m_classNames.at(mark));
+}
+
+QString CWordListBox::ShortenText(const QFontMetrics& metrics, const QString& text, int width) {
+  if (text.isEmpty() || metrics.horizontalAdvance(text) + kShortenMargin <= width) return text;
+  // A single character cannot get shorter; "X..." would only be wider.
+  if (text.size() < 2) return text;
+  const QString ellipsis = QStringLiteral("...");
+  const int room = width - kShortenMargin - metrics.horizontalAdvance(ellipsis);
+  // The longest head that fits, found by halving; at least one character stays.
+  qsizetype low = 1;
+  qsizetype high = text.size() - 1;
+  qsizetype best = 1;
+  while (low <= high) {
+    const qsizetype middle = low + (high - low) / 2;
+    if (metrics.horizontalAdvance(text.left(middle)) <= room) {
+      best = middle;
+      low = middle + 1;
+    } else {
+      high = middle - 1;
+    }
+  }
+  if (best > 1 && text.at(best - 1).isHighSurrogate()) --best;
+  return text.left(best) + ellipsis;
+}
