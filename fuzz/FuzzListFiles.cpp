@@ -1,0 +1,61 @@
+// Feeds every list file reader. The first byte picks the reader, the rest is
+// the file. A list that was read must come back unchanged from a version 2
+// file written of it; the other writers must take any list read.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include <QString>
+
+#include "ListFileIo.h"
+#include "WordList.h"
+
+namespace {
+
+const char* const kTypes[] = {"VK2", "VK1", "ORD", "TXT", "SKV", "SCV"};
+
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+// The version 2 writer stores raw line breaks of a description the way the
+// list holds them.
+std::string AsStored(std::string text) {
+  for (char& c : text) {
+    if (c == '\n') c = '\x1E';
+    if (c == '\r') c = '\x1F';
+  }
+  return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const QString type = QLatin1String(kTypes[data[0] % 6]);
+  std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+
+  CWordList list;
+  if (CListFileIo::ReadBytes(list, type, std::move(bytes)) != 0) return 0;
+  Check(list.GetCount() <= CWordList::kMaxWords);
+
+  for (const char* other : {"VK1", "HTML", "ORD", "TXT", "SKV"})
+    CListFileIo::Format(list, QLatin1String(other));
+
+  CWordList back;
+  Check(CListFileIo::ReadBytes(back, QStringLiteral("VK2"),
+                               CListFileIo::Format(list, QStringLiteral("VK2"))) == 0);
+  Check(back.GetCount() == list.GetCount());
+  for (int i = 0; i < list.GetCount(); ++i) {
+    Check(back.GetForeign(i) == list.GetForeign(i));
+    Check(back.GetTranslation(i) == list.GetTranslation(i));
+    Check(back.GetMark(i) == list.GetMark(i));
+  }
+  Check(back.GetTitle() == list.GetTitle());
+  Check(back.GetOwner() == list.GetOwner());
+  Check(back.GetDescription() == AsStored(list.GetDescription()));
+  Check(back.GetFirstLanguage() == list.GetFirstLanguage());
+  Check(back.GetSecondLanguage() == list.GetSecondLanguage());
+  return 0;
+}
