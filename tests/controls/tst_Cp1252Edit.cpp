@@ -1,0 +1,56 @@
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "Cp1252Edit.h"
+
+namespace {
+
+// Types text the way a keyboard with these letters would, one key event each.
+void Type(QWidget* widget, const QString& text) {
+  for (const QChar ch : text) {
+    QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+  }
+}
+
+}  // namespace
+
+class TestCp1252Edit : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void takesEveryCodePageCharacter() {
+    CCp1252Edit edit;
+    Type(&edit, QStringLiteral("\u00e9t\u20ac \u0160\u0153"));
+    QCOMPARE(edit.text(), QStringLiteral("\u00e9t\u20ac \u0160\u0153"));
+    QCOMPARE(edit.GetText(), std::string("\xe9t\x80 \x8a\x9c"));
+    edit.SetText(std::string("Stra\xdf" "e \x84quoted\x93"));
+    QCOMPARE(edit.text(), QStringLiteral("Stra\u00dfe \u201equoted\u201c"));
+  }
+
+  void refusesWhatAListFileCannotHold() {
+    CCp1252Edit edit;
+    edit.SetRefusalHint(QStringLiteral("This character cannot be stored in a word list."));
+    edit.setText(QStringLiteral("ab"));
+    edit.setCursorPosition(1);
+    QSignalSpy refused(&edit, &CCp1252Edit::InputRefused);
+
+    Type(&edit, QStringLiteral("\u0416"));  // Cyrillic
+    QCOMPARE(edit.text(), QStringLiteral("ab"));
+    QCOMPARE(refused.count(), 1);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("x\u2603y"));
+    edit.paste();
+    QCOMPARE(edit.text(), QStringLiteral("ab"));
+    QVERIFY(refused.count() >= 2);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("\u00e5"));
+    edit.paste();
+    QCOMPARE(edit.text(), QStringLiteral("a\u00e5b"));
+  }
+};
+
+QTEST_MAIN(TestCp1252Edit)
+#include "tst_Cp1252Edit.moc"

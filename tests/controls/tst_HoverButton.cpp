@@ -1,0 +1,199 @@
+#include <QAccessible>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "HoverButton.h"
+
+namespace {
+
+// A plain square icon in one colour, easy to find in a rendered button.
+QIcon SolidIcon(const QColor& colour, int side) {
+  QPixmap pixmap(side, side);
+  pixmap.fill(colour);
+  return QIcon(pixmap);
+}
+
+QImage Render(QWidget& widget) {
+  QImage image(widget.size(), QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  widget.render(&image);
+  return image;
+}
+
+QRect BoundsOf(const QImage& image, const QColor& colour) {
+  QRect bounds;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) == colour.rgba()) bounds |= QRect(x, y, 1, 1);
+  return bounds;
+}
+
+}  // namespace
+
+class TestHoverButton : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void hoverFollowsTheMouseAndFocus() {
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    auto* button = new CHoverButton(QStringLiteral("Open"));
+    auto* other = new CHoverButton(QStringLiteral("Other"));
+    layout->addWidget(button);
+    layout->addWidget(other);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QTest::mouseMove(button, button->rect().center());
+    QTRY_VERIFY(button->IsMouseOver());
+    QTest::mouseMove(other, other->rect().center());
+    QTRY_VERIFY(!button->IsMouseOver());
+    QTRY_VERIFY(other->IsMouseOver());
+
+    // Losing the focus ends the hover even with the mouse still there.
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    button->setFocus();
+    QTRY_VERIFY(!other->hasFocus());
+    QVERIFY(!other->IsMouseOver());
+  }
+
+  void latchedButtonStaysPressedAndStillClicks() {
+    CHoverButton button(QStringLiteral("Edit"));
+    button.resize(80, 40);
+    QSignalSpy clicked(&button, &QAbstractButton::clicked);
+    button.SetLatched(true);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+    QVERIFY(button.IsLatched());
+
+    // Flat with border: the pressed border, shadow top left, highlight bottom right.
+    const QImage image = Render(button);
+    QCOMPARE(image.pixelColor(0, 0).rgba(), button.palette().color(QPalette::Dark).rgba());
+    QCOMPARE(image.pixelColor(79, 39).rgba(), button.palette().color(QPalette::Light).rgba());
+
+    button.SetLatched(false);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&button, &leave);
+    const QImage released = Render(button);
+    QCOMPARE(released.pixelColor(0, 0).rgba(), FromColorRef(button.InactiveBackColour()).rgba());
+  }
+
+  void borderlessFlatButtonOnlyChangesColour() {
+    CHoverButton button(QStringLiteral("Link"));
+    button.resize(80, 24);
+    button.SetDrawBorder(false);
+    button.SetActiveBackColour(0x00FFFF, false);  // yellow under the mouse
+    button.SetLatched(true);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&button, &enter);
+    QVERIFY(button.IsMouseOver());
+    const QImage image = Render(button);
+    for (const QPoint corner : {QPoint(0, 0), QPoint(79, 0), QPoint(0, 23), QPoint(79, 23)})
+      QCOMPARE(image.pixelColor(corner).rgba(), qRgb(255, 255, 0));
+  }
+
+  void raisedButtonDrawsItsThreeDimensionalBorder() {
+    CHoverButton button(QStringLiteral("OK"));
+    button.resize(60, 24);
+    button.SetFlat(false);
+    const QImage image = Render(button);
+    const QPalette& p = button.palette();
+    QCOMPARE(image.pixelColor(0, 0).rgba(), p.color(QPalette::Light).rgba());
+    QCOMPARE(image.pixelColor(1, 1).rgba(), p.color(QPalette::Midlight).rgba());
+    QCOMPARE(image.pixelColor(59, 23).rgba(), p.color(QPalette::Shadow).rgba());
+    QCOMPARE(image.pixelColor(58, 22).rgba(), p.color(QPalette::Dark).rgba());
+  }
+
+  void iconLayout_data() {
+    QTest::addColumn<int>("align");
+    QTest::addColumn<bool>("caption");
+    QTest::addColumn<QRect>("expected");
+    // 100 x 60 button, 20 x 20 icon.
+    QTest::newRow("left of caption") << 0 << true << QRect(3, 20, 20, 20);
+    QTest::newRow("left, no caption") << 0 << false << QRect(40, 20, 20, 20);
+    QTest::newRow("above caption") << 1 << true << QRect(40, 0, 20, 20);
+    QTest::newRow("above, no caption") << 1 << false << QRect(40, 20, 20, 20);
+  }
+
+  void iconLayout() {
+    QFETCH(int, align);
+    QFETCH(bool, caption);
+    QFETCH(QRect, expected);
+    CHoverButton button(QStringLiteral("Save"));
+    button.resize(100, 60);
+    button.SetIcon(SolidIcon(Qt::magenta, 20), QIcon(), 20, 20);
+    button.SetAlign(align);
+    button.SetShowText(caption);
+    QCOMPARE(BoundsOf(Render(button), Qt::magenta), expected);
+
+    // Pressed, the icon moves by one pixel to the right and down.
+    button.setDown(true);
+    QCOMPARE(BoundsOf(Render(button), Qt::magenta), expected.translated(1, 1));
+  }
+
+  void hoverShowsTheHoverIconAndColours() {
+    CHoverButton button(QStringLiteral("New"));
+    button.resize(100, 60);
+    button.SetIcon(SolidIcon(Qt::magenta, 16), SolidIcon(Qt::cyan, 16), 16, 16);
+    button.SetActiveBackColour(0x00FFFF, false);
+    QVERIFY(BoundsOf(Render(button), Qt::magenta).isEmpty());
+    QVERIFY(!BoundsOf(Render(button), Qt::cyan).isEmpty());
+
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&button, &enter);
+    const QImage hovered = Render(button);
+    QVERIFY(!BoundsOf(hovered, Qt::magenta).isEmpty());
+    QCOMPARE(hovered.pixelColor(50, 50).rgba(), qRgb(255, 255, 0));
+  }
+
+  void disabledButtonGreysItsIcon() {
+    CHoverButton button(QStringLiteral("Print"));
+    button.resize(100, 60);
+    button.SetIcon(SolidIcon(Qt::red, 16), QIcon(), 16, 16);
+    button.setEnabled(false);
+    QVERIFY(BoundsOf(Render(button), Qt::red).isEmpty());
+  }
+
+  void spaceAndEnterPressTheButton() {
+    CHoverButton button(QStringLiteral("&Start"));
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QSignalSpy clicked(&button, &QAbstractButton::clicked);
+    QTest::keyClick(&button, Qt::Key_Space);
+    QTest::keyClick(&button, Qt::Key_Return);
+    QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(clicked.count(), 3);
+
+    button.setEnabled(false);
+    QTest::keyClick(&button, Qt::Key_Return);
+    QCOMPARE(clicked.count(), 3);
+  }
+
+  void screenReadersGetCaptionStateAndPress() {
+    CHoverButton button(QStringLiteral("Save &as && close"));
+    button.setToolTip(QStringLiteral("Saves the list"));
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&button);
+    QVERIFY(access);
+    QCOMPARE(access->role(), QAccessible::Button);
+    QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Save as & close"));
+    QCOMPARE(access->text(QAccessible::Description), QStringLiteral("Saves the list"));
+    QVERIFY(!access->state().pressed);
+    button.SetLatched(true);
+    QVERIFY(access->state().pressed);
+
+    // Captions hidden under the icons still name the button.
+    button.SetShowText(false);
+    QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Save as & close"));
+
+    QSignalSpy clicked(&button, &QAbstractButton::clicked);
+    access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicked.count(), 1);
+  }
+};
+
+QTEST_MAIN(TestHoverButton)
+#include "tst_HoverButton.moc"

@@ -1,0 +1,93 @@
+#include <QImage>
+#include <QTest>
+
+#include "DialogUnits.h"
+#include "Pictures.h"
+
+namespace {
+
+int OpaquePixels(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(image.pixel(x, y)) > 200) ++count;
+  return count;
+}
+
+}  // namespace
+
+class TestPictures : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void classPictures() {
+    const QImage plain = CPictures::ClassPicture(0).toImage();
+    const QImage s = CPictures::ClassPicture(1).toImage();
+    const QImage v = CPictures::ClassPicture(2).toImage();
+    QCOMPARE(s.size(), QSize(14, 14));
+    QCOMPARE(s.pixel(1, 12), qRgb(255, 0, 0));
+    QCOMPARE(v.pixel(1, 12), qRgb(0, 128, 0));
+    QVERIFY(plain.pixelColor(7, 7).lightness() > 180);
+    QCOMPARE(plain.pixelColor(7, 7), plain.pixelColor(2, 2));
+    // The letters are there, in black.
+    QVERIFY(s.pixelColor(7, 7).lightness() < 80 || s.pixelColor(7, 6).lightness() < 80);
+    QVERIFY(v.pixelColor(7, 10).lightness() < 80);
+    // Any other mark is the plain square.
+    QCOMPARE(CPictures::ClassPicture(9).toImage(), plain);
+    QCOMPARE(CPictures::ClassPicture(1, 2.0).toImage().size(), QSize(28, 28));
+  }
+
+  void toolbarIconsAreDistinctAndDrawn() {
+    QList<QImage> seen;
+    for (int b = 0; b <= int(CPictures::ToolbarButton::Exit); ++b) {
+      const auto button = CPictures::ToolbarButton(b);
+      QVERIFY(!CPictures::ThemeNames(button).isEmpty());
+      const QIcon own = CPictures::ToolbarIcon(button, CPictures::IconSource::OwnOnly);
+      const QImage image = own.pixmap(32, 32).toImage();
+      QCOMPARE(image.size(), QSize(32, 32));
+      QVERIFY(OpaquePixels(image) > 100);
+      QVERIFY(!seen.contains(image));
+      seen.append(image);
+      QVERIFY(!CPictures::ToolbarIcon(button).isNull());
+    }
+  }
+
+  void otherIconsAreDrawn() {
+    for (int p = 0; p <= int(CPictures::ButtonPicture::DropDown); ++p)
+      QVERIFY(OpaquePixels(CPictures::ButtonIcon(CPictures::ButtonPicture(p))
+                               .pixmap(32, 32)
+                               .toImage()) > 30);
+    QVERIFY(OpaquePixels(CPictures::ProgramIcon().pixmap(48, 48).toImage()) > 1500);
+    QVERIFY(OpaquePixels(CPictures::ListFileIcon().pixmap(48, 48).toImage()) > 800);
+    QVERIFY(OpaquePixels(CPictures::TipPicture(32).toImage()) > 100);
+  }
+
+  void modePicturesFillAnyWidth() {
+    for (const int mode : {CPictures::kModeEdit, CPictures::kModePractice, CPictures::kModeSettings}) {
+      for (const int width : {110, 333, 600}) {
+        const QImage image = CPictures::ModePicture(mode, QSize(width, 52)).toImage();
+        QCOMPARE(image.size(), QSize(width, 52));
+        QVERIFY(OpaquePixels(image) > width * 52 * 9 / 10);
+      }
+    }
+    QVERIFY(CPictures::ModePicture(0, QSize(110, 52)).toImage() !=
+            CPictures::ModePicture(1, QSize(110, 52)).toImage());
+    QCOMPARE(CPictures::ModePicture(2, QSize(0, 52)).isNull(), false);
+  }
+
+  void splashIsPureBlueBehindItsTexts() {
+    // The start-up texts have a pure blue background of their own.
+    const CDialogUnits units(6, 13);
+    const QSize size = units.Size(431, 161);
+    const QImage splash = CPictures::SplashPicture(size).toImage();
+    for (const QRect& text : {units.Rect(121, 97, 170, 13), units.Rect(275, 76, 127, 13)}) {
+      for (const QPoint corner : {text.topLeft(), text.topRight(), text.bottomLeft(),
+                                  text.bottomRight(), text.center()})
+        QCOMPARE(splash.pixel(corner), qRgb(0, 0, 255));
+    }
+    QCOMPARE(CPictures::AboutPicture(units.Size(449, 86)).size(), units.Size(449, 86));
+  }
+};
+
+QTEST_MAIN(TestPictures)
+#include "tst_Pictures.moc"

@@ -1,0 +1,220 @@
+#include <QAccessible>
+#include <QImage>
+#include <QTest>
+
+#include "Pictures.h"
+#include "WordListBox.h"
+
+namespace {
+
+QImage Render(QWidget& widget) {
+  QImage image(widget.size(), QImage::Format_ARGB32);
+  widget.render(&image);
+  return image;
+}
+
+QPoint ViewportOffset(const CWordListBox& list) { return list.viewport()->mapTo(&list, QPoint(0, 0)); }
+
+// Whether any pixel of the band [x0, x1) of the line's rectangle differs from back.
+bool InkIn(const QImage& image, const QRect& line, int x0, int x1, const QColor& back) {
+  for (int y = line.top(); y <= line.bottom(); ++y)
+    for (int x = x0; x < x1; ++x)
+      if (image.pixel(x, y) != back.rgba()) return true;
+  return false;
+}
+
+}  // namespace
+
+class TestWordListBox : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void shortenText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("unchanged");
+    QTest::newRow("empty") << QString() << 0 << true;
+    QTest::newRow("fits") << QStringLiteral("hus") << 200 << true;
+    QTest::newRow("one character too wide") << QStringLiteral("W") << 1 << true;
+    QTest::newRow("cut") << QStringLiteral("Donaudampfschifffahrtsgesellschaft") << 120 << false;
+    QTest::newRow("tiny column") << QStringLiteral("Fahrrad") << 2 << false;
+    QTest::newRow("very long") << QString(5000, QLatin1Char('m')) << 300 << false;
+  }
+
+  void shortenText() {
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(bool, unchanged);
+    const QFontMetrics metrics(QApplication::font());
+    const QString shortened = CWordListBox::ShortenText(metrics, text, width);
+    if (unchanged) {
+      QCOMPARE(shortened, text);
+      return;
+    }
+    QVERIFY(shortened.endsWith(QStringLiteral("...")));
+    const QString head = shortened.chopped(3);
+    QVERIFY(!head.isEmpty());
+    QVERIFY(text.startsWith(head));
+    // The head is as long as the column allows, one more character would not fit.
+    if (head.size() > 1)
+      QVERIFY(metrics.horizontalAdvance(shortened) + CWordListBox::kShortenMargin <= width);
+    QVERIFY(metrics.horizontalAdvance(text.left(head.size() + 1)) +
+                metrics.horizontalAdvance(QStringLiteral("...")) +
+                CWordListBox::kShortenMargin >
+            width);
+  }
+
+  void linesAreDrawnInTwoColumns() {
+    CWordListBox list;
+    list.resize(300, 120);
+    const QString longWord = QStringLiteral("Donaudampfschifffahrtsgesellschaftskapit\u00e4n");
+    list.AddLine(longWord + QStringLiteral("\tcaptain"), 0);
+    list.AddLine(longWord, 0);  // no tab: the whole line, left column only
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+
+    const QImage image = Render(list);
+    const QColor base = list.palette().color(QPalette::Base);
+    const int right = list.viewport()->width();
+    const QPoint offset = ViewportOffset(list);
+    const QRect first = list.visualItemRect(list.item(0)).translated(offset);
+    const QRect second = list.visualItemRect(list.item(1)).translated(offset);
+    const int middle = offset.x() + right / 2;
+
+    // The cut foreign word ends before the middle, the translation starts there.
+    QVERIFY(InkIn(image, first, offset.x() + 20, middle - 4, base));
+    QVERIFY(!InkIn(image, first, middle - 4, middle, base));
+    QVERIFY(InkIn(image, first, middle, middle + 10, base));
+    QVERIFY(!InkIn(image, first, offset.x(), offset.x() + 20, base));
+
+    // Without a tab the text runs on past the middle, uncut.
+    QVERIFY(InkIn(image, second, middle, offset.x() + right, base));
+  }
+
+  void classPicturesByItemData() {
+    CWordListBox list;
+    list.resize(200, 120);
+    list.AddLine(QStringLiteral("a\tb"), 1);
+    list.AddLine(QStringLiteral("c\td"), 2);
+    list.AddLine(QStringLiteral("e\tf"), 0);
+    list.AddLine(QStringLiteral("g\th"), 7);
+    const QImage image = Render(list);
+    const QPoint offset = ViewportOffset(list);
+    const QColor base = list.palette().color(QPalette::Base).rgb();
+    const QColor red = CPictures::ClassPicture(1).toImage().pixel(2, 2);
+    const QColor green = CPictures::ClassPicture(2).toImage().pixel(2, 2);
+    auto insidePicture = [&](int row) {
+      const QRect line = list.visualItemRect(list.item(row)).translated(offset);
+      const int top = line.top() + qMax(1, (line.height() - CPictures::kClassPictureSize) / 2);
+      return QColor(image.pixel(line.left() + 2 + 2, top + 2));
+    };
+    QCOMPARE(insidePicture(0), red);
+    QCOMPARE(insidePicture(1), green);
+    QCOMPARE(insidePicture(2), base);
+    QCOMPARE(insidePicture(3), base);
+  }
+
+  void selectionColoursAndFocusRectangle() {
+    CWordListBox list;
+    list.resize(200, 100);
+    list.AddLine(QStringLiteral("a\tb"), 0);
+    list.AddLine(QStringLiteral("c\td"), 0);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    list.SelectOnly(1);
+    const QPoint offset = ViewportOffset(list);
+    const QRect line = list.visualItemRect(list.item(1)).translated(offset);
+    const QColor highlight = list.palette().color(QPalette::Highlight);
+    const QColor ink = list.palette().color(QPalette::HighlightedText);
+
+    list.clearFocus();
+    QCOMPARE(Render(list).pixel(line.topLeft()), highlight.rgba());  // no focus: no rectangle
+
+    list.setFocus();
+    QTRY_VERIFY(list.hasFocus());
+    const QImage focused = Render(list);
+    QCOMPARE(focused.pixel(line.topLeft()), ink.rgba());
+    QCOMPARE(focused.pixel(line.topLeft() + QPoint(1, 0)), highlight.rgba());
+  }
+
+  void singleSelectionKeepsOneLine() {
+    CWordListBox list;
+    list.resize(200, 120);
+    for (int i = 0; i < 4; ++i) list.AddLine(QStringLiteral("w%1\tt%1").arg(i), 0);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    auto click = [&](int row) {
+      QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                        list.visualItemRect(list.item(row)).center());
+    };
+    click(0);
+    click(2);
+    QCOMPARE(list.SelectedRows(), (std::vector<int>{2}));
+  }
+
+  void multipleSelectionTogglesEachClick() {
+    CWordListBox list;
+    list.setSelectionMode(QAbstractItemView::MultiSelection);
+    list.resize(200, 120);
+    for (int i = 0; i < 4; ++i) list.AddLine(QStringLiteral("w%1\tt%1").arg(i), 0);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    auto click = [&](int row) {
+      QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                        list.visualItemRect(list.item(row)).center());
+    };
+    click(3);
+    click(0);
+    click(2);
+    QCOMPARE(list.SelectedRows(), (std::vector<int>{0, 2, 3}));
+    click(3);
+    QCOMPARE(list.SelectedRows(), (std::vector<int>{0, 2}));
+
+    list.SelectOnly(1);
+    QCOMPARE(list.SelectedRows(), (std::vector<int>{1}));
+    QCOMPARE(list.currentRow(), 1);
+    list.SelectOnly(-1);
+    QVERIFY(list.SelectedRows().empty());
+  }
+
+  void linesKeepTextDataAndPlace() {
+    CWordListBox list;
+    QCOMPARE(list.AddLine(std::string("\xe9t\xe9\tsummer"), 2), 0);
+    QCOMPARE(list.AddLine(std::string("Stra\xdf" "e\tstreet"), 1), 1);
+    QCOMPARE(list.AddLine(std::string("\x80\teuro"), 0, 1), 1);
+    QCOMPARE(list.AddLine(QStringLiteral("end"), 0, 99), 3);
+    QCOMPARE(list.item(0)->text(), QStringLiteral("\u00e9t\u00e9\tsummer"));
+    QCOMPARE(list.LineText(1), std::string("\x80\teuro"));
+    QCOMPARE(list.LineText(2), std::string("Stra\xdf" "e\tstreet"));
+    QCOMPARE(list.ItemData(0), 2);
+    QCOMPARE(list.ItemData(2), 1);
+    QCOMPARE(list.ItemData(42), 0);
+    QCOMPARE(list.LineText(42), std::string());
+  }
+
+  void tabStopIsKeptInQuarterCharacters() {
+    CWordListBox list;
+    QVERIFY(!list.SetTabStop(-1));
+    QVERIFY(!list.TabStop());
+    QVERIFY(list.SetTabStop(8));
+    QCOMPARE(*list.TabStop(), 2 * list.fontMetrics().averageCharWidth());
+  }
+
+  void screenReadersHearWordTranslationAndClass() {
+    CWordListBox list;
+    list.SetClassNames({QStringLiteral("none"), QStringLiteral("noun"), QStringLiteral("verb")});
+    list.AddLine(QStringLiteral("laufen\tto run"), 2);
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&list);
+    QVERIFY(access);
+    QAccessibleInterface* cell = nullptr;
+    for (int i = 0; i < access->childCount() && !cell; ++i) {
+      QAccessibleInterface* child = access->child(i);
+      if (child && child->text(QAccessible::Name) == QStringLiteral("laufen, to run")) cell = child;
+    }
+    QVERIFY(cell);
+    QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("verb"));
+  }
+};
+
+QTEST_MAIN(TestWordListBox)
+#include "tst_WordListBox.moc"
