@@ -443,16 +443,23 @@ std::string CListFileIo::FormatVersion1(const CWordList& list) {
 }
 
 std::string CListFileIo::FormatOrd(const CWordList& list) {
+  // The reader skips blank lines, so a word with a blank side would shift
+  // every pair after it: such words are left out of the file.
   const int count = list.GetCount();
+  std::string pairs;
+  int written = 0;
+  for (int i = 0; i < count; ++i) {
+    const WordSlot& slot = list.m_slots[i];
+    if (Trim(slot.m_translation).empty() || Trim(slot.m_foreign).empty()) continue;
+    AppendLine(pairs, slot.m_translation);
+    AppendLine(pairs, slot.m_foreign);
+    ++written;
+  }
   std::string out;
   AppendLine(out, "GLOSOR");
-  AppendLine(out, Number(count));
+  AppendLine(out, Number(written));
   AppendLine(out, "");
-  for (int i = 0; i < count; ++i) {
-    AppendLine(out, list.m_slots[i].m_translation);
-    AppendLine(out, list.m_slots[i].m_foreign);
-  }
-  return out;
+  return out + pairs;
 }
 
 std::string CListFileIo::FormatDelimited(const CWordList& list, char separator) {
