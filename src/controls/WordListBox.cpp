@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -116,6 +117,20 @@ bool CWordListBox::SetTabStop(int n) {
   if (average <= 0) average = CDialogUnits(font()).BaseWidth();
   m_tabStop = n * average / 4;
   return true;
+}
+
+void CWordListBox::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && state() != EditingState) {
+    if (!m_enterActivates) {
+      event->ignore();
+      return;
+    }
+    if (currentIndex().isValid()) Q_EMIT activated(currentIndex());
+    event->accept();
+    return;
+  }
+  QListWidget::keyPressEvent(event);
 }
 
 int CWordListBox::ItemData(int index) const {

@@ -43,13 +43,22 @@ class CWordListBox : public QListWidget {
   void SetClassNames(const QStringList& names);
   const QStringList& ClassNames() const { return m_classNames; }
 
+  // true: Enter on the current line emits activated() and goes no further (the
+  // main window takes the word for changing). false (the default): Enter is
+  // left to the window, for its default button.
+  void SetEnterActivates(bool activates) { m_enterActivates = activates; }
+
   // Shortens text so that its width plus the margin fits into width; a cut text
   // keeps at least one character and ends in "...".
   static QString ShortenText(const QFontMetrics& metrics, const QString& text, int width);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void UpdateAccessibleText(QListWidgetItem* item) const;
 
   std::optional<int> m_tabStop;
   QStringList m_classNames;
+  bool m_enterActivates = false;
 };

@@ -26,7 +26,9 @@ class TestCp1252Edit : public QObject {
     Type(&edit, QStringLiteral("\u00e9t\u20ac \u0160\u0153"));
     QCOMPARE(edit.text(), QStringLiteral("\u00e9t\u20ac \u0160\u0153"));
     QCOMPARE(edit.GetText(), std::string("\xe9t\x80 \x8a\x9c"));
-    edit.SetText(std::string("Stra\xdf" "e \x84quoted\x93"));
+    edit.SetText(
+        std::string("Stra\xdf"
+                    "e \x84quoted\x93"));
     QCOMPARE(edit.text(), QStringLiteral("Stra\u00dfe \u201equoted\u201c"));
   }
 

@@ -12,9 +12,9 @@ class TestDialogUnits : public QObject {
     const CDialogUnits units(6, 13);
     QCOMPARE(units.X(4), 6);
     QCOMPARE(units.Y(8), 13);
-    QCOMPARE(units.X(1), 2);   // 1.5 rounds up
-    QCOMPARE(units.Y(3), 5);   // 4.875
-    QCOMPARE(units.X(-1), -2); // rounding is symmetric
+    QCOMPARE(units.X(1), 2);    // 1.5 rounds up
+    QCOMPARE(units.Y(3), 5);    // 4.875
+    QCOMPARE(units.X(-1), -2);  // rounding is symmetric
     QCOMPARE(units.Size(40, 31), QSize(60, 50));
     // Neighbouring rectangles stay neighbours after rounding.
     const QRect left = units.Rect(5, 3, 41, 31);

@@ -54,16 +54,17 @@ class TestPictures : public QObject {
 
   void otherIconsAreDrawn() {
     for (int p = 0; p <= int(CPictures::ButtonPicture::DropDown); ++p)
-      QVERIFY(OpaquePixels(CPictures::ButtonIcon(CPictures::ButtonPicture(p))
-                               .pixmap(32, 32)
-                               .toImage()) > 30);
+      QVERIFY(OpaquePixels(
+                  CPictures::ButtonIcon(CPictures::ButtonPicture(p)).pixmap(32, 32).toImage()) >
+              30);
     QVERIFY(OpaquePixels(CPictures::ProgramIcon().pixmap(48, 48).toImage()) > 1500);
     QVERIFY(OpaquePixels(CPictures::ListFileIcon().pixmap(48, 48).toImage()) > 800);
     QVERIFY(OpaquePixels(CPictures::TipPicture(32).toImage()) > 100);
   }
 
   void modePicturesFillAnyWidth() {
-    for (const int mode : {CPictures::kModeEdit, CPictures::kModePractice, CPictures::kModeSettings}) {
+    for (const int mode :
+         {CPictures::kModeEdit, CPictures::kModePractice, CPictures::kModeSettings}) {
       for (const int width : {110, 333, 600}) {
         const QImage image = CPictures::ModePicture(mode, QSize(width, 52)).toImage();
         QCOMPARE(image.size(), QSize(width, 52));
@@ -81,8 +82,8 @@ class TestPictures : public QObject {
     const QSize size = units.Size(431, 161);
     const QImage splash = CPictures::SplashPicture(size).toImage();
     for (const QRect& text : {units.Rect(121, 97, 170, 13), units.Rect(275, 76, 127, 13)}) {
-      for (const QPoint corner : {text.topLeft(), text.topRight(), text.bottomLeft(),
-                                  text.bottomRight(), text.center()})
+      for (const QPoint corner :
+           {text.topLeft(), text.topRight(), text.bottomLeft(), text.bottomRight(), text.center()})
         QCOMPARE(splash.pixel(corner), qRgb(0, 0, 255));
     }
     QCOMPARE(CPictures::AboutPicture(units.Size(449, 86)).size(), units.Size(449, 86));

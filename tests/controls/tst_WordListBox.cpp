@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "Pictures.h"
@@ -13,7 +14,9 @@ QImage Render(QWidget& widget) {
   return image;
 }
 
-QPoint ViewportOffset(const CWordListBox& list) { return list.viewport()->mapTo(&list, QPoint(0, 0)); }
+QPoint ViewportOffset(const CWordListBox& list) {
+  return list.viewport()->mapTo(&list, QPoint(0, 0));
+}
 
 // Whether any pixel of the band [x0, x1) of the line's rectangle differs from back.
 bool InkIn(const QImage& image, const QRect& line, int x0, int x1, const QColor& back) {
@@ -59,8 +62,7 @@ class TestWordListBox : public QObject {
     if (head.size() > 1)
       QVERIFY(metrics.horizontalAdvance(shortened) + CWordListBox::kShortenMargin <= width);
     QVERIFY(metrics.horizontalAdvance(text.left(head.size() + 1)) +
-                metrics.horizontalAdvance(QStringLiteral("...")) +
-                CWordListBox::kShortenMargin >
+                metrics.horizontalAdvance(QStringLiteral("...")) + CWordListBox::kShortenMargin >
             width);
   }
 
@@ -177,15 +179,44 @@ class TestWordListBox : public QObject {
     QVERIFY(list.SelectedRows().empty());
   }
 
+  void enterGoesToTheWindowUnlessItActivates() {
+    QWidget window;
+    auto* list = new CWordListBox(&window);
+    list->AddLine(QStringLiteral("a\tb"), 0);
+    list->SelectOnly(0);
+    QSignalSpy activated(list, &QAbstractItemView::activated);
+    struct Catcher : QObject {
+      int enters = 0;
+      bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) ++enters;
+        return false;
+      }
+    } catcher;
+    window.installEventFilter(&catcher);
+
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(activated.count(), 0);
+    QCOMPARE(catcher.enters, 1);
+
+    list->SetEnterActivates(true);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(activated.count(), 1);
+    QCOMPARE(catcher.enters, 1);
+  }
+
   void linesKeepTextDataAndPlace() {
     CWordListBox list;
     QCOMPARE(list.AddLine(std::string("\xe9t\xe9\tsummer"), 2), 0);
-    QCOMPARE(list.AddLine(std::string("Stra\xdf" "e\tstreet"), 1), 1);
+    QCOMPARE(list.AddLine(std::string("Stra\xdf"
+                                      "e\tstreet"),
+                          1),
+             1);
     QCOMPARE(list.AddLine(std::string("\x80\teuro"), 0, 1), 1);
     QCOMPARE(list.AddLine(QStringLiteral("end"), 0, 99), 3);
     QCOMPARE(list.item(0)->text(), QStringLiteral("\u00e9t\u00e9\tsummer"));
     QCOMPARE(list.LineText(1), std::string("\x80\teuro"));
-    QCOMPARE(list.LineText(2), std::string("Stra\xdf" "e\tstreet"));
+    QCOMPARE(list.LineText(2), std::string("Stra\xdf"
+                                           "e\tstreet"));
     QCOMPARE(list.ItemData(0), 2);
     QCOMPARE(list.ItemData(2), 1);
     QCOMPARE(list.ItemData(42), 0);
