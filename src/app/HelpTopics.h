@@ -1,0 +1,34 @@
+#pragma once
+// Help topics by context number. The help folder's map file (map.txt) turns
+// each number into a page; 0 always means the contents page.
+
+inline constexpr unsigned kHelpContents = 0;
+
+inline constexpr unsigned kHelpEditMode = 131202;      // main window, editing words
+inline constexpr unsigned kHelpSettingsMode = 131203;  // main window, practice options
+inline constexpr unsigned kHelpPracticeMode = 131204;  // main window, practising
+inline constexpr unsigned kHelpSearch = 131205;        // search dialog
+inline constexpr unsigned kHelpImport = 131206;        // import of words from another list
+inline constexpr unsigned kHelpLanguage = 131207;      // language choice
+inline constexpr unsigned kHelpResults = 131209;       // practice results
+inline constexpr unsigned kHelpPrintFormat = 131216;   // print format
+inline constexpr unsigned kHelpProperties = 131217;    // list properties
+inline constexpr unsigned kHelpDirection = 131218;     // practice direction
+inline constexpr unsigned kHelpSpecialChars = 131219;  // special characters
+inline constexpr unsigned kHelpStartup = 131220;       // start-up dialog
+inline constexpr unsigned kHelpTipOfTheDay = 131221;   // tip of the day
+
+// Every topic above except the contents, for code that walks them all.
+inline constexpr unsigned kHelpTopics[] = {
+    kHelpEditMode,     kHelpSettingsMode, kHelpPracticeMode, kHelpSearch,     kHelpImport,
+    kHelpLanguage,     kHelpResults,      kHelpPrintFormat,  kHelpProperties, kHelpDirection,
+    kHelpSpecialChars, kHelpStartup,      kHelpTipOfTheDay,
+};
+
+// Language texts of the help window.
+inline constexpr unsigned kTxtHelpWindow = 38;     // "Help": window title without a page
+inline constexpr unsigned kTxtHelpContents = 133;  // "Help contents": the Contents button
+inline constexpr unsigned kTxtHelpBack = 540;      // "Back"
+inline constexpr unsigned kTxtHelpForward = 541;   // "Forward"
+inline constexpr unsigned kTxtHelpNotFound = 542;  // page missing; "%s" = the file
+inline constexpr unsigned kTxtHelpFolder = 543;    // help folder of the language: "en", "sv", "de"
