@@ -297,6 +297,12 @@ QPixmap CPictures::TipPicture(int size, qreal ratio) {
 }
 
 QPixmap CPictures::ClassPicture(int mark, qreal ratio) {
+  if (mark != 1 && mark != 2) mark = 0;
+  // Drawn for every visible line of a list, so kept once made.
+  const QString cacheKey = QStringLiteral("vokabit:class:%1:%2").arg(mark).arg(ratio);
+  QPixmap cached;
+  if (QPixmapCache::find(cacheKey, &cached)) return cached;
+
   const int side = kClassPictureSize;
   QPixmap pixmap = NewPixmap(QSize(side, side), ratio);
   QPainter painter(&pixmap);
@@ -318,6 +324,8 @@ QPixmap CPictures::ClassPicture(int mark, qreal ratio) {
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(mark == 1 ? LetterS() : LetterV());
   }
+  painter.end();
+  QPixmapCache::insert(cacheKey, pixmap);
   return pixmap;
 }
 

@@ -2,7 +2,6 @@
 #include <QImage>
 #include <QTest>
 
-#include "ColorLabel.h"
 #include "ColorStatic.h"
 
 namespace {
@@ -46,16 +45,6 @@ class TestColorStatic : public QObject {
     QVERIFY(access);
     QCOMPARE(access->role(), QAccessible::StaticText);
     QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Starting..."));
-  }
-
-  void colourLabelOnlyChangesItsTextColour() {
-    CColorLabel label(QStringLiteral("Status"));
-    const QColor back = label.palette().color(QPalette::Window);
-    QCOMPARE(FromColorRef(label.TextColour()), label.palette().color(QPalette::WindowText));
-    label.SetTextColour(0x0000FF);
-    QCOMPARE(label.palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QCOMPARE(label.palette().color(QPalette::Window), back);
-    QCOMPARE(label.text(), QStringLiteral("Status"));
   }
 };
 

@@ -1,4 +1,3 @@
-#include <QFontMetrics>
 #include <QTest>
 
 #include "ColorRef.h"
@@ -20,16 +19,6 @@ class TestDialogUnits : public QObject {
     const QRect left = units.Rect(5, 3, 41, 31);
     const QRect right = units.Rect(46, 3, 40, 31);
     QCOMPARE(left.x() + left.width(), right.x());
-  }
-
-  void baseUnitsComeFromTheFont() {
-    const QFont font = QApplication::font();
-    const CDialogUnits units(font);
-    const QFontMetrics metrics(font);
-    QCOMPARE(units.BaseHeight(), metrics.height());
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    QVERIFY(qAbs(units.BaseWidth() * 52 - letters) <= 52);
   }
 
   void colourValuesAreBlueGreenRed() {

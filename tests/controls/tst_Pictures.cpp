@@ -52,16 +52,6 @@ class TestPictures : public QObject {
     }
   }
 
-  void otherIconsAreDrawn() {
-    for (int p = 0; p <= int(CPictures::ButtonPicture::DropDown); ++p)
-      QVERIFY(OpaquePixels(
-                  CPictures::ButtonIcon(CPictures::ButtonPicture(p)).pixmap(32, 32).toImage()) >
-              30);
-    QVERIFY(OpaquePixels(CPictures::ProgramIcon().pixmap(48, 48).toImage()) > 1500);
-    QVERIFY(OpaquePixels(CPictures::ListFileIcon().pixmap(48, 48).toImage()) > 800);
-    QVERIFY(OpaquePixels(CPictures::TipPicture(32).toImage()) > 100);
-  }
-
   void modePicturesFillAnyWidth() {
     for (const int mode :
          {CPictures::kModeEdit, CPictures::kModePractice, CPictures::kModeSettings}) {
