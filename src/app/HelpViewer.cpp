@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "HelpTexts.h"
 #include "HelpTopics.h"
 #include "LangText.h"
 
