@@ -1,0 +1,51 @@
+#pragma once
+// Chooses one of the four special characters: from a grid of the characters a
+// word list can hold, or typed into the edit beside its label.
+#include <functional>
+
+#include <QDialog>
+#include <QString>
+
+class CCharGrid;
+class CCp1252Edit;
+class CHoverButton;
+class CPlatform;
+class QLabel;
+
+class CSpecialCharDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int IDC_CHAR_LABEL = 1186;
+  static constexpr int IDC_GRID_LABEL = 1187;
+  static constexpr int IDC_CHAR_EDIT = 1119;
+  static constexpr int IDC_CHAR_GRID = 1096;
+
+  // helpFile gives the help file for F1; without it the help file of the
+  // settings is used.
+  explicit CSpecialCharDlg(CPlatform& platform, QWidget* parent = nullptr,
+                           std::function<QString()> helpFile = {});
+
+  // The character shown at opening; the grid marks it.
+  void SetCharacter(const QString& character);
+  // The text of the edit when the dialog ended with OK (any length).
+  QString Character() const { return m_character; }
+
+  void accept() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void OnCharChosen(QChar ch);
+
+  CPlatform& m_platform;
+  std::function<QString()> m_helpFile;
+  QLabel* m_charLabel;
+  QLabel* m_gridLabel;
+  CCp1252Edit* m_edit;
+  CCharGrid* m_grid;
+  CHoverButton* m_ok;
+  CHoverButton* m_cancel;
+  QString m_character;
+};

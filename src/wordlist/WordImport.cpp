@@ -1,0 +1,36 @@
+#include "WordImport.h"
+
+#include "Cp1252.h"
+#include "LangText.h"
+#include "WordList.h"
+#include "WordListDialogTexts.h"
+
+ImportResult ImportWordsInto(CWordList& target, const CWordList& chosen) {
+  ImportResult result;
+  const int count = chosen.GetCount();
+  for (int i = 0; i < count; ++i) {
+    const std::string foreign = chosen.GetForeign(i);
+    const std::string translation = chosen.GetTranslation(i);
+    const bool present =
+        target.FindForeign(0, foreign) >= 0 || target.FindTranslation(0, translation) >= 0;
+    if (present || target.AddWord(foreign, translation, chosen.GetMark(i)) == -1) {
+      result.skipped += foreign;
+      result.skipped += '\t';
+      result.skipped += translation;
+      result.skipped += '\n';
+    } else {
+      ++result.added;
+    }
+  }
+  target.SetModified(1);
+  return result;
+}
+
+QString ImportReport(const ImportResult& result) {
+  QString text = QString::number(result.added) + QLatin1Char(' ') + LangQText(kTxtImportedCount);
+  if (!result.skipped.empty()) {
+    text += QLatin1String("\n\n") + LangQText(kTxtImportSkipped) + QLatin1Char('\n') +
+            FromCp1252(result.skipped);
+  }
+  return text;
+}
