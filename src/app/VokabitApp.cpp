@@ -1,12 +1,16 @@
 #include "VokabitApp.h"
 
 #include <QDir>
-#include <QIcon>
+#include <QFileInfo>
 
 #include "CommandLineInfo.h"
 #include "DataDir.h"
+#include "HelpViewer.h"
 #include "MainDlg.h"
 #include "QtPlatform.h"
+#include "Settings.h"
+#include "SettingsKeys.h"
+#include "StartupRoutine.h"
 
 namespace {
 CVokabitApp* g_theApp = nullptr;
@@ -26,6 +30,7 @@ CVokabitApp::CVokabitApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 bool CVokabitApp::InitInstance() {
   CQtPlatform platform;
+  platform.SetHelpHandler(&ShowHelp);
   CMainDlg dlg(platform);
   platform.SetParentWindow(&dlg);
 
@@ -45,6 +50,22 @@ bool CVokabitApp::InitInstance() {
       dlg.m_startFile.clear();
       dlg.m_showStartup = cmdInfo.m_showSplash;
       break;
+  }
+
+  if (dlg.m_showStartup) {
+    // The program directory is the data folder, with its trailing separator.
+    const QString programDir = DataDirectory() + QLatin1Char('/');
+    const QString warnings =
+        RunStartupSettings(programDir, QFileInfo(applicationFilePath()).absoluteFilePath());
+    const QString helpFile =
+        ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, QStringLiteral("HelpFile"));
+    if (!helpFile.isEmpty()) m_helpFilePath = helpFile;
+    if (!warnings.isEmpty())
+      platform.MessageBox(warnings, MessageButtons::Ok, MessageIcon::Warning);
+  } else {
+    // A start with a file keeps the settings as they are, but speaks the
+    // language the user chose.
+    ApplyStoredLanguage();
   }
   dlg.exec();
   return false;

@@ -16,9 +16,10 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSizeGrip>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ClassComboBox.h"
+#include "ColorEdit.h"
 #include "ColorLabel.h"
 #include "Cp1252.h"
 #include "DialogUnits.h"
@@ -30,6 +31,8 @@
 #include "Platform.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
+#include "SpecialKeyEdit.h"
+#include "WordListBox.h"
 
 namespace {
 
@@ -249,24 +252,43 @@ void CMainDlg::CreateFrame() {
 }
 
 void CMainDlg::CreateEditPanel() {
-  m_wordListBox = new QTreeWidget(m_client);
+  m_wordListBox = new CWordListBox(m_client);
   Register(IDC_WORDLIST, m_wordListBox);
-  m_wordListBox->setColumnCount(2);
-  m_wordListBox->setHeaderHidden(true);
-  m_wordListBox->setRootIsDecorated(false);
-  m_wordListBox->setUniformRowHeights(true);
   m_wordListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  m_wordListBox->header()->setSectionResizeMode(QHeaderView::Stretch);
+  m_wordListBox->SetEnterActivates(true);
+  connect(m_wordListBox, &QListWidget::itemSelectionChanged, this, [this] {
+    m_foreignEdit->clear();
+    m_translationEdit->clear();
+    Control(IDC_DELETE)->setEnabled(true);
+    RebuildMenu();
+  });
+  connect(m_wordListBox, &QListWidget::itemDoubleClicked, this, [this] { TakeWordForChange(); });
+  connect(m_wordListBox, &QListWidget::itemActivated, this, [this] { TakeWordForChange(); });
 
-  MakeEdit(IDC_FIRST_LANGUAGE)->setReadOnly(true);
-  MakeEdit(IDC_SECOND_LANGUAGE)->setReadOnly(true);
-  MakeEdit(IDC_FOREIGN);
-  MakeEdit(IDC_TRANSLATION);
-  MakeButton(IDC_ADD)->setDefault(true);
+  const auto specials = [this] {
+    return std::array<QString, 4>{SpecialChar(0), SpecialChar(1), SpecialChar(2), SpecialChar(3)};
+  };
+  auto makeSpecialEdit = [this, &specials](int id) {
+    auto* edit = new CSpecialKeyEdit(m_client);
+    Register(id, edit);
+    edit->SetSpecialSource(specials);
+    edit->SetRefusalHint(LangQText(kTxtCharRefused));
+    return edit;
+  };
+  m_firstLanguageEdit = makeSpecialEdit(IDC_FIRST_LANGUAGE);
+  m_secondLanguageEdit = makeSpecialEdit(IDC_SECOND_LANGUAGE);
+  m_firstLanguageEdit->setReadOnly(true);
+  m_secondLanguageEdit->setReadOnly(true);
+  m_foreignEdit = makeSpecialEdit(IDC_FOREIGN);
+  m_translationEdit = makeSpecialEdit(IDC_TRANSLATION);
+  connect(m_foreignEdit, &QLineEdit::textChanged, this, [this] { OnEditTextChanged(); });
+  connect(m_translationEdit, &QLineEdit::textChanged, this, [this] { OnEditTextChanged(); });
+
+  MakeButton(IDC_ADD);
   MakeButton(IDC_NEW_WORD);
-  MakeButton(IDC_DELETE);
-  auto* classBox = new QComboBox(m_client);
-  Register(IDC_CLASS, classBox);
+  MakeButton(IDC_DELETE)->setEnabled(false);
+  m_classBox = new CClassComboBox(m_client);
+  Register(IDC_CLASS, m_classBox);
   MakeCheck(IDC_SORT);
   QLabel* count = MakeLabel(IDC_WORD_COUNT);
   count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -294,13 +316,21 @@ void CMainDlg::CreatePracticePanel() {
   question->resize(423, 22);
   question->setTextFormat(Qt::PlainText);
   MakeGroup(IDC_ANSWER_GROUP)->resize(433, 56);
-  QLineEdit* answer = MakeEdit(IDC_ANSWER);
-  answer->resize(333, 20);
-  auto* suggestions = new QListWidget(m_client);
-  Register(IDC_SUGGESTIONS, suggestions);
-  suggestions->setSortingEnabled(true);
-  suggestions->hide();
-  MakeButton(IDC_SUGGEST_BUTTON)->resize(20, 20);
+  m_answerEdit = new CColorEdit(m_client);
+  Register(IDC_ANSWER, m_answerEdit);
+  m_answerEdit->resize(333, 20);
+  m_answerEdit->SetRefusalHint(LangQText(kTxtCharRefused));
+  connect(m_answerEdit, &QLineEdit::textChanged, this, [this] { OnAnswerChanged(); });
+  m_suggestions = new QListWidget(m_client);
+  Register(IDC_SUGGESTIONS, m_suggestions);
+  m_suggestions->setSortingEnabled(true);
+  m_suggestions->hide();
+  connect(m_suggestions, &QListWidget::itemDoubleClicked, this, [this] { TakeSuggestion(); });
+  CHoverButton* drop = MakeButton(IDC_SUGGEST_BUTTON);
+  drop->resize(20, 20);
+  drop->SetIcon(CPictures::ButtonIcon(CPictures::ButtonPicture::DropDown),
+                CPictures::ButtonIcon(CPictures::ButtonPicture::DropDown), 12, 12);
+  drop->SetShowText(false);
   MakeButton(IDC_ANSWER_BUTTON)->resize(60, 22);
   MakeGroup(IDC_HIDDEN_GROUP)->hide();
 }
@@ -319,6 +349,12 @@ void CMainDlg::CreateSettingsPanel() {
   place(MakeEdit(IDC_RIGHT_SOUND_PATH), 72, 81, 178, 13);
   place(MakeButton(IDC_CHOOSE_RIGHT_SOUND), 257, 81, 36, 13);
   place(MakeButton(IDC_PLAY_RIGHT), 297, 81, 38, 13);
+  for (int id : {IDC_PLAY_WRONG, IDC_PLAY_RIGHT}) {
+    auto* play = static_cast<CHoverButton*>(Control(id));
+    const QIcon icon = CPictures::ButtonIcon(CPictures::ButtonPicture::PlaySound);
+    play->SetIcon(icon, icon, 16, 16);
+    play->SetShowText(false);
+  }
 
   // Special characters, language and print format share the middle row.
   MakeGroup(IDC_PRINT_GROUP)->setGeometry(9, 178, 200, 70);
@@ -348,6 +384,7 @@ void CMainDlg::CreateSettingsPanel() {
 
 bool CMainDlg::OnInitDialog() {
   setWindowIcon(CPictures::ProgramIcon());
+  LoadPracticeOptions();
   ApplyLanguage();
   resize(700, 450);
   if (const QScreen* screen = this->screen()) {
@@ -432,6 +469,72 @@ void CMainDlg::OnCommand(int id) {
       break;
     case ID_ENTER:
       OnEnter();
+      break;
+    case ID_NEW_WORD:
+    case IDC_NEW_WORD:
+      NewWord();
+      break;
+    case ID_ADD_WORD:
+    case IDC_ADD:
+      AddOrChangeWord();
+      break;
+    case ID_DELETE_WORDS:
+    case IDC_DELETE:
+      DeleteWords();
+      break;
+    case IDC_SORT:
+      OnSortClicked();
+      break;
+    case ID_SEARCH:
+    case IDC_SEARCH:
+      SearchWord();
+      break;
+    case ID_IMPORT:
+    case IDC_IMPORT:
+      ImportWords();
+      break;
+    case ID_LIST_PROPERTIES:
+      ShowListProperties();
+      break;
+    case ID_START_PRACTICE:
+      StartExercise();
+      break;
+    case ID_RESTART:
+      RestartExercise();
+      break;
+    case IDC_ANSWER_BUTTON:
+      CheckAnswer();
+      break;
+    case IDC_SUGGEST_BUTTON:
+      OpenSuggestions();
+      break;
+    case ID_SUGGESTIONS:
+      if (m_mode != Practice) break;
+      if (m_suggestions->isVisible()) {
+        CloseSuggestions();
+      } else {
+        OpenSuggestions();
+      }
+      break;
+    case IDC_ALL_WORDS:
+    case IDC_ONLY_WORDS:
+      OnOptionPairClicked(id);
+      break;
+    case IDC_WRONG_SOUND_CHECK:
+    case IDC_RIGHT_SOUND_CHECK:
+      UpdateSoundControls();
+      break;
+    case IDC_CHOOSE_WRONG_SOUND:
+      ChooseSoundFile(IDC_WRONG_SOUND_PATH);
+      break;
+    case IDC_CHOOSE_RIGHT_SOUND:
+      ChooseSoundFile(IDC_RIGHT_SOUND_PATH);
+      break;
+    case IDC_PLAY_WRONG:
+      PlayTestSound(IDC_WRONG_SOUND_PATH);
+      break;
+    case IDC_PLAY_RIGHT:
+      PlayTestSound(IDC_RIGHT_SOUND_PATH);
       break;
     case ID_ESCAPE:
       break;  // Escape never closes the window
@@ -542,6 +645,7 @@ void CMainDlg::OnFileSaveAs() {
 }
 
 bool CMainDlg::CanClose() {
+  SavePracticeOptions();
   return m_wordList.QueryClose() == 1;
 }
 
@@ -583,28 +687,35 @@ void CMainDlg::OnToolbarText() {
 
 void CMainDlg::OnHelpContents() {
   ShowFocusHint();
-  m_platform.ShowHelp(
-      ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, QStringLiteral("HelpFile")), 0);
+  m_platform.ShowHelp(HelpFile(), 0);
   FocusAfterCommand();
 }
 
 void CMainDlg::OnHelpTopic() {
   static constexpr unsigned kContexts[3] = {131202, 131204, 131203};
-  m_platform.ShowHelp(
-      ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, QStringLiteral("HelpFile")),
-      kContexts[m_mode]);
+  m_platform.ShowHelp(HelpFile(), kContexts[m_mode]);
 }
 
 void CMainDlg::OnEnter() {
-  if (m_mode == Edit) {
-    // The editing panel's add and change come with the word editing.
-  }
-}
-
-void CMainDlg::OnSpecialButton(int index) {
-  Q_UNUSED(index);
-  if (m_mode != Settings) {
-    m_platform.MessageBox(LangQText(kTxtSpecialHint), MessageButtons::Ok, MessageIcon::Information);
+  switch (m_mode) {
+    case Edit:
+      if (m_listHasFocus) {
+        TakeWordForChange();
+      } else {
+        m_firstLanguageEdit->setReadOnly(true);
+        m_secondLanguageEdit->setReadOnly(true);
+        AddOrChangeWord();
+      }
+      break;
+    case Practice:
+      if (m_suggestions->isVisible()) {
+        TakeSuggestion();
+      } else {
+        CheckAnswer();
+      }
+      break;
+    case Settings:
+      break;
   }
 }
 
@@ -677,24 +788,6 @@ void CMainDlg::UpdateHoverHelp(QWidget* widget) {
   SetPaneText(2, QString());
 }
 
-void CMainDlg::UpdateWordCount() {
-  auto* label = static_cast<QLabel*>(Control(IDC_WORD_COUNT));
-  label->setText(LangQText(kTxtWordCountBefore) + QStringLiteral(" %1").arg(m_wordList.GetCount()) +
-                 LangQText(kTxtWordCountAfter));
-}
-
-void CMainDlg::FillWordListBox() {
-  m_wordListBox->clear();
-  const int count = m_wordList.GetCount();
-  QList<QTreeWidgetItem*> items;
-  items.reserve(count);
-  for (int i = 0; i < count; ++i) {
-    items.append(new QTreeWidgetItem(QStringList{FromCp1252(m_wordList.GetForeign(i)),
-                                                 FromCp1252(m_wordList.GetTranslation(i))}));
-  }
-  m_wordListBox->addTopLevelItems(items);
-}
-
 // --- language ----------------------------------------------------------------
 
 void CMainDlg::SetControlText(int id, unsigned textNumber) {
@@ -726,15 +819,23 @@ void CMainDlg::ApplyLanguage() {
   SetControlText(IDC_NEW_WORD, kTxtNewWord);
   SetControlText(IDC_DELETE, kTxtDelete);
   SetControlText(IDC_SORT, kTxtSortCheck);
-  auto* classBox = static_cast<QComboBox*>(Control(IDC_CLASS));
-  const int classIndex = std::max(0, classBox->currentIndex());
-  classBox->clear();
-  for (unsigned text : {kTxtClassNone, kTxtClass1, kTxtClass2}) classBox->addItem(LangQText(text));
-  classBox->setCurrentIndex(classIndex);
+  const int classData = std::max(0, m_classBox->CurrentItemData());
+  m_classBox->clear();
+  m_classBox->AddLine(LangQText(kTxtClassNone), 0);
+  m_classBox->AddLine(LangQText(kTxtClass1), 1);
+  m_classBox->AddLine(LangQText(kTxtClass2), 2);
+  m_classBox->SelectItemData(classData);
+  m_wordListBox->SetClassNames(
+      {LangQText(kTxtClassNone), LangQText(kTxtClass1), LangQText(kTxtClass2)});
   if (m_wordList.IsUntitled() && !m_wordList.IsModified()) {
-    static_cast<QLineEdit*>(Control(IDC_FIRST_LANGUAGE))->setText(LangQText(kTxtFirstLanguage));
-    static_cast<QLineEdit*>(Control(IDC_SECOND_LANGUAGE))->setText(LangQText(kTxtSecondLanguage));
+    m_firstLanguageEdit->setText(LangQText(kTxtFirstLanguage));
+    m_secondLanguageEdit->setText(LangQText(kTxtSecondLanguage));
   }
+  m_foreignEdit->SetRefusalHint(LangQText(kTxtCharRefused));
+  m_translationEdit->SetRefusalHint(LangQText(kTxtCharRefused));
+  m_firstLanguageEdit->SetRefusalHint(LangQText(kTxtCharRefused));
+  m_secondLanguageEdit->SetRefusalHint(LangQText(kTxtCharRefused));
+  m_answerEdit->SetRefusalHint(LangQText(kTxtCharRefused));
   UpdateWordCount();
 
   SetControlText(IDC_WRONG_SOUND_CHECK, kTxtWrongSoundCheck);

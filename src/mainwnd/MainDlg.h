@@ -2,17 +2,24 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include <QBasicTimer>
 #include <QDialog>
 #include <QKeySequence>
 #include <QString>
 
+#include "Exercise.h"
 #include "RecentFiles.h"
 #include "WordList.h"
 
 class CPlatform;
+class CClassComboBox;
+class CColorEdit;
 class CColorLabel;
+class CSpecialKeyEdit;
+class CWordListBox;
 class CHoverButton;
 class QAction;
 class QCheckBox;
@@ -21,7 +28,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
-class QTreeWidget;
+class QListWidget;
 class QWidget;
 
 // The program's one window. It holds every panel at once (word editing,
@@ -66,6 +73,31 @@ class CMainDlg : public QDialog {
   // --- word editing panel --------------------------------------------------
   void FillWordListBox();
   void UpdateWordCount();
+  void TakeWordForChange();
+  void AddOrChangeWord();
+  void NewWord();
+  void DeleteWords();
+  void SearchWord();
+  void ImportWords();
+  void ShowListProperties();
+
+  // --- practice -------------------------------------------------------------
+  void StartExercise();
+  void AskNext();
+  void RestartExercise();
+  void CheckAnswer();
+  void OnAnswerChanged();
+  void ShowCounters();
+  void OpenSuggestions();
+  void TakeSuggestion();
+  void CloseSuggestions();
+  CExercise& Exercise() { return m_exercise; }
+  bool IsPauseRunning() const { return m_pauseTimer.isActive(); }
+
+  // --- practice options -----------------------------------------------------
+  void LoadPracticeOptions();
+  void SavePracticeOptions();
+  void UpdateSoundControls();
 
   Mode CurrentMode() const { return m_mode; }
   bool ToolbarText() const { return m_toolbarText; }
@@ -74,6 +106,8 @@ class CMainDlg : public QDialog {
   QWidget* Control(int id) const;
   // The menu item of a command in the current menu bar, or null.
   QAction* CommandAction(int id) const;
+  // The help file every help request opens.
+  static QString HelpFile();
   // The accelerator table, in its order: the first matching entry wins.
   static const std::vector<std::pair<QKeySequence, int>>& AcceleratorTable();
 
@@ -83,6 +117,7 @@ class CMainDlg : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   void reject() override;
   void changeEvent(QEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
 
  private:
   // Construction of the controls.
@@ -122,6 +157,21 @@ class CMainDlg : public QDialog {
   void OnHelpTopic();
   void OnEnter();
   void OnSpecialButton(int index);
+  void OnSortClicked();
+  void OnEditTextChanged();
+  void OnLanguageFocus(QWidget* edit, bool in);
+  void LoadSpecialCaptions();
+  void OnOptionPairClicked(int id);
+  void ClampOnlyCount();
+  void NormalisePause();
+  void ChooseSoundFile(int editId);
+  void PlayTestSound(int editId);
+  void OnPauseExpired();
+  void SetAnswerColours(std::optional<int> text, std::optional<int> back);
+  QString SpecialChar(int index) const;
+  bool IsChecked(int id) const;
+  void SetChecked(int id, bool checked);
+  QString EditText(int id) const;
   // Exit and the close box: true when the window may end.
   bool CanClose();
   void AfterListLoaded();
@@ -129,6 +179,11 @@ class CMainDlg : public QDialog {
 
   CPlatform& m_platform;
   CWordList m_wordList;
+  CExercise m_exercise;
+  std::string m_lastSearch;
+  std::string m_questionText;
+  std::string m_answerText;
+  QBasicTimer m_pauseTimer;
   Mode m_mode = Edit;
   bool m_toolbarText = true;
   bool m_adding = true;
@@ -149,5 +204,12 @@ class CMainDlg : public QDialog {
   CColorLabel* m_statusMiddle = nullptr;
   QLabel* m_modePicture = nullptr;
   QWidget* m_sizeGrip = nullptr;
-  QTreeWidget* m_wordListBox = nullptr;
+  CWordListBox* m_wordListBox = nullptr;
+  CSpecialKeyEdit* m_foreignEdit = nullptr;
+  CSpecialKeyEdit* m_translationEdit = nullptr;
+  CSpecialKeyEdit* m_firstLanguageEdit = nullptr;
+  CSpecialKeyEdit* m_secondLanguageEdit = nullptr;
+  CClassComboBox* m_classBox = nullptr;
+  CColorEdit* m_answerEdit = nullptr;
+  QListWidget* m_suggestions = nullptr;
 };

@@ -9,14 +9,18 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTreeWidget>
+#include <QMouseEvent>
 
+#include "ClassComboBox.h"
+#include "ColorEdit.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "MainDlg.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
 #include "Pictures.h"
+#include "SpecialKeyEdit.h"
+#include "WordListBox.h"
 
 namespace {
 
@@ -101,6 +105,7 @@ void CMainDlg::ShowSettingsPanel(bool show) {
     RebuildMenu();
     m_clientWidth = m_client->width();
     PlaceSpecialButtons();
+    UpdateSoundControls();
     SetStatus(kTxtStatusSettings);
   }
   ShowControls(kSettingsControls, show);
@@ -114,6 +119,7 @@ void CMainDlg::ShowPracticePanel(bool show) {
     m_mode = Practice;
     m_modePicture->setPixmap(CPictures::ModePicture(Practice, m_modePicture->size()));
     RebuildMenu();
+    m_answerEdit->SetSpecialChars(SpecialChar(0), SpecialChar(1), SpecialChar(2), SpecialChar(3));
     m_clientWidth = m_client->width();
     PlaceSpecialButtons();
   }
@@ -200,6 +206,41 @@ bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
       if (TranslateAccelerator(static_cast<QKeyEvent*>(event))) return true;
       break;
     }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+      const bool in = event->type() == QEvent::FocusIn;
+      if (watched == m_wordListBox) {
+        m_listHasFocus = in;
+        if (in && m_wordListBox->count() == 0) {
+          m_foreignEdit->setFocus();
+        } else if (in) {
+          SetStatus(kTxtStatusWordList);
+        }
+      } else if (watched == m_foreignEdit && in) {
+        SetPaneText(1, LangQText(m_adding ? kTxtStatusForeign : kTxtStatusChange));
+      } else if (watched == m_translationEdit && in) {
+        SetPaneText(1, LangQText(m_adding ? kTxtStatusTranslation : kTxtStatusChange));
+      } else if (watched == m_classBox && in) {
+        SetStatus(kTxtStatusClassFocus);
+      } else if (watched == m_firstLanguageEdit || watched == m_secondLanguageEdit) {
+        OnLanguageFocus(static_cast<QWidget*>(watched), in);
+      } else if (watched == m_answerEdit && in) {
+        SetStatus(m_exercise.WriteForeign() ? kTxtStatusTranslation : kTxtStatusForeign, true);
+      } else if (watched == m_suggestions && !in) {
+        CloseSuggestions();
+      } else if (watched == Control(IDC_ONLY_COUNT) && !in) {
+        ClampOnlyCount();
+      } else if (watched == Control(IDC_PAUSE) && !in) {
+        NormalisePause();
+      }
+      break;
+    }
+    case QEvent::MouseButtonPress:
+      if (watched == m_client && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (m_mode == Edit) NewWord();
+        if (m_mode == Practice) m_suggestions->hide();
+      }
+      break;
     case QEvent::Resize:
       if (watched == m_client) LayoutClient(m_client->width(), m_client->height());
       break;

@@ -158,3 +158,19 @@ inline constexpr unsigned kTxtHoverSpecial = 200;
 inline constexpr unsigned kTxtHoverPause = 202;
 inline constexpr unsigned kTxtHoverShowClass = 203;
 inline constexpr unsigned kTxtHoverCheckWhileTyping = 204;
+
+// Edits refuse characters that a list file cannot hold and say so.
+inline constexpr unsigned kTxtCharRefused = 502;
+// Search and deleting
+inline constexpr unsigned kTxtStatusWordList = 215;
+inline constexpr unsigned kTxtStatusChange = 166;
+inline constexpr unsigned kTxtDuplicate = 252;
+inline constexpr unsigned kTxtErrorPrefix = static_cast<unsigned>(-1);
+inline constexpr unsigned kTxtNotFound = 304;
+// Practice
+inline constexpr unsigned kTxtEmptyList = 251;
+inline constexpr unsigned kTxtWriteForeign = 105;
+inline constexpr unsigned kTxtWriteTranslation = 106;
+inline constexpr unsigned kTxtChooseSound = 475;
+inline constexpr unsigned kTxtStatusSpecialChar = 214;
+inline constexpr unsigned kTxtStatusProperties = 128;

@@ -1,13 +1,14 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
 #include "FakePlatform.h"
 #include "LangText.h"
 #include "MainDlg.h"
 #include "MainWndIds.h"
+#include "WordListBox.h"
 
 namespace {
 
@@ -70,13 +71,15 @@ class TestMainDlg : public QObject {
     dlg.m_startFile = Path("djur.vk2");
     QVERIFY(dlg.OnInitDialog());
     QCOMPARE(dlg.windowTitle(), ExpectedTitle(QStringLiteral("djur.vk2"), false));
-    auto* box = dlg.findChild<QTreeWidget*>(QStringLiteral("c%1").arg(IDC_WORDLIST));
+    auto* box = qobject_cast<CWordListBox*>(dlg.Control(IDC_WORDLIST));
     QVERIFY(box);
-    QCOMPARE(box->topLevelItemCount(), 2);
-    QCOMPARE(box->topLevelItem(1)->text(0), QString::fromUtf8("häst"));
-    QCOMPARE(box->topLevelItem(1)->text(1), QStringLiteral("horse"));
-    QCOMPARE(box->headerItem()->text(0), QStringLiteral("Svenska"));
-    QCOMPARE(box->headerItem()->text(1), QStringLiteral("Engelska"));
+    QCOMPARE(box->count(), 2);
+    QCOMPARE(box->LineText(1), std::string("h\xe4st\thorse"));
+    // The language names stand above the two columns.
+    QCOMPARE(qobject_cast<QLineEdit*>(dlg.Control(IDC_FIRST_LANGUAGE))->text(),
+             QStringLiteral("Svenska"));
+    QCOMPARE(qobject_cast<QLineEdit*>(dlg.Control(IDC_SECOND_LANGUAGE))->text(),
+             QStringLiteral("Engelska"));
   }
 
   void unreadableCommandLineFileEndsTheWindow() {

@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+// The settings part of a start without a file: the program's keys and every
+// missing default, the list file associations and the stored language. Returns
+// the warnings to show the user (empty when all went well).
+QString RunStartupSettings(const QString& programDirectory, const QString& programPath);
+
+// Applies the language stored in the settings, when there is one. False when
+// a stored language could not be loaded.
+bool ApplyStoredLanguage();
