@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -308,7 +310,9 @@ void CMainDlg::CreatePracticePanel() {
     value->setGeometry(110, 120 + 20 * i, 60, 18);
     value->setText(QStringLiteral("0"));
   }
-  MakeLabel(IDC_DIRECTION)->setGeometry(20, 205, 155, 18);
+  QLabel* direction = MakeLabel(IDC_DIRECTION);
+  direction->setGeometry(20, 205, 155, 30);
+  direction->setWordWrap(true);
   MakeGroup(IDC_QUESTION_GROUP)->resize(433, 56);
   QLabel* picture = MakeLabel(IDC_CLASS_PICTURE);
   picture->resize(14, 14);
@@ -336,48 +340,120 @@ void CMainDlg::CreatePracticePanel() {
 }
 
 void CMainDlg::CreateSettingsPanel() {
-  const CDialogUnits& du = TemplateUnits();
-  auto place = [&du](QWidget* w, int x, int y, int cx, int cy) {
-    w->setGeometry(du.Rect(x, y, cx, cy));
+  // Template places in dialog units; LayoutSettingsPanel widens them where a
+  // caption in the current language needs more room.
+  m_settingsTemplate = {
+      {IDC_SOUNDS_GROUP, {6, 51, 418, 54}},        {IDC_WRONG_SOUND_CHECK, {12, 66, 58, 12}},
+      {IDC_WRONG_SOUND_PATH, {72, 65, 178, 13}},   {IDC_CHOOSE_WRONG_SOUND, {257, 65, 36, 13}},
+      {IDC_PLAY_WRONG, {297, 65, 38, 13}},         {IDC_RIGHT_SOUND_CHECK, {12, 82, 58, 12}},
+      {IDC_RIGHT_SOUND_PATH, {72, 81, 178, 13}},   {IDC_CHOOSE_RIGHT_SOUND, {257, 81, 36, 13}},
+      {IDC_PLAY_RIGHT, {297, 81, 38, 13}},         {IDC_WORDS_GROUP, {5, 156, 418, 41}},
+      {IDC_ALL_WORDS, {12, 166, 100, 12}},         {IDC_ONLY_WORDS, {12, 182, 50, 12}},
+      {IDC_ONLY_COUNT, {64, 182, 18, 12}},         {IDC_ONLY_AFTER, {85, 183, 34, 11}},
+      {IDC_SHUFFLE, {121, 167, 105, 12}},          {IDC_MATCH_CASE, {121, 182, 108, 12}},
+      {IDC_PAUSE_BEFORE, {230, 168, 88, 10}},      {IDC_PAUSE, {319, 167, 19, 12}},
+      {IDC_PAUSE_AFTER, {342, 168, 80, 10}},       {IDC_SHOW_CLASS, {230, 181, 88, 12}},
+      {IDC_CHECK_WHILE_TYPING, {319, 181, 100, 12}},
   };
-  place(MakeGroup(IDC_SOUNDS_GROUP), 6, 51, 418, 54);
-  place(MakeCheck(IDC_WRONG_SOUND_CHECK), 12, 66, 58, 12);
-  place(MakeEdit(IDC_WRONG_SOUND_PATH), 72, 65, 178, 13);
-  place(MakeButton(IDC_CHOOSE_WRONG_SOUND), 257, 65, 36, 13);
-  place(MakeButton(IDC_PLAY_WRONG), 297, 65, 38, 13);
-  place(MakeCheck(IDC_RIGHT_SOUND_CHECK), 12, 82, 58, 12);
-  place(MakeEdit(IDC_RIGHT_SOUND_PATH), 72, 81, 178, 13);
-  place(MakeButton(IDC_CHOOSE_RIGHT_SOUND), 257, 81, 36, 13);
-  place(MakeButton(IDC_PLAY_RIGHT), 297, 81, 38, 13);
+  MakeGroup(IDC_SOUNDS_GROUP);
+  MakeCheck(IDC_WRONG_SOUND_CHECK);
+  MakeEdit(IDC_WRONG_SOUND_PATH);
+  MakeButton(IDC_CHOOSE_WRONG_SOUND);
+  MakeButton(IDC_PLAY_WRONG);
+  MakeCheck(IDC_RIGHT_SOUND_CHECK);
+  MakeEdit(IDC_RIGHT_SOUND_PATH);
+  MakeButton(IDC_CHOOSE_RIGHT_SOUND);
+  MakeButton(IDC_PLAY_RIGHT);
   for (int id : {IDC_PLAY_WRONG, IDC_PLAY_RIGHT}) {
     auto* play = static_cast<CHoverButton*>(Control(id));
     const QIcon icon = CPictures::ButtonIcon(CPictures::ButtonPicture::PlaySound);
     play->SetIcon(icon, icon, 16, 16);
     play->SetShowText(false);
   }
-
-  // Special characters, language and print format share the middle row.
-  MakeGroup(IDC_PRINT_GROUP)->setGeometry(9, 178, 200, 70);
-  MakeGroup(IDC_LANGUAGE_GROUP)->setGeometry(220, 178, 190, 70);
-  MakeButton(IDC_LANGUAGE)->setGeometry(235, 203, 160, 30);
-  MakeButton(IDC_PRINT_FORMAT)->setGeometry(425, 203, 160, 30);
-
-  place(MakeGroup(IDC_WORDS_GROUP), 5, 156, 418, 41);
-  place(MakeCheck(IDC_ALL_WORDS), 12, 166, 100, 12);
-  place(MakeCheck(IDC_ONLY_WORDS), 12, 182, 50, 12);
+  MakeGroup(IDC_PRINT_GROUP);
+  MakeGroup(IDC_LANGUAGE_GROUP);
+  MakeButton(IDC_LANGUAGE);
+  MakeButton(IDC_PRINT_FORMAT);
+  MakeGroup(IDC_WORDS_GROUP);
+  MakeCheck(IDC_ALL_WORDS);
+  MakeCheck(IDC_ONLY_WORDS);
   QLineEdit* n = MakeEdit(IDC_ONLY_COUNT);
-  place(n, 64, 182, 18, 12);
-  n->setValidator(nullptr);
-  n->setInputMask(QString());
+  n->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), n));
   n->setMaxLength(4);
-  place(MakeLabel(IDC_ONLY_AFTER), 85, 183, 34, 11);
-  place(MakeCheck(IDC_SHUFFLE), 121, 167, 105, 12);
-  place(MakeCheck(IDC_MATCH_CASE), 121, 182, 108, 12);
-  place(MakeLabel(IDC_PAUSE_BEFORE), 230, 168, 88, 10);
-  place(MakeEdit(IDC_PAUSE), 319, 167, 19, 12);
-  place(MakeLabel(IDC_PAUSE_AFTER), 342, 168, 80, 10);
-  place(MakeCheck(IDC_SHOW_CLASS), 230, 181, 88, 12);
-  place(MakeCheck(IDC_CHECK_WHILE_TYPING), 319, 181, 100, 12);
+  n->setAlignment(Qt::AlignRight);
+  MakeLabel(IDC_ONLY_AFTER);
+  MakeCheck(IDC_SHUFFLE);
+  MakeCheck(IDC_MATCH_CASE);
+  MakeLabel(IDC_PAUSE_BEFORE);
+  MakeEdit(IDC_PAUSE)->setMaxLength(8);
+  MakeLabel(IDC_PAUSE_AFTER);
+  MakeCheck(IDC_SHOW_CLASS);
+  MakeCheck(IDC_CHECK_WHILE_TYPING);
+}
+
+void CMainDlg::LayoutSettingsPanel() {
+  const CDialogUnits& du = TemplateUnits();
+  constexpr int kGap = 6;
+  // Controls that share a template column stay aligned; a column moves right
+  // when a control it shares a row with has grown into it.
+  std::map<int, std::vector<int>> columns;  // template x -> ids
+  for (const auto& [id, r] : m_settingsTemplate) {
+    if (!qobject_cast<QGroupBox*>(Control(id))) columns[r.x()].push_back(id);
+  }
+  std::vector<QRect> placed;
+  for (const auto& [x, ids] : columns) {
+    int left = du.X(x);
+    for (int id : ids) {
+      const QRect r = du.Rect(m_settingsTemplate[id].x(), m_settingsTemplate[id].y(),
+                              m_settingsTemplate[id].width(), m_settingsTemplate[id].height());
+      for (const QRect& other : placed) {
+        if (other.top() < r.bottom() && r.top() < other.bottom()) {
+          left = std::max(left, other.right() + kGap);
+        }
+      }
+    }
+    for (int id : ids) {
+      QWidget* w = Control(id);
+      const QRect t = du.Rect(m_settingsTemplate[id].x(), m_settingsTemplate[id].y(),
+                              m_settingsTemplate[id].width(), m_settingsTemplate[id].height());
+      int width = t.width();
+      if (!qobject_cast<QLineEdit*>(w)) width = std::max(width, w->sizeHint().width());
+      const int height = std::max(t.height(), std::min(w->sizeHint().height(), t.height() + 8));
+      const QRect r(left, t.y() - (height - t.height()) / 2, width, height);
+      w->setGeometry(r);
+      placed.push_back(r);
+    }
+  }
+  // The group boxes take in what they frame.
+  for (int groupId : {IDC_SOUNDS_GROUP, IDC_WORDS_GROUP}) {
+    const QRect& t = m_settingsTemplate[groupId];
+    QRect r = du.Rect(t.x(), t.y(), t.width(), t.height());
+    for (const QRect& c : placed) {
+      if (r.contains(c.center())) r.setRight(std::max(r.right(), c.right() + 10));
+    }
+    Control(groupId)->setGeometry(r);
+  }
+  // The middle row: the special characters (placed by the mode switch) and
+  // the print format in one frame, then the language choice.
+  QWidget* print = Control(IDC_PRINT_FORMAT);
+  print->setGeometry(215, 203, std::max(140, print->sizeHint().width() + 16), 30);
+  auto* specials = static_cast<QGroupBox*>(Control(IDC_PRINT_GROUP));
+  const int specialsRight = std::max(print->geometry().right() + 14,
+                                     9 + specials->fontMetrics().horizontalAdvance(
+                                             specials->title()) + 24);
+  specials->setGeometry(9, 178, specialsRight - 9, 72);
+  auto* languageGroup = static_cast<QGroupBox*>(Control(IDC_LANGUAGE_GROUP));
+  QWidget* language = Control(IDC_LANGUAGE);
+  const int languageWidth = std::max(140, language->sizeHint().width() + 16);
+  const int languageGroupWidth = std::max(
+      languageWidth + 28, languageGroup->fontMetrics().horizontalAdvance(languageGroup->title()) + 24);
+  languageGroup->setGeometry(specials->geometry().right() + 12, 178, languageGroupWidth, 72);
+  language->setGeometry(languageGroup->x() + 14, 203, languageWidth, 30);
+
+  // The window never gets so narrow that the panel is cut off.
+  int right = languageGroup->geometry().right();
+  for (int id : {IDC_SOUNDS_GROUP, IDC_WORDS_GROUP}) right = std::max(right, Control(id)->geometry().right());
+  m_client->setMinimumWidth(right + 12);
 }
 
 // --- start sequence ----------------------------------------------------------
@@ -867,6 +943,7 @@ void CMainDlg::ApplyLanguage() {
   SetControlText(IDC_LABEL_WRONG, kTxtCounterWrong);
   SetControlText(IDC_HIDDEN_GROUP, kTxtHiddenGroup);
   SetControlText(IDC_ANSWER_GROUP, kTxtAnswerGroup);
+  LayoutSettingsPanel();
   // Repaint everything once with the new texts.
   m_client->update();
 }

@@ -8,6 +8,7 @@
 #include <QBasicTimer>
 #include <QDialog>
 #include <QKeySequence>
+#include <QRect>
 #include <QString>
 
 #include "Exercise.h"
@@ -125,6 +126,7 @@ class CMainDlg : public QDialog {
   void CreateEditPanel();
   void CreatePracticePanel();
   void CreateSettingsPanel();
+  void LayoutSettingsPanel();
   CHoverButton* MakeButton(int id, QWidget* parent = nullptr);
   QLabel* MakeLabel(int id);
   QGroupBox* MakeGroup(int id);
@@ -197,6 +199,7 @@ class CMainDlg : public QDialog {
   QMenuBar* m_menuBar = nullptr;
   QWidget* m_client = nullptr;
   std::map<int, QWidget*> m_controls;
+  std::map<int, QRect> m_settingsTemplate;
   std::map<int, QAction*> m_commands;
   std::map<QWidget*, int> m_controlIds;
   std::array<CHoverButton*, 9> m_toolbar{};

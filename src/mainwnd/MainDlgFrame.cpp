@@ -107,6 +107,7 @@ void CMainDlg::ShowSettingsPanel(bool show) {
     PlaceSpecialButtons();
     UpdateSoundControls();
     SetStatus(kTxtStatusSettings);
+    Control(IDC_WRONG_SOUND_CHECK)->setFocus();
   }
   ShowControls(kSettingsControls, show);
 }
@@ -160,7 +161,7 @@ void CMainDlg::LayoutClient(int w, int h) {
   };
   place(IDC_SEARCH, w - 100, 90, 90, 28);
   place(IDC_IMPORT, w - 100, 125, 90, 28);
-  place(IDC_EDIT_GROUP, w - 100, 160, 90, 112);
+  place(IDC_EDIT_GROUP, w - 100, 160, 96, 112);
   place(IDC_WORDLIST, 10, 90, w - 120, h - 192);
   place(IDC_FOREIGN, 10, h - 100, e, 20);
   place(IDC_TRANSLATION, e + 10, h - 100, e, 20);
