@@ -450,10 +450,14 @@ void CMainDlg::LayoutSettingsPanel() {
   languageGroup->setGeometry(specials->geometry().right() + 12, 178, languageGroupWidth, 72);
   language->setGeometry(languageGroup->x() + 14, 203, languageWidth, 30);
 
-  // The window never gets so narrow that the panel is cut off.
+  // In the options mode the window never gets so narrow that the panel is
+  // cut off.
   int right = languageGroup->geometry().right();
-  for (int id : {IDC_SOUNDS_GROUP, IDC_WORDS_GROUP}) right = std::max(right, Control(id)->geometry().right());
-  m_client->setMinimumWidth(right + 12);
+  for (int id : {IDC_SOUNDS_GROUP, IDC_WORDS_GROUP}) {
+    right = std::max(right, Control(id)->geometry().right());
+  }
+  m_settingsMinWidth = right + 12;
+  if (m_mode == Settings) m_client->setMinimumWidth(m_settingsMinWidth);
 }
 
 // --- start sequence ----------------------------------------------------------

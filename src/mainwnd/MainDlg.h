@@ -200,6 +200,7 @@ class CMainDlg : public QDialog {
   QWidget* m_client = nullptr;
   std::map<int, QWidget*> m_controls;
   std::map<int, QRect> m_settingsTemplate;
+  int m_settingsMinWidth = 0;
   std::map<int, QAction*> m_commands;
   std::map<QWidget*, int> m_controlIds;
   std::array<CHoverButton*, 9> m_toolbar{};

@@ -46,6 +46,7 @@ const std::vector<int> kPracticeControls = {
     IDC_CLASS_PICTURE,  IDC_SPECIAL1,      IDC_SPECIAL2,      IDC_SPECIAL3,     IDC_SPECIAL4,
     IDC_SUGGEST_BUTTON};
 
+constexpr int kMinClientWidth = 200;
 constexpr int kSpecialIds[4] = {IDC_SPECIAL1, IDC_SPECIAL2, IDC_SPECIAL3, IDC_SPECIAL4};
 
 }  // namespace
@@ -110,6 +111,7 @@ void CMainDlg::ShowSettingsPanel(bool show) {
     Control(IDC_WRONG_SOUND_CHECK)->setFocus();
   }
   ShowControls(kSettingsControls, show);
+  m_client->setMinimumWidth(show ? m_settingsMinWidth : kMinClientWidth);
 }
 
 void CMainDlg::ShowPracticePanel(bool show) {
