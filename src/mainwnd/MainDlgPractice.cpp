@@ -1,6 +1,7 @@
 // The practice run in the main window: start, questions, answers, the pause,
 // the suggestion list and the end of the run.
 #include <QCheckBox>
+#include <QCollator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -28,6 +29,25 @@ constexpr int kPauseTimerId = 1;
 constexpr ColorRef kBlack = 0x000000;
 constexpr ColorRef kRed = 0x0000FF;
 constexpr ColorRef kGreen = 0x00FF00;
+
+// A line of the suggestion list. The list sorts alphabetically in the user's
+// language with capitals among the small letters, so that a capitalised word
+// (every German noun) stands where the user looks for it, not before all
+// words in small letters.
+class CSuggestionItem : public QListWidgetItem {
+ public:
+  using QListWidgetItem::QListWidgetItem;
+
+  bool operator<(const QListWidgetItem& other) const override {
+    static const QCollator collator = [] {
+      QCollator c;
+      c.setCaseSensitivity(Qt::CaseInsensitive);
+      return c;
+    }();
+    if (const int c = collator.compare(text(), other.text()); c != 0) return c < 0;
+    return text() < other.text();
+  }
+};
 
 }  // namespace
 
@@ -95,8 +115,8 @@ void CMainDlg::StartExercise() {
   m_suggestions->clear();
   const int count = m_wordList.GetCount();
   for (int i = 0; i < count; ++i) {
-    m_suggestions->addItem(
-        FromCp1252(setup.writeForeign ? m_wordList.GetForeign(i) : m_wordList.GetTranslation(i)));
+    m_suggestions->addItem(new CSuggestionItem(
+        FromCp1252(setup.writeForeign ? m_wordList.GetForeign(i) : m_wordList.GetTranslation(i))));
   }
   if (m_suggestions->count() > 0) m_suggestions->setCurrentRow(0);
   AskNext();
