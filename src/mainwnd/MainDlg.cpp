@@ -11,11 +11,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QSizeGrip>
 #include <QVBoxLayout>
@@ -24,6 +24,7 @@
 #include "ColorEdit.h"
 #include "ColorLabel.h"
 #include "Cp1252.h"
+#include "DialogSupport.h"
 #include "DialogUnits.h"
 #include "HoverButton.h"
 #include "LangText.h"
@@ -170,9 +171,7 @@ QWidget* CMainDlg::Control(int id) const {
 }
 
 CHoverButton* CMainDlg::MakeButton(int id, QWidget* parent) {
-  auto* button = new CHoverButton(parent ? parent : m_client);
-  button->SetFlat(false);
-  button->SetActiveTextColour(kBlue, false);
+  CHoverButton* button = MakeDialogButton(QString(), parent ? parent : m_client);
   Register(id, button);
   connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
   return button;
@@ -291,6 +290,9 @@ void CMainDlg::CreateEditPanel() {
   MakeButton(IDC_DELETE)->setEnabled(false);
   m_classBox = new CClassComboBox(m_client);
   Register(IDC_CLASS, m_classBox);
+  // The window's layout gives the box its width.
+  m_classBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  m_classBox->setMinimumContentsLength(4);
   MakeCheck(IDC_SORT);
   QLabel* count = MakeLabel(IDC_WORD_COUNT);
   count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -343,16 +345,26 @@ void CMainDlg::CreateSettingsPanel() {
   // Template places in dialog units; LayoutSettingsPanel widens them where a
   // caption in the current language needs more room.
   m_settingsTemplate = {
-      {IDC_SOUNDS_GROUP, {6, 51, 418, 54}},        {IDC_WRONG_SOUND_CHECK, {12, 66, 58, 12}},
-      {IDC_WRONG_SOUND_PATH, {72, 65, 178, 13}},   {IDC_CHOOSE_WRONG_SOUND, {257, 65, 36, 13}},
-      {IDC_PLAY_WRONG, {297, 65, 38, 13}},         {IDC_RIGHT_SOUND_CHECK, {12, 82, 58, 12}},
-      {IDC_RIGHT_SOUND_PATH, {72, 81, 178, 13}},   {IDC_CHOOSE_RIGHT_SOUND, {257, 81, 36, 13}},
-      {IDC_PLAY_RIGHT, {297, 81, 38, 13}},         {IDC_WORDS_GROUP, {5, 156, 418, 41}},
-      {IDC_ALL_WORDS, {12, 166, 100, 12}},         {IDC_ONLY_WORDS, {12, 182, 50, 12}},
-      {IDC_ONLY_COUNT, {64, 182, 18, 12}},         {IDC_ONLY_AFTER, {85, 183, 34, 11}},
-      {IDC_SHUFFLE, {121, 167, 105, 12}},          {IDC_MATCH_CASE, {121, 182, 108, 12}},
-      {IDC_PAUSE_BEFORE, {230, 168, 88, 10}},      {IDC_PAUSE, {319, 167, 19, 12}},
-      {IDC_PAUSE_AFTER, {342, 168, 80, 10}},       {IDC_SHOW_CLASS, {230, 181, 88, 12}},
+      {IDC_SOUNDS_GROUP, {6, 51, 418, 54}},
+      {IDC_WRONG_SOUND_CHECK, {12, 66, 58, 12}},
+      {IDC_WRONG_SOUND_PATH, {72, 65, 178, 13}},
+      {IDC_CHOOSE_WRONG_SOUND, {257, 65, 36, 13}},
+      {IDC_PLAY_WRONG, {297, 65, 38, 13}},
+      {IDC_RIGHT_SOUND_CHECK, {12, 82, 58, 12}},
+      {IDC_RIGHT_SOUND_PATH, {72, 81, 178, 13}},
+      {IDC_CHOOSE_RIGHT_SOUND, {257, 81, 36, 13}},
+      {IDC_PLAY_RIGHT, {297, 81, 38, 13}},
+      {IDC_WORDS_GROUP, {5, 156, 418, 41}},
+      {IDC_ALL_WORDS, {12, 166, 100, 12}},
+      {IDC_ONLY_WORDS, {12, 182, 50, 12}},
+      {IDC_ONLY_COUNT, {64, 182, 18, 12}},
+      {IDC_ONLY_AFTER, {85, 183, 34, 11}},
+      {IDC_SHUFFLE, {121, 167, 105, 12}},
+      {IDC_MATCH_CASE, {121, 182, 108, 12}},
+      {IDC_PAUSE_BEFORE, {230, 168, 88, 10}},
+      {IDC_PAUSE, {319, 167, 19, 12}},
+      {IDC_PAUSE_AFTER, {342, 168, 80, 10}},
+      {IDC_SHOW_CLASS, {230, 181, 88, 12}},
       {IDC_CHECK_WHILE_TYPING, {319, 181, 100, 12}},
   };
   MakeGroup(IDC_SOUNDS_GROUP);
@@ -429,7 +441,9 @@ void CMainDlg::LayoutSettingsPanel() {
     const QRect& t = m_settingsTemplate[groupId];
     QRect r = du.Rect(t.x(), t.y(), t.width(), t.height());
     for (const QRect& c : placed) {
-      if (r.contains(c.center())) r.setRight(std::max(r.right(), c.right() + 10));
+      if (c.center().y() > r.top() && c.center().y() < r.bottom()) {
+        r.setRight(std::max(r.right(), c.right() + 10));
+      }
     }
     Control(groupId)->setGeometry(r);
   }
@@ -438,15 +452,16 @@ void CMainDlg::LayoutSettingsPanel() {
   QWidget* print = Control(IDC_PRINT_FORMAT);
   print->setGeometry(215, 203, std::max(140, print->sizeHint().width() + 16), 30);
   auto* specials = static_cast<QGroupBox*>(Control(IDC_PRINT_GROUP));
-  const int specialsRight = std::max(print->geometry().right() + 14,
-                                     9 + specials->fontMetrics().horizontalAdvance(
-                                             specials->title()) + 24);
+  const int specialsRight =
+      std::max(print->geometry().right() + 14,
+               9 + specials->fontMetrics().horizontalAdvance(specials->title()) + 24);
   specials->setGeometry(9, 178, specialsRight - 9, 72);
   auto* languageGroup = static_cast<QGroupBox*>(Control(IDC_LANGUAGE_GROUP));
   QWidget* language = Control(IDC_LANGUAGE);
   const int languageWidth = std::max(140, language->sizeHint().width() + 16);
-  const int languageGroupWidth = std::max(
-      languageWidth + 28, languageGroup->fontMetrics().horizontalAdvance(languageGroup->title()) + 24);
+  const int languageGroupWidth =
+      std::max(languageWidth + 28,
+               languageGroup->fontMetrics().horizontalAdvance(languageGroup->title()) + 24);
   languageGroup->setGeometry(specials->geometry().right() + 12, 178, languageGroupWidth, 72);
   language->setGeometry(languageGroup->x() + 14, 203, languageWidth, 30);
 
@@ -870,6 +885,18 @@ void CMainDlg::UpdateHoverHelp(QWidget* widget) {
 
 // --- language ----------------------------------------------------------------
 
+void CMainDlg::FitCaption(QAbstractButton* button) {
+  // A long caption gets a smaller font rather than being cut off.
+  QFont font = this->font();
+  const QString text = QString(button->text()).remove(QLatin1Char('&'));
+  const int room = button->width() - 4;
+  if (font.pointSizeF() <= 0) return;  // a pixel-sized font is left as it is
+  while (font.pointSizeF() > 6.5 && QFontMetrics(font).horizontalAdvance(text) > room) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  }
+  button->setFont(font);
+}
+
 void CMainDlg::SetControlText(int id, unsigned textNumber) {
   QWidget* w = Control(id);
   const QString text = LangQText(textNumber);
@@ -887,6 +914,7 @@ void CMainDlg::ApplyLanguage() {
   RebuildMenu();
   for (int i = 0; i < 9; ++i) {
     m_toolbar[i]->setText(LangQText(kToolbar[i].caption));
+    FitCaption(m_toolbar[i]);
     m_toolbar[i]->setToolTip(LangQText(kToolbar[i].tooltip));
     m_toolbar[i]->setAccessibleName(LangQText(kToolbar[i].caption).remove(QLatin1Char('&')));
   }

@@ -22,6 +22,7 @@ class CColorLabel;
 class CSpecialKeyEdit;
 class CWordListBox;
 class CHoverButton;
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -134,6 +135,7 @@ class CMainDlg : public QDialog {
   QLineEdit* MakeEdit(int id);
   void Register(int id, QWidget* widget);
   void SetControlText(int id, unsigned textNumber);
+  void FitCaption(QAbstractButton* button);
 
   // Layout on resize, all in pixels of the client area.
   void LayoutClient(int width, int height);

@@ -167,7 +167,7 @@ void CMainDlg::LayoutClient(int w, int h) {
   place(IDC_WORDLIST, 10, 90, w - 120, h - 192);
   place(IDC_FOREIGN, 10, h - 100, e, 20);
   place(IDC_TRANSLATION, e + 10, h - 100, e, 20);
-  place(IDC_CLASS, w - 100, h - 104, 100, 24);
+  place(IDC_CLASS, w - 100, h - 104, 96, 24);
   place(IDC_ADD, 10, h - 75, 100, 26);
   QWidget* newWord = Control(IDC_NEW_WORD);
   newWord->setGeometry((w - 120) / 4 - 50, h - 75, 100, 26);

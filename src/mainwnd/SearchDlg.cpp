@@ -9,31 +9,12 @@
 #include "DialogTexts.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
+#include "DialogSupport.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "Platform.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
-
-namespace {
-
-constexpr ColorRef kBlue = 0xFF0000;
-
-CHoverButton* MakeButton(unsigned text, QWidget* parent) {
-  auto* button = new CHoverButton(LangQText(text), parent);
-  button->SetFlat(false);
-  button->SetActiveTextColour(kBlue, false);
-  return button;
-}
-
-QString AccessibleLabel(QString text) {
-  text.remove(QLatin1Char('&'));
-  text = text.trimmed();
-  if (text.endsWith(QLatin1Char(':'))) text.chop(1);
-  return text;
-}
-
-}  // namespace
 
 CSearchDlg::CSearchDlg(CPlatform& platform, QWidget* parent, std::function<QString()> helpFile)
     : QDialog(parent), m_platform(platform), m_helpFile(std::move(helpFile)) {
@@ -47,10 +28,10 @@ CSearchDlg::CSearchDlg(CPlatform& platform, QWidget* parent, std::function<QStri
   m_edit->SetRefusalHint(LangQText(kTxtDlgCharRefused));
   m_edit->setAccessibleName(AccessibleLabel(m_label->text()));
   m_label->setBuddy(m_edit);
-  m_ok = MakeButton(kTxtSearchOk, this);
+  m_ok = MakeDialogButton(LangQText(kTxtSearchOk), this);
   m_ok->setObjectName(QStringLiteral("c1"));
   m_ok->setDefault(true);
-  m_cancel = MakeButton(kTxtDlgCancel, this);
+  m_cancel = MakeDialogButton(LangQText(kTxtDlgCancel), this);
   m_cancel->setObjectName(QStringLiteral("c2"));
   connect(m_ok, &QAbstractButton::clicked, this, &CSearchDlg::accept);
   connect(m_cancel, &QAbstractButton::clicked, this, &CSearchDlg::reject);

@@ -10,31 +10,12 @@
 #include "DialogTexts.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
+#include "DialogSupport.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "Platform.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
-
-namespace {
-
-constexpr ColorRef kBlue = 0xFF0000;
-
-CHoverButton* MakeButton(unsigned text, QWidget* parent) {
-  auto* button = new CHoverButton(LangQText(text), parent);
-  button->SetFlat(false);
-  button->SetActiveTextColour(kBlue, false);
-  return button;
-}
-
-QString AccessibleLabel(QString text) {
-  text.remove(QLatin1Char('&'));
-  text = text.trimmed();
-  if (text.endsWith(QLatin1Char(':'))) text.chop(1);
-  return text;
-}
-
-}  // namespace
 
 CSpecialCharDlg::CSpecialCharDlg(CPlatform& platform, QWidget* parent,
                                  std::function<QString()> helpFile)
@@ -57,10 +38,10 @@ CSpecialCharDlg::CSpecialCharDlg(CPlatform& platform, QWidget* parent,
   m_grid->setAccessibleName(AccessibleLabel(m_gridLabel->text()));
   m_gridLabel->setBuddy(m_grid);
 
-  m_ok = MakeButton(kTxtDlgOk, this);
+  m_ok = MakeDialogButton(LangQText(kTxtDlgOk), this);
   m_ok->setObjectName(QStringLiteral("c1"));
   m_ok->setDefault(true);
-  m_cancel = MakeButton(kTxtDlgCancel, this);
+  m_cancel = MakeDialogButton(LangQText(kTxtDlgCancel), this);
   m_cancel->setObjectName(QStringLiteral("c2"));
 
   connect(m_ok, &QAbstractButton::clicked, this, &CSpecialCharDlg::accept);

@@ -8,6 +8,7 @@
 
 #include "DialogUnits.h"
 #include "HelpTopics.h"
+#include "DialogSupport.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "Pictures.h"
@@ -31,7 +32,6 @@ constexpr int kDialogWidth = 193;
 constexpr int kHintIndent = 2;
 
 constexpr int kIconSize = 32;
-constexpr unsigned kBlue = 0xFF0000;  // caption colour under the mouse
 
 constexpr int kFocusTimerMs = 1;
 
@@ -47,12 +47,10 @@ CDirectionDlg::CDirectionDlg(CPlatform& platform, QWidget* parent)
 
   const auto makeButton = [this](const char* name, unsigned text, unsigned hint,
                                  CPictures::ButtonPicture picture) {
-    auto* button = new CHoverButton(LangQText(text), this);
+    CHoverButton* button = MakeDialogButton(LangQText(text), this);
     button->setObjectName(QLatin1String(name));
-    button->SetFlat(false);
     button->SetIcon(CPictures::ButtonIcon(picture), QIcon(), kIconSize, kIconSize);
     button->SetAlign(CHoverButton::IconAbove);
-    button->SetActiveTextColour(ColorRef(kBlue), false);
     // The dialog decides what Enter does (OnEnter), not a default button.
     button->setAutoDefault(false);
     button->setDefault(false);

@@ -11,6 +11,7 @@
 #include "DialogUnits.h"
 #include "Exercise.h"
 #include "HelpTopics.h"
+#include "DialogSupport.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "Platform.h"
@@ -38,7 +39,6 @@ constexpr int kButtonY = 122, kButtonH = 14, kButtonGap = 5;
 constexpr int kOkW = 50, kActionW = 92;
 
 constexpr int kTabStop = 80;
-constexpr unsigned kBlue = 0xFF0000;  // caption colour under the mouse
 
 constexpr unsigned kLabelTexts[4] = {kTxtResultsQuestions, kTxtResultsRightFirst, kTxtResultsWrong,
                                      kTxtResultsRightSecond};
@@ -85,10 +85,8 @@ CResultsDlg::CResultsDlg(CPlatform& platform, QWidget* parent)
   }
 
   const auto makeButton = [this](const char* name, unsigned text) {
-    auto* button = new CHoverButton(LangQText(text), this);
+    CHoverButton* button = MakeDialogButton(LangQText(text), this);
     button->setObjectName(QLatin1String(name));
-    button->SetFlat(false);
-    button->SetActiveTextColour(ColorRef(kBlue), false);
     return button;
   };
   m_ok = makeButton("IDOK", kTxtResultsOk);

@@ -10,6 +10,7 @@
 #include "Cp1252.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
+#include "DialogSupport.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "Platform.h"
@@ -20,16 +21,6 @@
 #include "WordListTexts.h"
 
 namespace {
-
-constexpr ColorRef kBlue = 0xFF0000;
-
-CHoverButton* MakeButton(unsigned text, int id, QWidget* parent) {
-  auto* button = new CHoverButton(LangQText(text), parent);
-  button->setObjectName(QStringLiteral("c%1").arg(id));
-  button->SetFlat(false);
-  button->SetActiveTextColour(kBlue, false);
-  return button;
-}
 
 // A long path is cut in the middle, so that both the start of the folder and
 // the file name stay visible; the whole text is in the tooltip and in text().
@@ -70,10 +61,10 @@ CImportDlg::CImportDlg(CPlatform& platform, QWidget* parent, std::function<QStri
       {LangQText(kTxtImportClassNone), LangQText(kTxtImportClass1), LangQText(kTxtImportClass2)});
   m_words->setAccessibleName(QString(LangQText(kTxtImportCaption)).remove(QLatin1Char('&')));
 
-  m_ok = MakeButton(kTxtImportOk, 1, this);
+  m_ok = MakeDialogButton(LangQText(kTxtImportOk), this, 1);
   m_ok->setDefault(true);
-  m_cancel = MakeButton(kTxtDialogCancel, 2, this);
-  m_browse = MakeButton(kTxtImportOtherFile, IDC_IMPORT_BROWSE, this);
+  m_cancel = MakeDialogButton(LangQText(kTxtDialogCancel), this, 2);
+  m_browse = MakeDialogButton(LangQText(kTxtImportOtherFile), this, IDC_IMPORT_BROWSE);
   m_browse->setAutoDefault(false);
   connect(m_ok, &QAbstractButton::clicked, this, &CImportDlg::accept);
   connect(m_cancel, &QAbstractButton::clicked, this, &CImportDlg::reject);

@@ -15,6 +15,7 @@
 #include "Cp1252Edit.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
+#include "DialogSupport.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "ListProperties.h"
@@ -26,23 +27,6 @@
 #include "WordListDialogTexts.h"
 
 namespace {
-
-constexpr ColorRef kBlue = 0xFF0000;
-
-CHoverButton* MakeButton(unsigned text, int id, QWidget* parent) {
-  auto* button = new CHoverButton(LangQText(text), parent);
-  button->setObjectName(QStringLiteral("c%1").arg(id));
-  button->SetFlat(false);
-  button->SetActiveTextColour(kBlue, false);
-  return button;
-}
-
-QString AccessibleLabel(QString text) {
-  text.remove(QLatin1Char('&'));
-  text = text.trimmed();
-  if (text.endsWith(QLatin1Char(':'))) text.chop(1);
-  return text;
-}
 
 bool AllCp1252(const QString& text) {
   for (const QChar ch : text)
@@ -169,9 +153,9 @@ CListPropertiesDlg::CListPropertiesDlg(CPlatform& platform, QWidget* parent,
     labels[i]->setBuddy(values[i]);
   }
 
-  auto* ok = MakeButton(kTxtDialogOk, 1, this);
+  auto* ok = MakeDialogButton(LangQText(kTxtDialogOk), this, 1);
   ok->setDefault(true);
-  auto* cancel = MakeButton(kTxtDialogCancel, 2, this);
+  auto* cancel = MakeDialogButton(LangQText(kTxtDialogCancel), this, 2);
   connect(ok, &QAbstractButton::clicked, this, &CListPropertiesDlg::accept);
   connect(cancel, &QAbstractButton::clicked, this, &CListPropertiesDlg::reject);
 
