@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include <QCheckBox>
+#include <QCollator>
 #include <QLabel>
 
 #include "ClassComboBox.h"
@@ -17,8 +18,10 @@
 
 namespace {
 
-// The sorted order of the hidden sort list: alphabetical without regard to
-// case; words that compare equal keep their order.
+// The sorted order of the hidden sort list: alphabetical in the user's
+// locale without regard to case, so that a word with an accented first letter
+// stands beside the plain letter and not after "z"; words that compare equal
+// keep their order.
 std::vector<std::string> SortedForeignWords(const CWordList& list) {
   std::vector<std::pair<QString, std::string>> words;
   const int count = list.GetCount();
@@ -27,8 +30,10 @@ std::vector<std::string> SortedForeignWords(const CWordList& list) {
     const std::string word = list.GetForeign(i);
     words.emplace_back(FromCp1252(word), word);
   }
-  std::stable_sort(words.begin(), words.end(), [](const auto& a, const auto& b) {
-    return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
+  QCollator collator;
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(words.begin(), words.end(), [&collator](const auto& a, const auto& b) {
+    return collator.compare(a.first, b.first) < 0;
   });
   std::vector<std::string> result;
   result.reserve(words.size());
