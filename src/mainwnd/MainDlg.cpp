@@ -337,7 +337,7 @@ void CMainDlg::CreatePracticePanel() {
   drop->SetIcon(CPictures::ButtonIcon(CPictures::ButtonPicture::DropDown),
                 CPictures::ButtonIcon(CPictures::ButtonPicture::DropDown), 12, 12);
   drop->SetShowText(false);
-  MakeButton(IDC_ANSWER_BUTTON)->resize(60, 22);
+  MakeButton(IDC_ANSWER_BUTTON)->resize(48, 22);
   MakeGroup(IDC_HIDDEN_GROUP)->hide();
 }
 
@@ -436,7 +436,8 @@ void CMainDlg::LayoutSettingsPanel() {
       placed.push_back(r);
     }
   }
-  // The group boxes take in what they frame.
+  // The group boxes take in what they frame, and share one right edge.
+  int groupsRight = 0;
   for (int groupId : {IDC_SOUNDS_GROUP, IDC_WORDS_GROUP}) {
     const QRect& t = m_settingsTemplate[groupId];
     QRect r = du.Rect(t.x(), t.y(), t.width(), t.height());
@@ -446,6 +447,11 @@ void CMainDlg::LayoutSettingsPanel() {
       }
     }
     Control(groupId)->setGeometry(r);
+    groupsRight = std::max(groupsRight, r.right());
+  }
+  for (int groupId : {IDC_SOUNDS_GROUP, IDC_WORDS_GROUP}) {
+    QWidget* group = Control(groupId);
+    group->resize(groupsRight - group->x() + 1, group->height());
   }
   // The middle row: the special characters (placed by the mode switch) and
   // the print format in one frame, then the language choice.
@@ -885,16 +891,16 @@ void CMainDlg::UpdateHoverHelp(QWidget* widget) {
 
 // --- language ----------------------------------------------------------------
 
-void CMainDlg::FitCaption(QAbstractButton* button) {
+void CMainDlg::FitText(QWidget* widget, const QString& caption) {
   // A long caption gets a smaller font rather than being cut off.
   QFont font = this->font();
-  const QString text = QString(button->text()).remove(QLatin1Char('&'));
-  const int room = button->width() - 4;
+  const QString text = QString(caption).remove(QLatin1Char('&'));
+  const int room = widget->width() - 4;
   if (font.pointSizeF() <= 0) return;  // a pixel-sized font is left as it is
   while (font.pointSizeF() > 6.5 && QFontMetrics(font).horizontalAdvance(text) > room) {
     font.setPointSizeF(font.pointSizeF() - 0.5);
   }
-  button->setFont(font);
+  widget->setFont(font);
 }
 
 void CMainDlg::SetControlText(int id, unsigned textNumber) {
@@ -908,13 +914,17 @@ void CMainDlg::SetControlText(int id, unsigned textNumber) {
     group->setTitle(text);
   }
   if (w) w->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+  // The word buttons narrow with the window.
+  if (id == IDC_ADD || id == IDC_NEW_WORD || id == IDC_DELETE || id == IDC_ANSWER_BUTTON) {
+    FitText(w, text);
+  }
 }
 
 void CMainDlg::ApplyLanguage() {
   RebuildMenu();
   for (int i = 0; i < 9; ++i) {
     m_toolbar[i]->setText(LangQText(kToolbar[i].caption));
-    FitCaption(m_toolbar[i]);
+    FitText(m_toolbar[i], m_toolbar[i]->text());
     m_toolbar[i]->setToolTip(LangQText(kToolbar[i].tooltip));
     m_toolbar[i]->setAccessibleName(LangQText(kToolbar[i].caption).remove(QLatin1Char('&')));
   }

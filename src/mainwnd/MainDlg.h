@@ -135,7 +135,7 @@ class CMainDlg : public QDialog {
   QLineEdit* MakeEdit(int id);
   void Register(int id, QWidget* widget);
   void SetControlText(int id, unsigned textNumber);
-  void FitCaption(QAbstractButton* button);
+  void FitText(QWidget* widget, const QString& caption);
 
   // Layout on resize, all in pixels of the client area.
   void LayoutClient(int width, int height);

@@ -66,6 +66,8 @@ void CMainDlg::UpdateWordCount() {
   auto* label = static_cast<QLabel*>(Control(IDC_WORD_COUNT));
   label->setText(LangQText(kTxtWordCountBefore) + QStringLiteral(" %1").arg(m_wordList.GetCount()) +
                  LangQText(kTxtWordCountAfter));
+  // The count's place depends on its width.
+  if (m_initialised) LayoutClient(m_clientWidth, m_clientHeight);
 }
 
 void CMainDlg::TakeWordForChange() {

@@ -47,6 +47,7 @@ const std::vector<int> kPracticeControls = {
     IDC_SUGGEST_BUTTON};
 
 constexpr int kMinClientWidth = 200;
+constexpr int kMinModePictureWidth = 40;
 constexpr int kSpecialIds[4] = {IDC_SPECIAL1, IDC_SPECIAL2, IDC_SPECIAL3, IDC_SPECIAL4};
 
 }  // namespace
@@ -141,6 +142,8 @@ void CMainDlg::LayoutClient(int w, int h) {
 
   if (m_mode != Practice) PlaceSpecialButtons();
   m_modePicture->setGeometry(580, 5, std::max(0, w - 590), 52);
+  // A sliver of a picture looks broken; a narrow window shows none.
+  m_modePicture->setVisible(w - 590 >= kMinModePictureWidth);
   m_modePicture->setPixmap(CPictures::ModePicture(m_mode, m_modePicture->size()));
 
   Control(IDC_STATUS_LEFT)->setGeometry(0, h - 18, w / 2, 18);
@@ -168,15 +171,32 @@ void CMainDlg::LayoutClient(int w, int h) {
   place(IDC_FOREIGN, 10, h - 100, e, 20);
   place(IDC_TRANSLATION, e + 10, h - 100, e, 20);
   place(IDC_CLASS, w - 100, h - 104, 96, 24);
-  place(IDC_ADD, 10, h - 75, 100, 26);
-  QWidget* newWord = Control(IDC_NEW_WORD);
-  newWord->setGeometry((w - 120) / 4 - 50, h - 75, 100, 26);
-  place(IDC_DELETE, e - 100, h - 75, 100, 26);
-  place(IDC_WORD_COUNT, w - 120 - 150, h - 75, 150, 26);
+  // The three buttons share the room left of the middle: add at the left
+  // edge, new word centred on a quarter, delete ending at the middle.
+  const int quarter = (w - 120) / 4;
+  const int buttonWidth = std::clamp((quarter - 10) * 2 / 3 - 4, 40, 100);
+  place(IDC_ADD, 10, h - 75, buttonWidth, 26);
+  place(IDC_NEW_WORD, quarter - buttonWidth / 2, h - 75, buttonWidth, 26);
+  place(IDC_DELETE, e - buttonWidth, h - 75, buttonWidth, 26);
+  for (int id : {IDC_ADD, IDC_NEW_WORD, IDC_DELETE}) {
+    FitText(Control(id), static_cast<QAbstractButton*>(Control(id))->text());
+  }
   place(IDC_FIRST_LANGUAGE, 32, 66, std::max(40, e - 26), 20);
   place(IDC_SECOND_LANGUAGE, e + 10, 66, std::max(40, e - 4), 20);
   move(IDC_SORT, (w - 100) / 2 + 10, h - 72);
   Control(IDC_SORT)->adjustSize();
+  // The word count ends where the list ends and gives way to the sort switch.
+  const int countLeft = std::max(w - 120 - 150, Control(IDC_SORT)->geometry().right() + 8);
+  auto* count = static_cast<QLabel*>(Control(IDC_WORD_COUNT));
+  const int countWidth = count->fontMetrics().horizontalAdvance(count->text()) + 8;
+  if (countLeft + countWidth <= w - 120) {
+    place(IDC_WORD_COUNT, countLeft, h - 75, w - 120 - countLeft, 26);
+  } else {
+    // A narrow window has no room beside the sort switch: the count goes
+    // under it.
+    place(IDC_WORD_COUNT, std::max(10, w - 120 - countWidth), h - 46, std::min(countWidth, w - 130),
+          24);
+  }
 
   // Practice panel.
   const int p = w < 644 ? w - 210 : 433;
@@ -198,6 +218,8 @@ void CMainDlg::LayoutClient(int w, int h) {
   place(IDC_SUGGESTIONS, 220, 203, p - 80, 60);
   place(IDC_SUGGEST_BUTTON, p + 120, 183, 20, 20);
   move(IDC_ANSWER_BUTTON, p + 150, 183);
+  FitText(Control(IDC_ANSWER_BUTTON),
+          static_cast<QAbstractButton*>(Control(IDC_ANSWER_BUTTON))->text());
 }
 
 bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {

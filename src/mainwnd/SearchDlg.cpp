@@ -6,10 +6,10 @@
 #include <QLabel>
 
 #include "Cp1252Edit.h"
+#include "DialogSupport.h"
 #include "DialogTexts.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
-#include "DialogSupport.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "Platform.h"

@@ -7,10 +7,10 @@
 
 #include "CharGrid.h"
 #include "Cp1252Edit.h"
+#include "DialogSupport.h"
 #include "DialogTexts.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
-#include "DialogSupport.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "Platform.h"
