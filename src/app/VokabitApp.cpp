@@ -6,9 +6,11 @@
 #include "CommandLineInfo.h"
 #include "DataDir.h"
 #include "HelpViewer.h"
+#include "LangText.h"
 #include "MainDlg.h"
 #include "QtPlatform.h"
 #include "Settings.h"
+#include "SettingsDefaults.h"
 #include "SettingsKeys.h"
 #include "StartupRoutine.h"
 
@@ -63,8 +65,12 @@ bool CVokabitApp::InitInstance() {
     if (!warnings.isEmpty())
       platform.MessageBox(warnings, MessageButtons::Ok, MessageIcon::Warning);
   } else {
-    // A start with a file keeps the settings as they are, but speaks the
-    // language the user chose.
+    // A start with a file leaves the associations alone, but a first start
+    // by a double click must not find its options missing (no words to
+    // practise, no special characters), so missing defaults are written too.
+    // It speaks the language the user chose.
+    ApplySettingsDefaults(DataDirectory() + QLatin1Char('/'),
+                          [](unsigned n) { return LangQText(n); });
     ApplyStoredLanguage();
   }
   dlg.exec();
