@@ -1,21 +1,16 @@
-// The main window's frame: modes, menus, keys, status line and layout.
+// The main window's frame: start, file commands, exit, modes, menus, keys,
+// status line and layout.
 #include <QtTest>
 
 #include <QAction>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "FakePlatform.h"
 #include "HoverButton.h"
 #include "LangText.h"
-#include "MainDlg.h"
+#include "MainWindowTest.h"
 #include "MainWndIds.h"
 #include "RecentFiles.h"
-#include "Settings.h"
-#include "SettingsDefaults.h"
-#include "SettingsKeys.h"
 #include "WordListBox.h"
 
 using namespace Qt::StringLiterals;
@@ -29,18 +24,30 @@ const std::vector<int> kSettings = {1080, 1038, 1123, 1052, 1036, 1047, 1049, 10
                                     1120, 7,    1126, 1176, 1177, 1175, 1127};
 const std::vector<int> kPractice = {1057, 1061, 1058, 1060, 1054, 1056, 1059, 1055, 1071,
                                     1072, 1073, 1074, 1075, 1076, 1077, 1154, 1180};
-const std::vector<int> kSpecial = {1171, 1172, 1173, 1174};
 
-QString MenuTexts(const QMenuBar* bar) {
-  QStringList texts;
-  for (QAction* top : bar->actions()) {
-    texts << top->text();
-    if (QMenu* menu = top->menu()) {
-      for (QAction* a : menu->actions()) texts << a->text();
+QString Title(const QString& name, bool modified) {
+  return name + u" - "_s + LangQText(103) + (modified ? u" *"_s : QString());
+}
+
+// Makes the open list modified the way an edit does.
+void Modify(CMainDlg& dlg) {
+  dlg.WordList().AddWord("katt", "cat", 0);
+  dlg.SetListTitle(true);
+}
+
+void VisibleOnly(CMainDlg& dlg, const std::vector<int>& shown) {
+  for (const auto* panel : {&kEdit, &kSettings, &kPractice}) {
+    for (int id : *panel) {
+      QVERIFY2(dlg.Control(id), qPrintable(QString::number(id)));
+      QCOMPARE(dlg.Control(id)->isVisible(), std::find(shown.begin(), shown.end(), id) != shown.end());
     }
   }
-  return texts.join(u'|');
+  for (int id : {IDC_SPECIAL1, IDC_SPECIAL2, IDC_SPECIAL3, IDC_SPECIAL4})
+    QVERIFY(dlg.Control(id)->isVisible());
+  QVERIFY(!dlg.Control(IDC_SUGGESTIONS)->isVisible());
 }
+
+bool Latched(CMainDlg& dlg, int id) { return ControlOf<CHoverButton>(dlg, id)->IsLatched(); }
 
 }  // namespace
 
@@ -48,185 +55,256 @@ class TestMainDlgFrame : public QObject {
   Q_OBJECT
 
   QTemporaryDir m_dir;
-
-  void VisibleOnly(CMainDlg& dlg, const std::vector<int>& shown) {
-    std::vector<int> all;
-    for (const auto* panel : {&kEdit, &kSettings, &kPractice}) {
-      all.insert(all.end(), panel->begin(), panel->end());
-    }
-    for (int id : all) {
-      const bool expected = std::find(shown.begin(), shown.end(), id) != shown.end();
-      QVERIFY2(dlg.Control(id), qPrintable(QString::number(id)));
-      QCOMPARE(dlg.Control(id)->isVisible(), expected);
-    }
-    for (int id : kSpecial) QVERIFY(dlg.Control(id)->isVisible());
-    QVERIFY(!dlg.Control(IDC_SUGGESTIONS)->isVisible());
-  }
-  static bool Latched(CMainDlg& dlg, int id) {
-    return static_cast<CHoverButton*>(dlg.Control(id))->IsLatched();
-  }
+  QString Path(const QString& name) const { return m_dir.filePath(name); }
 
  private Q_SLOTS:
   void initTestCase() {
     QVERIFY(m_dir.isValid());
-    ApplySettingsDefaults(m_dir.path() + u'/', [](unsigned n) { return LangQText(n); });
+    ApplyTestDefaults(m_dir.path() + u'/');
+    CWordList list = ListOf({{"hund", "dog"}, {"h\xe4st", "horse"}});
+    list.SetFirstLanguage("Svenska");
+    list.SetSecondLanguage("Engelska");
+    QCOMPARE(list.SaveTo(Path(u"djur.vk2"_s), u"VK2"_s), 0);
+  }
+
+  void startsWithTheCommandLineFileOrAnUntitledList() {
+    CFakePlatform platform;
+    auto untitled = OpenMainWindow(platform);
+    QVERIFY(untitled);
+    QCOMPARE(untitled->windowTitle(), Title(LangQText(104), false));
+
+    auto dlg = OpenMainWindow(platform, {}, Path(u"djur.vk2"_s));
+    QVERIFY(dlg);
+    QCOMPARE(dlg->windowTitle(), Title(u"djur.vk2"_s, false));
+    QCOMPARE(ControlOf<CWordListBox>(*dlg, IDC_WORDLIST)->LineText(1), std::string("h\xe4st\thorse"));
+    // The language names stand above the two columns.
+    QCOMPARE(EditOf(*dlg, IDC_FIRST_LANGUAGE)->text(), u"Svenska"_s);
+    QCOMPARE(EditOf(*dlg, IDC_SECOND_LANGUAGE)->text(), u"Engelska"_s);
+    QVERIFY(platform.m_messages.empty());
+
+    // An unreadable file ends the window after the loader's own message.
+    CMainDlg missing(platform);
+    missing.m_startFile = Path(u"missing.vk2"_s);
+    QVERIFY(!missing.OnInitDialog());
+    QCOMPARE(missing.result(), 1);
+    QCOMPARE(platform.m_messages.size(), size_t(1));
+  }
+
+  void fileCommandsKeepTheTitle() {
+    CFakePlatform platform;
+    auto dlg = OpenMainWindow(platform, {}, Path(u"djur.vk2"_s));
+    QVERIFY(dlg);
+
+    // New: Cancel keeps everything, No drops the changes.
+    Modify(*dlg);
+    platform.m_answers = {kIdCancel};
+    dlg->CommandAction(ID_FILE_NEW)->trigger();
+    QCOMPARE(dlg->WordList().GetCount(), 3);
+    QCOMPARE(dlg->windowTitle(), Title(u"djur.vk2"_s, true));
+    platform.m_answers = {kIdNo};
+    dlg->CommandAction(ID_FILE_NEW)->trigger();
+    QCOMPARE(dlg->WordList().GetCount(), 0);
+    QCOMPARE(dlg->windowTitle(), Title(LangQText(104), false));
+
+    // Save on an untitled list asks for a name, on a titled one it does not.
+    Modify(*dlg);
+    platform.QueueFile(Path(u"forsta"_s), 1);
+    dlg->CommandAction(ID_FILE_SAVE)->trigger();
+    QCOMPARE(platform.m_dialogs.size(), size_t(1));
+    QVERIFY(platform.m_dialogs[0].save && QFile::exists(Path(u"forsta.vk2"_s)));
+    QCOMPARE(dlg->windowTitle(), Title(u"forsta.vk2"_s, false));
+    Modify(*dlg);
+    dlg->CommandAction(ID_FILE_SAVE)->trigger();
+    QCOMPARE(platform.m_dialogs.size(), size_t(1));
+    QCOMPARE(dlg->windowTitle(), Title(u"forsta.vk2"_s, false));
+    platform.QueueFile(Path(u"andra.vk1"_s), 2);
+    dlg->CommandAction(ID_FILE_SAVE_AS)->trigger();
+    QVERIFY(QFile::exists(Path(u"andra.vk1"_s)));
+    QCOMPARE(dlg->windowTitle(), Title(u"andra.vk1"_s, false));
+
+    // A failed save keeps the modified title and says so.
+    Modify(*dlg);
+    platform.QueueFile(Path(u"saknas/mapp/lista"_s), 1);
+    dlg->CommandAction(ID_FILE_SAVE_AS)->trigger();
+    QCOMPARE(platform.m_messages.back().text, LangQText(300));
+    QVERIFY(ShowsModified(*dlg));
+
+    // Open shows the words, reports a broken file, and a cancelled dialog does nothing.
+    platform.m_answers = {kIdNo};
+    platform.QueueFile(Path(u"djur.vk2"_s));
+    dlg->CommandAction(ID_FILE_OPEN)->trigger();
+    QCOMPARE(dlg->WordList().GetCount(), 2);
+    QCOMPARE(dlg->windowTitle(), Title(u"djur.vk2"_s, false));
+    QVERIFY(WriteFile(Path(u"trasig.vk2"_s), "inte en lista\r\n"));
+    platform.QueueFile(Path(u"trasig.vk2"_s));
+    dlg->CommandAction(ID_FILE_OPEN)->trigger();
+    QCOMPARE(platform.m_messages.back().text, LangQText(301));
+    const size_t before = platform.m_messages.size();
+    platform.QueueCancelFile();
+    dlg->CommandAction(ID_FILE_OPEN)->trigger();
+    QCOMPARE(platform.m_messages.size(), before);
+  }
+
+  void exitFollowsTheSaveQuestion() {
+    QVERIFY(SaveList(Path(u"spara.vk2"_s), {{"ett", "one"}}));
+    CFakePlatform platform;
+    {
+      // Cancel keeps the window open, from the toolbar, the menu and the
+      // close box; Escape does nothing at all.
+      auto dlg = OpenMainWindow(platform);
+      QVERIFY(dlg);
+      Modify(*dlg);
+      platform.m_answers = {kIdCancel, kIdCancel, kIdCancel};
+      ControlOf<QAbstractButton>(*dlg, IDC_TB_EXIT)->click();
+      dlg->CommandAction(ID_APP_EXIT)->trigger();
+      QVERIFY(!dlg->close());
+      QTest::keyClick(dlg.get(), Qt::Key_Escape);
+      QVERIFY(dlg->isVisible());
+      QCOMPARE(platform.m_messages.size(), size_t(3));
+    }
+    for (const int answer : {kIdNo, kIdYes}) {
+      auto dlg = OpenMainWindow(platform, {}, Path(u"spara.vk2"_s));
+      QVERIFY(dlg);
+      Modify(*dlg);
+      platform.m_answers = {answer};
+      dlg->OnCommand(ID_APP_EXIT);
+      QVERIFY(!dlg->isVisible());
+      QCOMPARE(ReadAll(Path(u"spara.vk2"_s)).contains("2=katt\r\n2B=cat"), answer == kIdYes);
+    }
+    // Without changes there is no question.
+    platform.m_messages.clear();
+    auto dlg = OpenMainWindow(platform);
+    QVERIFY(dlg);
+    dlg->CommandAction(ID_APP_EXIT)->trigger();
+    QVERIFY(!dlg->isVisible());
+    QVERIFY(platform.m_messages.empty());
   }
 
   void eachModeShowsExactlyItsPanel() {
     CFakePlatform platform;
-    CMainDlg dlg(platform);
-    QVERIFY(dlg.OnInitDialog());
-    dlg.show();
-    QCOMPARE(dlg.CurrentMode(), CMainDlg::Edit);
-    VisibleOnly(dlg, kEdit);
-    QVERIFY(Latched(dlg, IDC_TB_EDIT) && !Latched(dlg, IDC_TB_SETTINGS));
+    auto dlg = OpenMainWindow(platform);
+    QVERIFY(dlg);
+    QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
+    VisibleOnly(*dlg, kEdit);
+    QVERIFY(Latched(*dlg, IDC_TB_EDIT) && !Latched(*dlg, IDC_TB_SETTINGS));
 
-    static_cast<QAbstractButton*>(dlg.Control(IDC_TB_SETTINGS))->click();
-    QCOMPARE(dlg.CurrentMode(), CMainDlg::Settings);
-    VisibleOnly(dlg, kSettings);
-    QVERIFY(Latched(dlg, IDC_TB_SETTINGS) && !Latched(dlg, IDC_TB_EDIT));
-    QCOMPARE(dlg.Control(IDC_SPECIAL1)->geometry(), QRect(39, 200, 40, 40));
+    ControlOf<QAbstractButton>(*dlg, IDC_TB_SETTINGS)->click();
+    QCOMPARE(dlg->CurrentMode(), CMainDlg::Settings);
+    VisibleOnly(*dlg, kSettings);
+    QVERIFY(Latched(*dlg, IDC_TB_SETTINGS) && !Latched(*dlg, IDC_TB_EDIT));
+    QCOMPARE(dlg->Control(IDC_SPECIAL1)->geometry(), QRect(39, 200, 40, 40));
 
-    dlg.ShowPracticePanel(true);
-    VisibleOnly(dlg, kPractice);
-    QVERIFY(Latched(dlg, IDC_TB_PRACTICE) && !Latched(dlg, IDC_TB_SETTINGS));
-    QCOMPARE(dlg.Control(IDC_SPECIAL4)->geometry(), QRect(135, 250, 40, 20));
+    dlg->ShowPracticePanel(true);
+    VisibleOnly(*dlg, kPractice);
+    QVERIFY(Latched(*dlg, IDC_TB_PRACTICE) && !Latched(*dlg, IDC_TB_SETTINGS));
+    QCOMPARE(dlg->Control(IDC_SPECIAL4)->geometry(), QRect(135, 250, 40, 20));
 
-    static_cast<QAbstractButton*>(dlg.Control(IDC_TB_EDIT))->click();
-    VisibleOnly(dlg, kEdit);
-    const int w = dlg.Control(IDC_LINE_TOOLBAR)->width();
-    QCOMPARE(dlg.Control(IDC_SPECIAL2)->geometry(), QRect(w - 90, 205, 66, 18));
+    ControlOf<QAbstractButton>(*dlg, IDC_TB_EDIT)->click();
+    VisibleOnly(*dlg, kEdit);
+    const int w = dlg->Control(IDC_LINE_TOOLBAR)->width();
+    QCOMPARE(dlg->Control(IDC_SPECIAL2)->geometry(), QRect(w - 90, 205, 66, 18));
   }
 
   void acceleratorsReachTheirCommands() {
     CFakePlatform platform;
-    CMainDlg dlg(platform);
-    QVERIFY(dlg.OnInitDialog());
-    dlg.show();
-    QWidget* focus = dlg.Control(IDC_FOREIGN);
+    auto dlg = OpenMainWindow(platform);
+    QVERIFY(dlg);
+    QWidget* focus = dlg->Control(IDC_FOREIGN);
     focus->setFocus();
 
     QTest::keyClick(focus, Qt::Key_I, Qt::ControlModifier);
-    QCOMPARE(dlg.CurrentMode(), CMainDlg::Settings);
-    QTest::keyClick(dlg.Control(IDC_PAUSE), Qt::Key_R, Qt::ControlModifier);
-    QCOMPARE(dlg.CurrentMode(), CMainDlg::Edit);
+    QCOMPARE(dlg->CurrentMode(), CMainDlg::Settings);
+    QTest::keyClick(dlg->Control(IDC_PAUSE), Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
 
     // Ctrl+O opens the file dialog, Ctrl+S the save dialog of an untitled list.
     QTest::keyClick(focus, Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(platform.m_dialogs.size(), size_t(1));
-    QVERIFY(!platform.m_dialogs.back().save);
     QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(platform.m_dialogs.size(), size_t(2));
-    QVERIFY(platform.m_dialogs.back().save);
+    QVERIFY(!platform.m_dialogs[0].save && platform.m_dialogs[1].save);
 
     // F1 opens the topic of the current mode.
     QTest::keyClick(focus, Qt::Key_F1);
-    QCOMPARE(platform.m_help.size(), size_t(1));
     QCOMPARE(platform.m_help.back().second, 131202u);
     QTest::keyClick(focus, Qt::Key_I, Qt::ControlModifier);
-    QTest::keyClick(dlg.Control(IDC_PAUSE), Qt::Key_F1);
+    QTest::keyClick(dlg->Control(IDC_PAUSE), Qt::Key_F1);
     QCOMPARE(platform.m_help.back().second, 131203u);
-    QTest::keyClick(dlg.Control(IDC_PAUSE), Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(dlg->Control(IDC_PAUSE), Qt::Key_R, Qt::ControlModifier);
 
     // Ctrl+F on an empty list says so and stays in the editing panel.
     QTest::keyClick(focus, Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(platform.m_messages.back().text, LangQText(251));
-    QCOMPARE(dlg.CurrentMode(), CMainDlg::Edit);
+    QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
 
-    // Typing a word and Enter adds it; Ctrl+Alt+N empties the fields.
-    QTest::keyClicks(dlg.Control(IDC_FOREIGN), u"hus"_s);
-    QTest::keyClicks(dlg.Control(IDC_TRANSLATION), u"house"_s);
-    QTest::keyClick(dlg.Control(IDC_TRANSLATION), Qt::Key_Return);
-    QCOMPARE(dlg.WordList().GetCount(), 1);
-    QTest::keyClicks(dlg.Control(IDC_FOREIGN), u"x"_s);
-    QTest::keyClick(dlg.Control(IDC_FOREIGN), Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);
-    QCOMPARE(static_cast<QLineEdit*>(dlg.Control(IDC_FOREIGN))->text(), QString());
+    // Ctrl+Alt+N empties the fields.
+    QTest::keyClicks(focus, u"x"_s);
+    QTest::keyClick(focus, Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(EditOf(*dlg, IDC_FOREIGN)->text(), QString());
 
-    // Ctrl+Delete removes the selected word.
-    static_cast<CWordListBox*>(dlg.Control(IDC_WORDLIST))->SelectOnly(0);
-    QTest::keyClick(dlg.Control(IDC_WORDLIST), Qt::Key_Delete, Qt::ControlModifier);
-    QCOMPARE(dlg.WordList().GetCount(), 0);
-
-    // Ctrl+N: the list is modified, so the save question comes (answered Cancel).
+    // Ctrl+N on a modified list brings the save question.
+    Modify(*dlg);
     const size_t messages = platform.m_messages.size();
     QTest::keyClick(focus, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(platform.m_messages.size(), messages + 1);
     QCOMPARE(platform.m_messages.back().buttons, MessageButtons::YesNoCancel);
-
-    // Escape does nothing at all.
-    QTest::keyClick(focus, Qt::Key_Escape);
-    QVERIFY(dlg.isVisible());
     platform.m_answers = {kIdNo};
   }
 
   void menusFollowTheModeAndTheLanguage() {
     CRecentFiles::Write({u"/tmp/a.vk2"_s, u"/tmp/b.vk2"_s, QString(), QString()});
     CFakePlatform platform;
-    CMainDlg dlg(platform);
-    QVERIFY(dlg.OnInitDialog());
-    auto* bar = dlg.findChild<QMenuBar*>();
+    auto dlg = OpenMainWindow(platform);
+    QVERIFY(dlg);
+    auto* bar = dlg->findChild<QMenuBar*>();
     QVERIFY(bar);
     QCOMPARE(bar->actions().size(), 5);  // file, edit, practice, view, help
     QCOMPARE(bar->actions()[0]->text(), LangQText(1));
     QCOMPARE(bar->actions()[1]->text(), LangQText(21));
-    QVERIFY(MenuTexts(bar).contains(LangQText(137)));
-    QVERIFY(!dlg.CommandAction(ID_RESTART));
-    QCOMPARE(dlg.CommandAction(ID_RECENT_FIRST)->text(), u"1. /tmp/a.vk2"_s);
-    QCOMPARE(dlg.CommandAction(ID_RECENT_FIRST + 1)->text(), u"2. /tmp/b.vk2"_s);
-    QCOMPARE(dlg.CommandAction(ID_RECENT_FIRST + 2)->text(), u"3. "_s);
-    QVERIFY(!dlg.CommandAction(ID_RECENT_FIRST + 2)->isEnabled());
+    QStringList texts;
+    for (QAction* top : bar->actions())
+      for (QAction* a : top->menu()->actions()) texts << a->text();
+    QVERIFY(texts.contains(LangQText(137)));
+    QVERIFY(!dlg->CommandAction(ID_RESTART));
+    QCOMPARE(dlg->CommandAction(ID_RECENT_FIRST)->text(), u"1. /tmp/a.vk2"_s);
+    QCOMPARE(dlg->CommandAction(ID_RECENT_FIRST + 1)->text(), u"2. /tmp/b.vk2"_s);
+    QCOMPARE(dlg->CommandAction(ID_RECENT_FIRST + 2)->text(), u"3. "_s);
+    QVERIFY(!dlg->CommandAction(ID_RECENT_FIRST + 2)->isEnabled());
 
-    dlg.ShowSettingsPanel(true);
+    dlg->ShowSettingsPanel(true);
     QCOMPARE(bar->actions().size(), 4);  // file, practice, view, help
-    QVERIFY(!dlg.CommandAction(ID_IMPORT));
-    QVERIFY(!dlg.CommandAction(ID_RESTART));
-    QCOMPARE(dlg.CommandAction(ID_RECENT_FIRST)->text(), u"1. /tmp/a.vk2"_s);
+    QVERIFY(!dlg->CommandAction(ID_IMPORT) && !dlg->CommandAction(ID_RESTART));
+    QCOMPARE(dlg->CommandAction(ID_RECENT_FIRST)->text(), u"1. /tmp/a.vk2"_s);
 
-    dlg.ShowPracticePanel(true);
-    QVERIFY(dlg.CommandAction(ID_RESTART));
-    QCOMPARE(dlg.CommandAction(ID_RESTART)->text(), LangQText(138));
+    dlg->ShowPracticePanel(true);
+    QCOMPARE(dlg->CommandAction(ID_RESTART)->text(), LangQText(138));
 
     // Toolbar captions follow the view menu's check mark.
-    dlg.ShowEditPanel(true);
-    QVERIFY(dlg.CommandAction(ID_TOOLBAR_TEXT)->isChecked());
-    dlg.CommandAction(ID_TOOLBAR_TEXT)->trigger();
-    QVERIFY(!dlg.ToolbarText());
-    dlg.ShowSettingsPanel(true);
-    QVERIFY(!dlg.CommandAction(ID_TOOLBAR_TEXT)->isChecked());
+    dlg->ShowEditPanel(true);
+    QVERIFY(dlg->CommandAction(ID_TOOLBAR_TEXT)->isChecked());
+    dlg->CommandAction(ID_TOOLBAR_TEXT)->trigger();
+    QVERIFY(!dlg->ToolbarText());
+    dlg->ShowSettingsPanel(true);
+    QVERIFY(!dlg->CommandAction(ID_TOOLBAR_TEXT)->isChecked());
   }
 
   void addAndDeleteItemsFollowTheirButtons() {
     CFakePlatform platform;
-    CMainDlg dlg(platform);
-    QVERIFY(dlg.OnInitDialog());
-    dlg.show();
-    QVERIFY(!dlg.Control(IDC_ADD)->isEnabled());
-    QVERIFY(!dlg.CommandAction(ID_ADD_WORD)->isEnabled());
-    QVERIFY(!dlg.CommandAction(ID_DELETE_WORDS)->isEnabled());
-    QTest::keyClicks(dlg.Control(IDC_FOREIGN), u"a"_s);
-    QVERIFY(dlg.Control(IDC_ADD)->isEnabled());
-    QVERIFY(dlg.CommandAction(ID_ADD_WORD)->isEnabled());
-    QTest::keyClicks(dlg.Control(IDC_TRANSLATION), u"b"_s);
-    dlg.OnCommand(ID_ADD_WORD);
-    QVERIFY(!dlg.CommandAction(ID_ADD_WORD)->isEnabled());
-    static_cast<CWordListBox*>(dlg.Control(IDC_WORDLIST))->SelectOnly(0);
-    QVERIFY(dlg.Control(IDC_DELETE)->isEnabled());
-    QVERIFY(dlg.CommandAction(ID_DELETE_WORDS)->isEnabled());
+    auto dlg = OpenMainWindow(platform);
+    QVERIFY(dlg);
+    // The button and its menu item, each "1" when enabled.
+    const auto state = [&dlg](int button, int command) {
+      return QString::number(dlg->Control(button)->isEnabled()) +
+             QString::number(dlg->CommandAction(command)->isEnabled());
+    };
+    QCOMPARE(state(IDC_ADD, ID_ADD_WORD) + state(IDC_DELETE, ID_DELETE_WORDS), u"0000"_s);
+    QTest::keyClicks(dlg->Control(IDC_FOREIGN), u"a"_s);
+    QCOMPARE(state(IDC_ADD, ID_ADD_WORD), u"11"_s);
+    QTest::keyClicks(dlg->Control(IDC_TRANSLATION), u"b"_s);
+    dlg->OnCommand(ID_ADD_WORD);
+    QCOMPARE(state(IDC_ADD, ID_ADD_WORD), u"00"_s);
+    ControlOf<CWordListBox>(*dlg, IDC_WORDLIST)->SelectOnly(0);
+    QCOMPARE(state(IDC_DELETE, ID_DELETE_WORDS), u"11"_s);
     platform.m_answers = {kIdNo};
-  }
-
-  void exitWithUnsavedChangesAndCancelStaysOpen() {
-    CFakePlatform platform;
-    CMainDlg dlg(platform);
-    QVERIFY(dlg.OnInitDialog());
-    dlg.show();
-    dlg.WordList().AddWord("a", "b", 0);
-    platform.m_answers = {kIdCancel};
-    static_cast<QAbstractButton*>(dlg.Control(IDC_TB_EXIT))->click();
-    QVERIFY(dlg.isVisible());
-    platform.m_answers = {kIdNo};
-    dlg.OnCommand(ID_APP_EXIT);
-    QVERIFY(!dlg.isVisible());
   }
 
   void resizePlacesThePracticePanel_data() {
@@ -240,49 +318,42 @@ class TestMainDlgFrame : public QObject {
     QFETCH(int, width);
     QFETCH(int, panel);
     CFakePlatform platform;
-    CMainDlg dlg(platform);
-    QVERIFY(dlg.OnInitDialog());
-    dlg.show();
-    dlg.ShowPracticePanel(true);
-    QWidget* client = dlg.Control(IDC_LINE_TOP)->parentWidget();
-    client->resize(width, 420);
-    QCOMPARE(dlg.Control(IDC_QUESTION_GROUP)->geometry().topLeft(), QPoint(200, 90));
-    QCOMPARE(dlg.Control(IDC_QUESTION_GROUP)->width(), panel);
-    QCOMPARE(dlg.Control(IDC_ANSWER_GROUP)->geometry().topLeft(), QPoint(200, 160));
-    QCOMPARE(dlg.Control(IDC_ANSWER_GROUP)->width(), panel);
-    QCOMPARE(dlg.Control(IDC_ANSWER)->geometry(), QRect(220, 183, panel - 100, 20));
-    QCOMPARE(dlg.Control(IDC_SUGGESTIONS)->geometry(), QRect(220, 203, panel - 80, 60));
-    QCOMPARE(dlg.Control(IDC_SUGGEST_BUTTON)->geometry(), QRect(panel + 120, 183, 20, 20));
-    QCOMPARE(dlg.Control(IDC_ANSWER_BUTTON)->pos(), QPoint(panel + 150, 183));
-    QCOMPARE(dlg.Control(IDC_QUESTION)->width(), panel - 10);
-    QCOMPARE(dlg.Control(IDC_COUNTERS_GROUP)->pos(), QPoint(10, 90));
-    QCOMPARE(dlg.Control(IDC_COUNT_WRONG)->pos(), QPoint(110, 180));
+    auto dlg = OpenMainWindow(platform);
+    QVERIFY(dlg);
+    dlg->ShowPracticePanel(true);
+    dlg->Control(IDC_LINE_TOP)->parentWidget()->resize(width, 420);
+    const auto at = [&dlg](int id) { return dlg->Control(id)->geometry(); };
+    QCOMPARE(at(IDC_QUESTION_GROUP), QRect(200, 90, panel, at(IDC_QUESTION_GROUP).height()));
+    QCOMPARE(at(IDC_ANSWER_GROUP), QRect(200, 160, panel, at(IDC_ANSWER_GROUP).height()));
+    QCOMPARE(at(IDC_ANSWER), QRect(220, 183, panel - 100, 20));
+    QCOMPARE(at(IDC_SUGGESTIONS), QRect(220, 203, panel - 80, 60));
+    QCOMPARE(at(IDC_SUGGEST_BUTTON), QRect(panel + 120, 183, 20, 20));
+    QCOMPARE(at(IDC_ANSWER_BUTTON).topLeft(), QPoint(panel + 150, 183));
+    QCOMPARE(at(IDC_QUESTION).width(), panel - 10);
+    QCOMPARE(at(IDC_COUNTERS_GROUP).topLeft(), QPoint(10, 90));
+    QCOMPARE(at(IDC_COUNT_WRONG).topLeft(), QPoint(110, 180));
     // The status line splits the bottom edge in three.
-    QCOMPARE(dlg.Control(IDC_STATUS_LEFT)->geometry(), QRect(0, 402, width / 2, 18));
-    QCOMPARE(dlg.Control(IDC_STATUS_MIDDLE)->x(), width / 2 + 2);
-    QCOMPARE(dlg.Control(IDC_MODE_PICTURE)->geometry(), QRect(580, 5, width - 590, 52));
+    QCOMPARE(at(IDC_STATUS_LEFT), QRect(0, 402, width / 2, 18));
+    QCOMPARE(at(IDC_STATUS_MIDDLE).x(), width / 2 + 2);
+    QCOMPARE(at(IDC_MODE_PICTURE), QRect(580, 5, width - 590, 52));
   }
 
-  void hoverAndFocusFillTheStatusLine() {
+  void hoverFillsTheStatusLine() {
     CFakePlatform platform;
-    CMainDlg dlg(platform);
-    QVERIFY(dlg.OnInitDialog());
-    dlg.show();
-    auto* middle = static_cast<QLabel*>(dlg.Control(IDC_STATUS_MIDDLE));
-    QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(dlg.Control(IDC_FOREIGN), &enter);
-    QCOMPARE(middle->text(), LangQText(169));
-    QCoreApplication::sendEvent(dlg.Control(IDC_SPECIAL1), &enter);
-    QCOMPARE(middle->text(), LangQText(200));
-    QCoreApplication::sendEvent(dlg.Control(IDC_LINE_TOP), &enter);
-    QCOMPARE(middle->text(), QString());
-    dlg.ShowSettingsPanel(true);
-    QCoreApplication::sendEvent(dlg.Control(IDC_SPECIAL1), &enter);
-    QCOMPARE(middle->text(), LangQText(199));
-    QCoreApplication::sendEvent(dlg.Control(IDC_PAUSE), &enter);
-    QCOMPARE(middle->text(), LangQText(202));
-    auto* left = static_cast<QLabel*>(dlg.Control(IDC_STATUS_LEFT));
-    QCOMPARE(left->text(), LangQText(36));
+    auto dlg = OpenMainWindow(platform);
+    QVERIFY(dlg);
+    const auto hover = [&dlg](int id) {
+      QEvent enter(QEvent::Enter);
+      QCoreApplication::sendEvent(dlg->Control(id), &enter);
+      return TextOf(*dlg, IDC_STATUS_MIDDLE);
+    };
+    QCOMPARE(hover(IDC_FOREIGN), LangQText(169));
+    QCOMPARE(hover(IDC_SPECIAL1), LangQText(200));
+    QCOMPARE(hover(IDC_LINE_TOP), QString());
+    dlg->ShowSettingsPanel(true);
+    QCOMPARE(hover(IDC_SPECIAL1), LangQText(199));
+    QCOMPARE(hover(IDC_PAUSE), LangQText(202));
+    QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), LangQText(36));
   }
 };
 

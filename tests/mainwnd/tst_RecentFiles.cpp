@@ -12,16 +12,7 @@ class TestRecentFiles : public QObject {
 
   QTemporaryDir m_config;
 
-  static void Store(const QStringList& entries) {
-    CRecentFiles::Entries e;
-    for (int i = 0; i < CRecentFiles::kCount; ++i)
-      e[i] = i < entries.size() ? entries[i] : QString();
-    CRecentFiles::Write(e);
-  }
-  static QStringList Stored() {
-    const CRecentFiles::Entries e = CRecentFiles::Read();
-    return QStringList(e.begin(), e.end());
-  }
+  static QStringList Paths(const CRecentFiles::Entries& e) { return QStringList(e.begin(), e.end()); }
 
  private Q_SLOTS:
   void initTestCase() {
@@ -31,39 +22,32 @@ class TestRecentFiles : public QObject {
   }
 
   void touchMovesThePathToTheFront_data() {
-    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("before");  // the four entries, "/a" for "/a.vk2"
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("after");
-    const QStringList full{u"/a.vk2"_s, u"/b.vk2"_s, u"/c.vk2"_s, u"/d.vk2"_s};
-    QTest::newRow("already first") << full << u"/a.vk2"_s << full;
-    QTest::newRow("second") << full << u"/b.vk2"_s
-                            << QStringList{u"/b.vk2"_s, u"/a.vk2"_s, u"/c.vk2"_s, u"/d.vk2"_s};
-    QTest::newRow("third keeps the fourth")
-        << full << u"/c.vk2"_s << QStringList{u"/c.vk2"_s, u"/a.vk2"_s, u"/b.vk2"_s, u"/d.vk2"_s};
-    QTest::newRow("fourth") << full << u"/d.vk2"_s
-                            << QStringList{u"/d.vk2"_s, u"/a.vk2"_s, u"/b.vk2"_s, u"/c.vk2"_s};
-    QTest::newRow("new path drops the oldest")
-        << full << u"/e.vk2"_s << QStringList{u"/e.vk2"_s, u"/a.vk2"_s, u"/b.vk2"_s, u"/c.vk2"_s};
-    QTest::newRow("case counts") << full << u"/A.vk2"_s
-                                 << QStringList{u"/A.vk2"_s, u"/a.vk2"_s, u"/b.vk2"_s, u"/c.vk2"_s};
-    QTest::newRow("empty store") << QStringList{} << u"/x.vk2"_s
-                                 << QStringList{u"/x.vk2"_s, QString(), QString(), QString()};
+    QTest::addColumn<QString>("after");
+    QTest::newRow("already first") << u"a b c d"_s << u"a"_s << u"a b c d"_s;
+    QTest::newRow("second") << u"a b c d"_s << u"b"_s << u"b a c d"_s;
+    QTest::newRow("third keeps the fourth") << u"a b c d"_s << u"c"_s << u"c a b d"_s;
+    QTest::newRow("fourth") << u"a b c d"_s << u"d"_s << u"d a b c"_s;
+    QTest::newRow("new path drops the oldest") << u"a b c d"_s << u"e"_s << u"e a b c"_s;
+    QTest::newRow("case counts") << u"a b c d"_s << u"A"_s << u"A a b c"_s;
+    QTest::newRow("empty store") << u"- - - -"_s << u"x"_s << u"x - - -"_s;
   }
 
   void touchMovesThePathToTheFront() {
-    QFETCH(QStringList, before);
+    QFETCH(QString, before);
     QFETCH(QString, path);
-    QFETCH(QStringList, after);
-    Store(before);
-    const CRecentFiles::Entries result = CRecentFiles::Touch(path);
-    QCOMPARE(QStringList(result.begin(), result.end()), after);
-    QCOMPARE(Stored(), after);  // the store is the master copy
-  }
-
-  void menuTextsCarryTheirNumber() {
-    QCOMPARE(CRecentFiles::MenuText(0, QStringLiteral("/x/lista.vk2")),
-             QStringLiteral("1. /x/lista.vk2"));
-    QCOMPARE(CRecentFiles::MenuText(3, QString()), QStringLiteral("4. "));
+    QFETCH(QString, after);
+    const auto entries = [](const QString& names) {
+      CRecentFiles::Entries e;
+      const QStringList list = names.split(u' ');
+      for (int i = 0; i < CRecentFiles::kCount; ++i)
+        e[i] = list[i] == u"-"_s ? QString() : u'/' + list[i] + u".vk2"_s;
+      return e;
+    };
+    CRecentFiles::Write(entries(before));
+    QCOMPARE(Paths(CRecentFiles::Touch(u'/' + path + u".vk2"_s)), Paths(entries(after)));
+    QCOMPARE(Paths(CRecentFiles::Read()), Paths(entries(after)));  // the store is the master copy
   }
 };
 

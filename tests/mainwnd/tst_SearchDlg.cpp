@@ -1,7 +1,5 @@
 #include <QtTest>
 
-#include <functional>
-
 #include <QPushButton>
 
 #include "Cp1252Edit.h"
@@ -9,33 +7,10 @@
 #include "LangText.h"
 #include "SearchDlg.h"
 #include "SearchLogic.h"
-#include "WordList.h"
+#include "TestFiles.h"
+#include "WidgetDriver.h"
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Types text as the keyboard does, also characters beyond ASCII.
-void Type(QWidget* widget, const QString& text) {
-  for (const QChar ch : text) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(widget, &release);
-  }
-}
-
-// Runs during while dlg's own event loop runs; a dialog that during leaves
-// open (a failed check) is closed so that the test goes on.
-void RunModal(QDialog& dlg, const std::function<void()>& during) {
-  QTimer::singleShot(0, &dlg, [&] {
-    during();
-    if (dlg.isVisible()) dlg.reject();
-  });
-  dlg.exec();
-}
-
-}  // namespace
 
 class TestSearchDlg : public QObject {
   Q_OBJECT
@@ -45,7 +20,6 @@ class TestSearchDlg : public QObject {
     QTest::addColumn<int>("current");
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("found");
-
     // 0 hund/dog, 1 bord/table, 2 fisk/fish, 3 katt/cat, 4 stol/chair
     QTest::newRow("from no line") << -1 << QByteArray("katt") << 3;
     QTest::newRow("only the current line matches") << 3 << QByteArray("at") << 3;
@@ -62,13 +36,8 @@ class TestSearchDlg : public QObject {
     QFETCH(int, current);
     QFETCH(QByteArray, text);
     QFETCH(int, found);
-    CWordList list;
-    for (const auto& [f, t] : {std::pair{"hund", "dog"},
-                               {"bord", "table"},
-                               {"fisk", "fish"},
-                               {"katt", "cat"},
-                               {"stol", "chair"}})
-      QCOMPARE(list.AddWord(f, t), 0);
+    const CWordList list = ListOf(
+        {{"hund", "dog"}, {"bord", "table"}, {"fisk", "fish"}, {"katt", "cat"}, {"stol", "chair"}});
     QCOMPARE(FindNextWord(list, current, text.toStdString()), found);
   }
 
@@ -77,31 +46,28 @@ class TestSearchDlg : public QObject {
     CSearchDlg dlg(platform, nullptr, [] { return u"/help/vokabit"_s; });
     dlg.SetSearchText("h\xe4st");
     QCOMPARE(dlg.windowTitle(), LangQText(213));
-    auto* edit = dlg.findChild<CCp1252Edit*>(u"c1080"_s);
-    auto* ok = dlg.findChild<QPushButton*>(u"c1"_s);
-    QVERIFY(edit && ok);
-    QCOMPARE(ok->text(), LangQText(212));
+    auto* edit = Child<CCp1252Edit>(&dlg, 1080);
+    QVERIFY(edit && Child<QPushButton>(&dlg, 1));
+    QCOMPARE(Child<QPushButton>(&dlg, 1)->text(), LangQText(212));
 
-    RunModal(dlg, [&] {
-      QCOMPARE(QApplication::activeModalWidget(), &dlg);
-      QCOMPARE(edit->text(), u"häst"_s);  // the last search text, selected for typing over
+    const int searched = RunModal(dlg, [&] {
+      QCOMPARE(edit->text(), u"h\u00e4st"_s);  // the last search text, selected for typing over
       QVERIFY(edit->hasSelectedText());
-      Type(edit, u"kött"_s);
+      Type(edit, u"k\u00f6tt"_s);
       QTest::keyClick(edit, Qt::Key_Return);  // Enter is the search button
     });
-    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(searched, int(QDialog::Accepted));
     QCOMPARE(dlg.GetSearchText(), std::string("k\xf6tt"));
 
-    RunModal(dlg, [&] {
+    const int cancelled = RunModal(dlg, [&] {
       Type(edit, u"x"_s);
       QTest::keyClick(edit, Qt::Key_F1);
       QTest::keyClick(edit, Qt::Key_Escape);
     });
-    QCOMPARE(dlg.result(), int(QDialog::Rejected));
+    QCOMPARE(cancelled, int(QDialog::Rejected));
     QCOMPARE(dlg.GetSearchText(), std::string("k\xf6tt"));  // Cancel hands back nothing new
-    QCOMPARE(platform.m_help.size(), std::size_t(1));
-    QCOMPARE(platform.m_help[0].first, u"/help/vokabit"_s);
-    QCOMPARE(platform.m_help[0].second, 131205u);
+    const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, 131205u}};
+    QVERIFY(platform.m_help == help);
   }
 };
 

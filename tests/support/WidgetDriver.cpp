@@ -1,0 +1,82 @@
+#include "WidgetDriver.h"
+
+#include <memory>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QObject& Scripts() {
+  static QObject* scripts = new QObject(qApp);
+  return *scripts;
+}
+
+}  // namespace
+
+void Type(QWidget* widget, const QString& text) {
+  for (const QChar ch : text) {
+    if (ch.unicode() < 0x80) {
+      QTest::keyClick(widget, char(ch.unicode()));
+    } else {
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(ch.toUpper().unicode()), QString(ch),
+                          Qt::NoModifier);
+    }
+  }
+}
+
+void Click(const QWidget* parent, int id) {
+  auto* button = Child<QAbstractButton>(parent, id);
+  QVERIFY2(button, qPrintable(QStringLiteral("no button c%1").arg(id)));
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers) {
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                    list->visualItemRect(list->item(row)).center());
+}
+
+void DoubleClickRow(QListWidget* list, int row) {
+  const QPoint at = list->visualItemRect(list->item(row)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+int RunModal(QDialog& dlg, const std::function<void()>& during) {
+  QTimer::singleShot(0, &dlg, [&dlg, &during] {
+    if (QApplication::activeModalWidget() == &dlg && QTest::qWaitForWindowActive(&dlg)) during();
+    if (dlg.isVisible()) dlg.done(-1);
+  });
+  return dlg.exec();
+}
+
+void OnModalDialog(const std::function<void(QDialog*)>& act,
+                   const std::function<bool(QDialog*)>& ready) {
+  auto* timer = new QTimer(&Scripts());
+  auto clock = std::make_shared<QElapsedTimer>();
+  clock->start();
+  QObject::connect(timer, &QTimer::timeout, timer, [=] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog || (ready && !ready(dialog))) {
+      if (clock->elapsed() > 5000) {
+        if (dialog) dialog->reject();
+        timer->deleteLater();
+      }
+      return;
+    }
+    timer->stop();
+    timer->deleteLater();
+    act(dialog);
+    if (dialog->isVisible()) dialog->reject();
+  });
+  timer->start(5);
+}
+
+void StopModalScripts() {
+  qDeleteAll(Scripts().findChildren<QTimer*>(Qt::FindDirectChildrenOnly));
+}
