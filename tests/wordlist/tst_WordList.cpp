@@ -1,45 +1,36 @@
 #include <QtTest>
 
 #include <QTemporaryDir>
-#include <set>
-#include <tuple>
 
 #include "Cp1252.h"
 #include "FakePlatform.h"
 #include "LangText.h"
-#include "WordList.h"
+#include "TestFiles.h"
 #include "WordListTexts.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& data) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  QCOMPARE(file.write(data), data.size());
-}
-
-std::string Word(const char* prefix, int i) {
-  return prefix + std::to_string(i);
-}
-
 void FillWords(CWordList& list, int count) {
-  for (int i = 0; i < count; ++i) list.AddWord(Word("f", i), Word("t", i), i % 3);
+  for (int i = 0; i < count; ++i)
+    list.AddWord("f" + std::to_string(i), "t" + std::to_string(i), i % 3);
 }
 
-QString SaveQuestion(const QString& path) {
-  return LangQText(kTxtSaveQuestion) + QLatin1String("\n") + path + QLatin1String(" ?");
+// Where the list belongs: "path|file name|extension|untitled|modified".
+QString Target(const CWordList& list) {
+  return QStringList{list.GetPath(), list.GetFileName(), list.GetExtension(),
+                     QString::number(list.IsUntitled()), QString::number(list.IsModified())}
+      .join(u'|');
 }
 
-QString WithPath(unsigned text, const QString& path) {
-  QString s = LangQText(text);
-  s.replace(s.indexOf(QLatin1String("%s")), 2, path);
-  return s;
+// What the list says about itself: "title|owner|description|first|second".
+QString Information(const CWordList& list) {
+  return FromCp1252(list.GetTitle() + '|' + list.GetOwner() + '|' + list.GetDescription() + '|' +
+                    list.GetFirstLanguage() + '|' + list.GetSecondLanguage());
 }
+
+QString DefaultLanguages() { return LangQText(kTxtFirstLanguage) + u'|' + LangQText(kTxtSecondLanguage); }
 
 }  // namespace
 
@@ -51,12 +42,10 @@ class TestWordList : public QObject {
 
   // A list that belongs to a freshly written version 2 file with two words.
   void OpenTwoWordList(CWordList& list, const QString& path) {
-    CWordList source;
-    source.AddWord("hus", "house", 1);
-    source.AddWord("katt", "cat", 0);
+    CWordList source = ListOf({{"hus", "house", 1}, {"katt", "cat"}});
     source.SetOwner("Eva");
     source.SetTitle("Tv\xE5 ord");
-    QCOMPARE(source.SaveTo(path, QStringLiteral("VK2")), 0);
+    QCOMPARE(source.SaveTo(path, u"VK2"_s), 0);
     QCOMPARE(list.OpenFile(path), 0);
   }
 
@@ -67,9 +56,7 @@ class TestWordList : public QObject {
 
   void fullTableAndSpareSlot() {
     CWordList list;
-    QCOMPARE(list.GetCount(), 0);
     FillWords(list, 300);
-    QCOMPARE(list.GetCount(), 300);
     const CWordList::SlotTable before = list.GetSlotTable();
     QCOMPARE(list.AddWord("extra", "extra", 0), -1);
     for (int i = 0; i < CWordList::kSlotCount; ++i)
@@ -80,70 +67,44 @@ class TestWordList : public QObject {
     QCOMPARE(list.GetCount(), 300);
     QCOMPARE(list.SetWord(301, "x", "x", 0), -10);
     QCOMPARE(list.SetWord(-1, "x", "x", 0), -11);
-    QCOMPARE(list.GetForeign(301), std::string());
-    QCOMPARE(list.GetForeign(-1), std::string());
+    QCOMPARE(list.GetForeign(301) + list.GetForeign(-1), std::string());
     QCOMPARE(list.GetTranslation(300), std::string("spare"));
     QCOMPARE(list.FindTranslation(300, "spare"), 300);
     QCOMPARE(list.FindForeign(301, "f1"), -1);
     QCOMPARE(list.FindForeign(-1, "f1"), -2);
-  }
 
-  void addAndSetMarkModified() {
-    CWordList list;
-    QCOMPARE(list.IsModified(), 0);
-    QCOMPARE(list.AddWord("a", "b", 2), 0);
-    QCOMPARE(list.IsModified(), 1);
-    QCOMPARE(list.GetNumber(0), 1);
-    QCOMPARE(list.GetMark(0), 2);
-    list.SetModified(0);
-    list.DeleteWord(0);
-    list.ClearWords();
-    QCOMPARE(list.IsModified(), 0);
+    // Deleting from the full table moves the spare slot down and empties it.
+    QCOMPARE(list.DeleteWord(0), 0);
+    QCOMPARE(list.GetForeign(298) + list.GetForeign(299), std::string("f299spare"));
+    QCOMPARE(list.GetSlotTable()[300].m_used, 0);
+    QCOMPARE(list.DeleteWord(300), 0);
   }
 
   void deleteMovesWordsAndMarks() {
-    CWordList list;
-    list.AddWord("a", "A", 1);
-    list.AddWord("b", "B", 2);
-    list.AddWord("c", "C", 0);
+    CWordList list = ListOf({{"a", "A", 1}, {"b", "B", 2}, {"c", "C"}});
+    QCOMPARE(list.IsModified(), 1);  // adding marks the list
+    list.SetModified(0);
     QCOMPARE(list.DeleteWord(0), 0);
-    QCOMPARE(list.GetCount(), 2);
-    QCOMPARE(list.GetForeign(0), std::string("b"));
-    QCOMPARE(list.GetTranslation(0), std::string("B"));
-    QCOMPARE(list.GetMark(0), 2);
-    QCOMPARE(list.GetForeign(1), std::string("c"));
-    QCOMPARE(list.GetMark(1), 0);
+    QCOMPARE(WordsOf(list), (QStringList{u"b/B/2"_s, u"c/C/0"_s}));
     // Running numbers belong to the slot positions.
-    QCOMPARE(list.GetNumber(0), 1);
-    QCOMPARE(list.GetNumber(1), 2);
+    QCOMPARE(list.GetNumber(0) * 10 + list.GetNumber(1), 12);
     QCOMPARE(list.GetSlotTable()[2].m_used, 0);
-    QCOMPARE(list.GetForeign(2), std::string());
-    QCOMPARE(list.GetTranslation(2), std::string());
+    QCOMPARE(list.GetForeign(2) + list.GetTranslation(2), std::string());
 
     QCOMPARE(list.DeleteWord(1), 0);
-    QCOMPARE(list.GetCount(), 1);
-    QCOMPARE(list.GetForeign(0), std::string("b"));
     QCOMPARE(list.DeleteWord(301), -1);
     QCOMPARE(list.DeleteWord(-1), -2);
-    QCOMPARE(list.GetCount(), 1);
-  }
-
-  void deleteFromFullListWithSpareSlot() {
-    CWordList list;
-    FillWords(list, 300);
-    list.SetWord(300, "spare", "S", 0);
-    QCOMPARE(list.DeleteWord(0), 0);
-    QCOMPARE(list.GetForeign(298), std::string("f299"));
-    QCOMPARE(list.GetForeign(299), std::string("spare"));
-    QCOMPARE(list.GetSlotTable()[300].m_used, 0);
-    QCOMPARE(list.DeleteWord(300), 0);
+    QCOMPARE(WordsOf(list), QStringList{u"b/B/2"_s});
+    // Deleting and clearing leave the modified flag to the caller.
+    list.ClearWords();
+    QCOMPARE(list.GetCount(), 0);
+    QCOMPARE(list.IsModified(), 0);
   }
 
   void findIsExactAndCaseSensitive() {
     CWordList list;
     QCOMPARE(list.FindForeign(0, "hus"), -1);
-    list.AddWord("hus", "house", 0);
-    list.AddWord("hund", "dog", 0);
+    list = ListOf({{"hus", "house"}, {"hund", "dog"}});
     QCOMPARE(list.FindForeign(0, "Hus"), -1);
     QCOMPARE(list.FindForeign(0, "hus"), 0);
     QCOMPARE(list.FindForeign(1, "hus"), -1);
@@ -152,57 +113,42 @@ class TestWordList : public QObject {
   }
 
   void sortLikePairsEachEntryOnce() {
-    CWordList list;
-    list.AddWord("bank", "bench", 1);
-    list.AddWord("apa", "monkey", 0);
-    list.AddWord("bank", "bank (money)", 2);
+    CWordList list = ListOf({{"bank", "bench", 1}, {"apa", "monkey"}, {"bank", "bank (money)", 2}});
     list.SetModified(0);
     list.SortLike({"apa", "bank", "bank"});
-    QCOMPARE(list.GetCount(), 3);
-    QCOMPARE(list.GetForeign(0), std::string("apa"));
-    QCOMPARE(list.GetTranslation(1), std::string("bench"));
-    QCOMPARE(list.GetMark(1), 1);
-    QCOMPARE(list.GetTranslation(2), std::string("bank (money)"));
-    QCOMPARE(list.GetMark(2), 2);
+    QCOMPARE(WordsOf(list), (QStringList{u"apa/monkey/0"_s, u"bank/bench/1"_s, u"bank/bank (money)/2"_s}));
     QCOMPARE(list.GetNumber(2), 2);
     QCOMPARE(list.IsModified(), 0);
 
     // A sequence that misses words or names unknown ones loses nothing.
     list.SortLike({"zebra", "bank"});
-    QCOMPARE(list.GetCount(), 3);
-    QCOMPARE(list.GetTranslation(0), std::string("bench"));
-    QCOMPARE(list.GetForeign(1), std::string("apa"));
-    QCOMPARE(list.GetTranslation(2), std::string("bank (money)"));
+    QCOMPARE(WordsOf(list), (QStringList{u"bank/bench/1"_s, u"apa/monkey/0"_s, u"bank/bank (money)/2"_s}));
   }
 
   void shuffleKeepsEveryWord() {
     CWordList list;
     FillWords(list, 300);
     list.SetModified(0);
-    using Entry = std::tuple<std::string, std::string, int, int>;
-    std::multiset<Entry> before;
-    for (int i = 0; i < 300; ++i)
-      before.insert(
-          {list.GetForeign(i), list.GetTranslation(i), list.GetMark(i), list.GetNumber(i)});
-
+    const auto entries = [&list] {
+      QStringList all = WordsOf(list);
+      for (int i = 0; i < 300; ++i) all[i] += u'/' + QString::number(list.GetNumber(i));
+      return all;
+    };
+    QStringList before = entries();
     list.Shuffle(7);
-    QCOMPARE(list.GetCount(), 300);
     QCOMPARE(list.IsModified(), 1);
-    std::multiset<Entry> after;
+    QStringList after = entries();
     int moved = 0;
-    for (int i = 0; i < 300; ++i) {
-      after.insert(
-          {list.GetForeign(i), list.GetTranslation(i), list.GetMark(i), list.GetNumber(i)});
-      if (list.GetForeign(i) != Word("f", i)) ++moved;
-    }
-    QVERIFY(before == after);
+    for (int i = 0; i < 300; ++i) moved += after[i] != before[i];
     QVERIFY(moved > 250);
+    before.sort();
+    after.sort();
+    QCOMPARE(after, before);
 
     CWordList again;
     FillWords(again, 300);
     again.Shuffle(7);
-    for (int i = 0; i < 300; ++i) QCOMPARE(again.GetForeign(i), list.GetForeign(i));
-
+    QCOMPARE(WordsOf(again), WordsOf(list));
     CWordList empty;
     empty.Shuffle();
     QCOMPARE(empty.GetCount(), 0);
@@ -219,18 +165,13 @@ class TestWordList : public QObject {
     list.NewList();
     QVERIFY(platform.m_messages.empty());
     QCOMPARE(list.GetCount(), 0);
-    QCOMPARE(list.GetTitle(), LangText(kTxtUntitled));
-    QCOMPARE(list.GetFileName(), LangQText(kTxtUntitled));
-    QCOMPARE(list.GetPath(), LangQText(kTxtUntitled));
-    QCOMPARE(list.GetDisplayName(), LangQText(kTxtUntitled));
+    const QString untitled = LangQText(kTxtUntitled);
+    QCOMPARE(Target(list), untitled + u'|' + untitled + u"||1|0"_s);
+    QCOMPARE(list.GetDisplayName(), untitled);
     QCOMPARE(list.GetCreator(), std::string("N\\A"));
-    QCOMPARE(list.GetDescription(), std::string());
-    QCOMPARE(list.GetFirstLanguage(), LangText(kTxtFirstLanguage));
-    QCOMPARE(list.GetSecondLanguage(), LangText(kTxtSecondLanguage));
-    QCOMPARE(list.GetOwner(), CWordList::DefaultOwner());
     QVERIFY(!CWordList::DefaultOwner().empty());
-    QCOMPARE(list.IsUntitled(), 1);
-    QCOMPARE(list.IsModified(), 0);
+    QCOMPARE(Information(list), untitled + u'|' + FromCp1252(CWordList::DefaultOwner()) + u"||"_s +
+                                    DefaultLanguages());
   }
 
   void queryClose_data() {
@@ -242,10 +183,9 @@ class TestWordList : public QObject {
     QTest::newRow("unchanged") << false << 0 << QString() << 1 << false;
     QTest::newRow("no") << true << int(kIdNo) << QString() << 1 << false;
     QTest::newRow("cancel") << true << int(kIdCancel) << QString() << 2 << false;
-    QTest::newRow("yes, saved") << true << int(kIdYes) << QStringLiteral("closed.vk2") << 1 << true;
+    QTest::newRow("yes, saved") << true << int(kIdYes) << u"closed.vk2"_s << 1 << true;
     QTest::newRow("yes, save as cancelled") << true << int(kIdYes) << QString() << 2 << false;
-    QTest::newRow("yes, save fails")
-        << true << int(kIdYes) << QStringLiteral("missing/closed.vk2") << 2 << false;
+    QTest::newRow("yes, save fails") << true << int(kIdYes) << u"missing/closed.vk2"_s << 2 << false;
   }
 
   void queryClose() {
@@ -262,18 +202,13 @@ class TestWordList : public QObject {
     platform.m_answers.push_back(answer);
     const QString target = saveTarget.isEmpty() ? QString() : m_dir.filePath(saveTarget);
     QFile::remove(target);
-    if (target.isEmpty())
-      platform.QueueCancelFile();
-    else
-      platform.QueueFile(target, 1);
+    platform.QueueFile(target, 1);
 
     QCOMPARE(list.QueryClose(), expected);
-    if (!modified) {
-      QVERIFY(platform.m_messages.empty());
-      return;
-    }
-    QCOMPARE(platform.m_messages.size(), size_t(1));
-    QCOMPARE(platform.m_messages[0].text, SaveQuestion(LangQText(kTxtUntitled)));
+    QCOMPARE(platform.m_messages.size(), size_t(modified ? 1 : 0));
+    if (!modified) return;
+    QCOMPARE(platform.m_messages[0].text,
+             LangQText(kTxtSaveQuestion) + u'\n' + LangQText(kTxtUntitled) + u" ?"_s);
     QCOMPARE(platform.m_messages[0].buttons, MessageButtons::YesNoCancel);
     QCOMPARE(platform.m_messages[0].icon, MessageIcon::Question);
     QCOMPARE(QFile::exists(target), written);
@@ -281,29 +216,21 @@ class TestWordList : public QObject {
   }
 
   void saveQuestionStopsReplacing() {
-    const QString path = Path("kept.vk2");
     CFakePlatform platform;
     CWordList list(&platform);
     list.NewList();
     list.AddWord("a", "b", 0);
-
-    platform.m_answers.push_back(kIdCancel);
+    // Cancel stops New and Open; so does Yes with a cancelled Save as.
+    platform.m_answers = {kIdCancel, kIdCancel, kIdYes, kIdNo};
     list.NewList();
-    QCOMPARE(list.GetCount(), 1);
-    platform.m_answers.push_back(kIdCancel);
-    QCOMPARE(list.OpenFile(path), 2);
-    QCOMPARE(list.GetCount(), 1);
-
-    // Yes with a cancelled Save as stops as well.
-    platform.m_answers.push_back(kIdYes);
+    QCOMPARE(list.OpenFile(Path("kept.vk2")), 2);
     platform.QueueCancelFile();
     list.NewList();
     QCOMPARE(list.GetCount(), 1);
-
-    platform.m_answers.push_back(kIdNo);
     list.NewList();
     QCOMPARE(list.GetCount(), 0);
     QCOMPARE(list.IsModified(), 0);
+    QCOMPARE(platform.m_messages.size(), size_t(4));
   }
 
   void openWithDialog() {
@@ -317,7 +244,7 @@ class TestWordList : public QObject {
     platform.QueueCancelFile();
     QCOMPARE(list.OpenWithDialog(), 2);
     QVERIFY(platform.m_messages.empty());
-    QCOMPARE(platform.m_dialogs.back().save, false);
+    QVERIFY(!platform.m_dialogs.back().save);
     QCOMPARE(platform.m_dialogs.back().request.initialPath, path);
     QCOMPARE(platform.m_dialogs.back().request.filter, LangQText(kTxtOpenFilter));
 
@@ -327,69 +254,49 @@ class TestWordList : public QObject {
     QCOMPARE(list.OpenWithDialog(), 0);
     QCOMPARE(platform.m_messages.size(), size_t(1));
     QCOMPARE(list.GetTitle(), std::string("Tv\xE5 ord"));
-    QCOMPARE(list.GetExtension(), QStringLiteral("VK2"));
+    QCOMPARE(Target(list), path + u"|dialog.vk2|VK2|0|0"_s);
     QCOMPARE(list.GetCount(), 2);
-    QCOMPARE(list.IsModified(), 0);
     QCOMPARE(platform.m_waitDepth, 0);
     QVERIFY(platform.m_waitCalls > 0);
   }
 
   void flagsAfterReading_data() {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("extension");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("untitled");
-    QTest::addColumn<QString>("extension");
-    QTest::newRow("vk2") << QStringLiteral("Lista.vk2")
-                         << QByteArray(
-                                "[INFO]\r\nVERSION=2.0\r\nANTAL=1\r\n[WORDS]\r\n1=a\r\n1B=b\r\n")
-                         << false << QStringLiteral("VK2");
-    QTest::newRow("vk1") << QStringLiteral("Lista.vk1")
-                         << QByteArray(
-                                "[INFO]\r\nVERSION=1.0\r\nANTAL=1\r\n[WORDS]\r\n1=a\r\n1T=b\r\n")
-                         << false << QStringLiteral("VK1");
-    QTest::newRow("ord") << QStringLiteral("Lista.ord")
-                         << QByteArray("GLOSOR\r\n1\r\n\r\nb\r\na\r\n") << true
-                         << QStringLiteral("ORD");
-    QTest::newRow("txt") << QStringLiteral("Lista.txt") << QByteArray("a\tb\r\n") << true
-                         << QStringLiteral("TXT");
-    QTest::newRow("skv") << QStringLiteral("Lista.skv") << QByteArray("a;b\r\n") << true
-                         << QStringLiteral("SKV");
-    QTest::newRow("scv") << QStringLiteral("Lista.scv") << QByteArray("a;b") << true
-                         << QStringLiteral("SCV");
+    QTest::newRow("vk2") << u"vk2"_s << QByteArray("[INFO]\r\nVERSION=2.0\r\nANTAL=1\r\n[WORDS]\r\n1=a\r\n1B=b\r\n") << false;
+    QTest::newRow("vk1") << u"vk1"_s << QByteArray("[INFO]\r\nVERSION=1.0\r\nANTAL=1\r\n[WORDS]\r\n1=a\r\n1T=b\r\n") << false;
+    QTest::newRow("ord") << u"ord"_s << QByteArray("GLOSOR\r\n1\r\n\r\nb\r\na\r\n") << true;
+    QTest::newRow("txt") << u"txt"_s << QByteArray("a\tb\r\n") << true;
+    QTest::newRow("skv") << u"skv"_s << QByteArray("a;b\r\n") << true;
+    QTest::newRow("scv") << u"scv"_s << QByteArray("a;b") << true;
   }
 
   void flagsAfterReading() {
-    QFETCH(QString, name);
+    QFETCH(QString, extension);
     QFETCH(QByteArray, content);
     QFETCH(bool, untitled);
-    QFETCH(QString, extension);
+    const QString name = u"Lista."_s + extension;
     const QString path = m_dir.filePath(name);
-    WriteFile(path, content);
+    QVERIFY(WriteFile(path, content));
     CFakePlatform platform;
     CWordList list(&platform);
     list.SetOwner("previous owner");
     list.SetDescription("previous description");
     QCOMPARE(list.OpenFile(path), 0);
     QVERIFY(platform.m_messages.empty());
-    QCOMPARE(list.GetCount(), 1);
-    QCOMPARE(list.GetForeign(0), std::string("a"));
-    QCOMPARE(list.GetTranslation(0), std::string("b"));
-    QCOMPARE(list.GetExtension(), extension);
-    QCOMPARE(list.IsUntitled(), untitled ? 1 : 0);
-    QCOMPARE(list.IsModified(), untitled ? 1 : 0);
-    QCOMPARE(list.GetTitle(), std::string("Lista"));
-    QCOMPARE(list.GetDisplayName(), untitled ? LangQText(kTxtUntitled) : name);
-    QCOMPARE(list.GetPath(), untitled ? LangQText(kTxtUntitled) : path);
-    QCOMPARE(list.GetFirstLanguage(), LangText(kTxtFirstLanguage));
-    QCOMPARE(list.GetSecondLanguage(), LangText(kTxtSecondLanguage));
-    QCOMPARE(list.GetOwner(), std::string());
-    QCOMPARE(list.GetDescription(), std::string());
+    QCOMPARE(WordsOf(list), QStringList{u"a/b/0"_s});
+    const QString untitledName = LangQText(kTxtUntitled);
+    QCOMPARE(Target(list), (untitled ? untitledName + u'|' + untitledName : path + u'|' + name) +
+                               u'|' + extension.toUpper() + (untitled ? u"|1|1"_s : u"|0|0"_s));
+    QCOMPARE(list.GetDisplayName(), untitled ? untitledName : name);
+    QCOMPARE(Information(list), u"Lista|||"_s + DefaultLanguages());
 
     // An imported list is never written back over its file by a plain Save.
     if (untitled) {
       platform.QueueCancelFile();
       QCOMPARE(list.Save(), 2);
-      QCOMPARE(platform.m_dialogs.back().save, true);
+      QVERIFY(platform.m_dialogs.back().save);
       QCOMPARE(ReadAll(path), content);
     }
   }
@@ -397,16 +304,13 @@ class TestWordList : public QObject {
   void rejectedFileKeepsPreviousList_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");  // null: no file at all
-    QTest::newRow("vk2 of version 1")
-        << QStringLiteral("bad.vk2") << QByteArray("[INFO]\r\nVERSION=1.0\r\n");
-    QTest::newRow("vk1 without version") << QStringLiteral("bad.vk1") << QByteArray("[INFO]\r\n");
-    QTest::newRow("ord without GLOSOR") << QStringLiteral("bad.ord") << QByteArray("ORD\r\n2\r\n");
-    QTest::newRow("html") << QStringLiteral("bad.html") << QByteArray("<html></html>");
-    QTest::newRow("unknown type") << QStringLiteral("bad.xyz") << QByteArray("x");
-    QTest::newRow("missing vk2") << QStringLiteral("none.vk2") << QByteArray();
-    QTest::newRow("missing txt") << QStringLiteral("none.txt") << QByteArray();
-    QTest::newRow("missing ord") << QStringLiteral("none.ord") << QByteArray();
-    QTest::newRow("missing skv") << QStringLiteral("none.skv") << QByteArray();
+    QTest::newRow("vk2 of version 1") << u"bad.vk2"_s << QByteArray("[INFO]\r\nVERSION=1.0\r\n");
+    QTest::newRow("vk1 without version") << u"bad.vk1"_s << QByteArray("[INFO]\r\n");
+    QTest::newRow("ord without GLOSOR") << u"bad.ord"_s << QByteArray("ORD\r\n2\r\n");
+    QTest::newRow("html") << u"bad.html"_s << QByteArray("<html></html>");
+    QTest::newRow("unknown type") << u"bad.xyz"_s << QByteArray("x");
+    for (const char* missing : {"none.vk2", "none.txt", "none.ord", "none.skv"})
+      QTest::newRow(missing) << QString::fromLatin1(missing) << QByteArray();
   }
 
   void rejectedFileKeepsPreviousList() {
@@ -415,7 +319,7 @@ class TestWordList : public QObject {
     const QString good = Path("good.vk2");
     const QString bad = m_dir.filePath(name);
     QFile::remove(bad);
-    if (!content.isNull()) WriteFile(bad, content);
+    if (!content.isNull()) QVERIFY(WriteFile(bad, content));
 
     CFakePlatform platform;
     CWordList list(&platform);
@@ -427,11 +331,9 @@ class TestWordList : public QObject {
     QCOMPARE(platform.m_messages[0].text, WithPath(kTxtFileRejected, bad));
     QCOMPARE(platform.m_messages[0].buttons, MessageButtons::Ok);
     QCOMPARE(platform.m_messages[0].icon, MessageIcon::None);
-    QCOMPARE(list.GetPath(), good);
-    QCOMPARE(list.GetFileName(), QStringLiteral("good.vk2"));
+    QCOMPARE(Target(list), good + u"|good.vk2|VK2|0|0"_s);
     QCOMPARE(list.GetCount(), 2);
     QCOMPARE(list.GetOwner(), std::string("Eva"));
-    QCOMPARE(list.IsModified(), 0);
 
     // A plain Save writes the list's own file; the rejected one is untouched.
     list.AddWord("ny", "new", 0);
@@ -441,36 +343,20 @@ class TestWordList : public QObject {
     QCOMPARE(QFile::exists(bad), !content.isNull());
   }
 
-  void rejectedDirectory() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("folder.txt"));
-    QVERIFY(QDir().mkdir(path));
-    CFakePlatform platform;
-    CWordList list(&platform);
-    QCOMPARE(list.OpenFile(path), -2);
-    QCOMPARE(platform.m_messages.size(), size_t(1));
-  }
-
   void saveAsNaming_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("written");
-    QTest::addColumn<QString>("extension");
-    QTest::newRow("entry 2 adds .vk1") << "Lista" << 2 << "Lista.vk1"
-                                       << "VK1";
-    QTest::newRow("typed VK2 stays") << "Lista.VK2" << 1 << "Lista.VK2"
-                                     << "VK2";
-    QTest::newRow("other extension gets .vk2") << "Lista.txt" << 1 << "Lista.txt.vk2"
-                                               << "VK2";
-    QTest::newRow("unknown entry is VK2") << "Lista" << 9 << "Lista.vk2"
-                                          << "VK2";
+    QTest::newRow("entry 2 adds .vk1") << u"Lista"_s << 2 << u"Lista.vk1"_s;
+    QTest::newRow("typed VK2 stays") << u"Lista.VK2"_s << 1 << u"Lista.VK2"_s;
+    QTest::newRow("other extension gets .vk2") << u"Lista.txt"_s << 1 << u"Lista.txt.vk2"_s;
+    QTest::newRow("unknown entry is VK2") << u"Lista"_s << 9 << u"Lista.vk2"_s;
   }
 
   void saveAsNaming() {
     QFETCH(QString, typed);
     QFETCH(int, entry);
     QFETCH(QString, written);
-    QFETCH(QString, extension);
     QTemporaryDir dir;
     CFakePlatform platform;
     CWordList list(&platform);
@@ -481,14 +367,9 @@ class TestWordList : public QObject {
     QCOMPARE(platform.m_dialogs.size(), size_t(1));
     QCOMPARE(platform.m_dialogs[0].request.filter, LangQText(kTxtSaveFilter));
     QVERIFY(platform.m_dialogs[0].request.overwritePrompt);
-    QCOMPARE(list.GetPath(), dir.filePath(written));
-    QCOMPARE(list.GetFileName(), written);
-    QCOMPARE(list.GetExtension(), extension);
-    QVERIFY(QFile::exists(dir.filePath(written)));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    QCOMPARE(Target(list), dir.filePath(written) + u'|' + written + u'|' + written.right(3).toUpper() + u"|0|0"_s);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
     QCOMPARE(list.GetTitle(), ToCp1252(written.chopped(4)));
-    QCOMPARE(list.IsUntitled(), 0);
-    QCOMPARE(list.IsModified(), 0);
     QCOMPARE(list.GetCreator(), LangText(kTxtProgramName));
   }
 
@@ -501,9 +382,7 @@ class TestWordList : public QObject {
     platform.QueueCancelFile();
     QCOMPARE(list.SaveAs(true), 2);
     QCOMPARE(platform.m_dialogs.back().request.initialPath, Path("proposal"));
-    QCOMPARE(list.GetPath(), path);
-    QCOMPARE(list.GetFileName(), QStringLiteral("proposal.vk2"));
-    QCOMPARE(list.GetExtension(), QStringLiteral("VK2"));
+    QCOMPARE(Target(list), path + u"|proposal.vk2|VK2|0|0"_s);
 
     // A name without writing: nothing reaches the disk.
     platform.QueueFile(Path("later"), 2);
@@ -522,11 +401,7 @@ class TestWordList : public QObject {
     platform.QueueFile(html, 3);
     QCOMPARE(list.SaveAs(true), 0);
     QVERIFY(QFile::exists(html));
-    QCOMPARE(list.GetPath(), path);
-    QCOMPARE(list.GetFileName(), QStringLiteral("Lista.vk2"));
-    QCOMPARE(list.GetExtension(), QStringLiteral("VK2"));
-    QCOMPARE(list.IsModified(), 1);
-    QCOMPARE(list.IsUntitled(), 0);
+    QCOMPARE(Target(list), path + u"|Lista.vk2|VK2|0|1"_s);
     QCOMPARE(platform.m_messages.size(), size_t(1));
     QCOMPARE(platform.m_messages[0].text, WithPath(kTxtExported, html));
     QCOMPARE(platform.m_messages[0].icon, MessageIcon::Information);
@@ -540,11 +415,8 @@ class TestWordList : public QObject {
     CWordList check;
     QCOMPARE(check.OpenFile(path), 0);
     QCOMPARE(check.GetCount(), 3);
-  }
 
-  void exportOfUntitledStaysUntitled() {
-    CFakePlatform platform;
-    CWordList list(&platform);
+    // An untitled list stays untitled after an export.
     list.NewList();
     list.AddWord("a", "b", 0);
     platform.QueueFile(Path("untitled-export"), 5);
@@ -552,9 +424,10 @@ class TestWordList : public QObject {
     QVERIFY(QFile::exists(Path("untitled-export.txt")));
     QCOMPARE(list.IsUntitled(), 1);
     QCOMPARE(list.GetDisplayName(), LangQText(kTxtUntitled));
+    const size_t dialogs = platform.m_dialogs.size();
     platform.QueueCancelFile();
     QCOMPARE(list.Save(), 2);
-    QCOMPARE(platform.m_dialogs.size(), size_t(2));
+    QCOMPARE(platform.m_dialogs.size(), dialogs + 1);
   }
 
   void failedWriteKeepsTarget() {
@@ -565,14 +438,13 @@ class TestWordList : public QObject {
     const QString target = Path("no-such-folder/Lista.vk2");
     platform.QueueFile(target, 1);
     QCOMPARE(list.Save(), -2);
-    QVERIFY(platform.m_messages.empty());
     QCOMPARE(list.GetPath(), target);
     QCOMPARE(list.IsModified(), 1);
 
     // A failed export keeps the export target until the next Save as.
     platform.QueueFile(Path("no-such-folder/Lista.html"), 3);
     QCOMPARE(list.SaveAs(true), -2);
-    QCOMPARE(list.GetExtension(), QStringLiteral("HTML"));
+    QCOMPARE(list.GetExtension(), u"HTML"_s);
     QVERIFY(platform.m_messages.empty());
   }
 
@@ -583,7 +455,7 @@ class TestWordList : public QObject {
     QCOMPARE(list.QueryClose(), 2);
     QCOMPARE(list.OpenWithDialog(), 2);
     QCOMPARE(list.SaveAs(true), 2);
-    QCOMPARE(list.ReportFileError(QStringLiteral("x"), -2), -2);
+    QCOMPARE(list.ReportFileError(u"x"_s, -2), -2);
   }
 };
 
