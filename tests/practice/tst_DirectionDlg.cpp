@@ -1,8 +1,5 @@
 #include <QtTest>
 
-#include <functional>
-#include <memory>
-
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -15,28 +12,16 @@
 #include "Settings.h"
 #include "SettingsKeys.h"
 #include "VkLang.h"
+#include "WidgetDriver.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Runs the dialog modally and gives it to script once it is on screen. A
-// script that fails halfway leaves the dialog open; it is ended then with -1
-// instead of hanging the test.
-int RunModal(QDialog& dlg, const std::function<void(QDialog&)>& script) {
-  QTimer::singleShot(0, &dlg, [&dlg, &script] {
-    if (QApplication::activeModalWidget() == &dlg && QTest::qWaitForWindowActive(&dlg)) script(dlg);
-    if (dlg.isVisible()) dlg.done(-1);
-  });
-  return dlg.exec();
-}
-
-// Lets the dialog's own first focus and its focus timer run.
-void SettleFocus() {
-  QTest::qWait(50);
-}
-
-void KeyAtFocus(Qt::Key key) {
+// Lets the dialog's own first focus and its focus timer run, then presses key
+// on the control that has the focus.
+void KeyAtFocus(Qt::Key key, bool settle = false) {
+  if (settle) QTest::qWait(50);
   QWidget* focus = QApplication::focusWidget();
   QVERIFY(focus);
   QTest::keyClick(focus, key);
@@ -67,76 +52,54 @@ class TestDirectionDlg : public QObject {
   void focusAndEnterFollowTheStoredChoice_data() {
     QTest::addColumn<QString>("stored");  // null: nothing stored yet
     QTest::addColumn<int>("expected");
-    QTest::newRow("first use") << QString() << CDirectionDlg::IDC_FOREIGN;
-    QTest::newRow("TRUE") << u"TRUE"_s << CDirectionDlg::IDC_FOREIGN;
-    QTest::newRow("FALSE") << u"FALSE"_s << CDirectionDlg::IDC_TRANSLATION;
+    QTest::addColumn<int>("key");
+    QTest::newRow("first use") << QString() << CDirectionDlg::IDC_FOREIGN << int(Qt::Key_Return);
+    QTest::newRow("TRUE") << u"TRUE"_s << CDirectionDlg::IDC_FOREIGN << int(Qt::Key_Return);
+    QTest::newRow("FALSE, keypad Enter")
+        << u"FALSE"_s << CDirectionDlg::IDC_TRANSLATION << int(Qt::Key_Enter);
     // Only the exact "FALSE" means translations.
-    QTest::newRow("lower case") << u"false"_s << CDirectionDlg::IDC_FOREIGN;
+    QTest::newRow("lower case") << u"false"_s << CDirectionDlg::IDC_FOREIGN << int(Qt::Key_Return);
   }
 
   void focusAndEnterFollowTheStoredChoice() {
     QFETCH(QString, stored);
     QFETCH(int, expected);
+    QFETCH(int, key);
     if (!stored.isNull()) WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, stored);
-
     CFakePlatform platform;
     CDirectionDlg dlg(platform);
-    const int result = RunModal(dlg, [expected](QDialog& d) {
-      SettleFocus();
-      auto& direction = static_cast<CDirectionDlg&>(d);
-      QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(direction.Button(expected)));
-      KeyAtFocus(Qt::Key_Return);
+    const int result = RunModal(dlg, [&] {
+      QTest::qWait(50);
+      QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dlg.Button(expected)));
+      KeyAtFocus(Qt::Key(key));
     });
     QCOMPARE(result, expected);
     QCOMPARE(StoredDirection(), expected == CDirectionDlg::IDC_FOREIGN ? u"TRUE"_s : u"FALSE"_s);
-  }
-
-  void choosingTranslationsIsRememberedForTheNextOpening() {
-    CFakePlatform platform;
-    {
-      CDirectionDlg dlg(platform);
-      const int result = RunModal(dlg, [](QDialog& d) {
-        QTest::mouseClick(static_cast<CDirectionDlg&>(d).Button(CDirectionDlg::IDC_TRANSLATION),
-                          Qt::LeftButton);
-      });
-      QCOMPARE(result, CDirectionDlg::IDC_TRANSLATION);
-    }
-    CDirectionDlg again(platform);
-    const int result = RunModal(again, [](QDialog&) {
-      SettleFocus();
-      KeyAtFocus(Qt::Key_Enter);  // the keypad's Enter
-    });
-    QCOMPARE(result, CDirectionDlg::IDC_TRANSLATION);
-    QCOMPARE(StoredDirection(), u"FALSE"_s);
   }
 
   void cancellingWritesNothing() {
     CreateSettingsKey(SettingsRoot::CurrentUser, kKeyVokabit30);
     WriteSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile, u"/opt/help"_s);
     CFakePlatform platform;
-    const std::pair<const char*, std::function<void(QDialog&)>> ways[] = {
-        {"Tab to the cancel button, Enter",
-         [](QDialog& d) {
-           SettleFocus();
-           KeyAtFocus(Qt::Key_Tab);
-           KeyAtFocus(Qt::Key_Tab);
-           QCOMPARE(QApplication::focusWidget(),
-                    static_cast<QWidget*>(
-                        static_cast<CDirectionDlg&>(d).Button(CDirectionDlg::IDCANCEL)));
-           KeyAtFocus(Qt::Key_Return);
-         }},
-        {"F1 for help, then Escape",
-         [](QDialog& d) {
-           KeyAtFocus(Qt::Key_F1);
-           QVERIFY(d.isVisible());
-           KeyAtFocus(Qt::Key_Escape);
-         }},
-        {"close box", [](QDialog& d) { d.close(); }},
-    };
-    for (const auto& [name, script] : ways) {
+    for (int way = 0; way < 3; ++way) {
       CDirectionDlg dlg(platform);
-      QVERIFY2(RunModal(dlg, script) == CDirectionDlg::IDCANCEL, name);
-      QVERIFY2(StoredDirection().isEmpty(), name);
+      const int result = RunModal(dlg, [&] {
+        if (way == 0) {  // Tab to the cancel button, Enter
+          KeyAtFocus(Qt::Key_Tab, true);
+          KeyAtFocus(Qt::Key_Tab);
+          QCOMPARE(QApplication::focusWidget(),
+                   static_cast<QWidget*>(dlg.Button(CDirectionDlg::IDCANCEL)));
+          KeyAtFocus(Qt::Key_Return);
+        } else if (way == 1) {  // F1 for help, then Escape
+          KeyAtFocus(Qt::Key_F1);
+          QVERIFY(dlg.isVisible());
+          KeyAtFocus(Qt::Key_Escape);
+        } else {
+          dlg.close();
+        }
+      });
+      QCOMPARE(result, CDirectionDlg::IDCANCEL);
+      QVERIFY(StoredDirection().isEmpty());
     }
     const std::vector<std::pair<QString, unsigned>> help{{u"/opt/help"_s, kHelpDirection}};
     QVERIFY(platform.m_help == help);
@@ -149,7 +112,6 @@ class TestDirectionDlg : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     QLabel* hint = dlg.HintLine();
     QCOMPARE(hint->text(), LangQText(kTxtDirectionChoose));
-
     const std::pair<int, unsigned> hovers[] = {
         {CDirectionDlg::IDC_FOREIGN, kTxtDirectionHintForeign},
         {CDirectionDlg::IDC_TRANSLATION, kTxtDirectionHintTranslation},
@@ -171,18 +133,12 @@ class TestDirectionDlg : public QObject {
     for (int language = 0; language < 3; ++language) {
       QVERIFY(VKLangSetLanguage(language) == 0);
       CDirectionDlg dlg(platform);
-      QRect previous;
-      for (int id :
-           {CDirectionDlg::IDC_FOREIGN, CDirectionDlg::IDC_TRANSLATION, CDirectionDlg::IDCANCEL}) {
-        const CHoverButton* button = dlg.Button(id);
-        QVERIFY(button->width() >= button->sizeHint().width());
-        QVERIFY(button->height() >= button->sizeHint().height());
-        QVERIFY(dlg.rect().contains(button->geometry()));
-        QVERIFY(!button->geometry().intersects(previous));
-        previous = button->geometry();
-      }
+      QList<const QWidget*> buttons;
+      for (int id : {CDirectionDlg::IDC_FOREIGN, CDirectionDlg::IDC_TRANSLATION, CDirectionDlg::IDCANCEL})
+        buttons << dlg.Button(id);
+      QVERIFY2(LayoutProblem(buttons).isEmpty(), qPrintable(LayoutProblem(buttons)));
       QLabel* hint = dlg.HintLine();
-      QVERIFY(!hint->geometry().intersects(previous));
+      QVERIFY(!hint->geometry().intersects(buttons.back()->geometry()));
       QCOMPARE(hint->geometry().bottom(), dlg.rect().bottom());
       for (unsigned text : {kTxtDirectionChoose, kTxtDirectionHintCancel, kTxtDirectionHintForeign,
                             kTxtDirectionHintTranslation}) {

@@ -77,6 +77,22 @@ void OnModalDialog(const std::function<void(QDialog*)>& act,
   timer->start(5);
 }
 
+QString LayoutProblem(const QList<const QWidget*>& widgets) {
+  for (qsizetype i = 0; i < widgets.size(); ++i) {
+    const QWidget* w = widgets[i];
+    const QString name = w->objectName() + u' ' + w->property("text").toString();
+    if (w->width() < w->sizeHint().width() || w->height() < w->sizeHint().height())
+      return name + QStringLiteral(" is too small");
+    if (!w->parentWidget()->rect().contains(w->geometry())) return name + QStringLiteral(" sticks out");
+    for (qsizetype j = 0; j < i; ++j) {
+      if (widgets[j]->parentWidget() == w->parentWidget() &&
+          widgets[j]->geometry().intersects(w->geometry()))
+        return name + QStringLiteral(" overlaps ") + widgets[j]->objectName();
+    }
+  }
+  return QString();
+}
+
 void StopModalScripts() {
   qDeleteAll(Scripts().findChildren<QTimer*>(Qt::FindDirectChildrenOnly));
 }

@@ -36,6 +36,11 @@ int RunModal(QDialog& dlg, const std::function<void()>& during);
 void OnModalDialog(const std::function<void(QDialog*)>& act,
                    const std::function<bool(QDialog*)>& ready = {});
 
+// What keeps widgets from being laid out well: each must be large enough for
+// its caption, lie inside its parent and overlap no earlier widget of the same
+// parent. Empty when nothing does.
+QString LayoutProblem(const QList<const QWidget*>& widgets);
+
 // Drops the scripts of OnModalDialog that have not run, so that they cannot
 // act on a later test's dialogs.
 void StopModalScripts();
