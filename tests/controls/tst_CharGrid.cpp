@@ -3,18 +3,7 @@
 #include <QTest>
 
 #include "CharGrid.h"
-
-namespace {
-
-// Types text the way a keyboard with these letters would, one key event each.
-void Type(QWidget* widget, const QString& text) {
-  for (const QChar ch : text) {
-    QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-  }
-}
-
-}  // namespace
+#include "WidgetDriver.h"
 
 class TestCharGrid : public QObject {
   Q_OBJECT
@@ -133,4 +122,5 @@ class TestCharGrid : public QObject {
 };
 
 QTEST_MAIN(TestCharGrid)
+#include "WidgetDriver.h"
 #include "tst_CharGrid.moc"

@@ -4,18 +4,7 @@
 #include <QTest>
 
 #include "Cp1252Edit.h"
-
-namespace {
-
-// Types text the way a keyboard with these letters would, one key event each.
-void Type(QWidget* widget, const QString& text) {
-  for (const QChar ch : text) {
-    QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-  }
-}
-
-}  // namespace
+#include "WidgetDriver.h"
 
 class TestCp1252Edit : public QObject {
   Q_OBJECT
@@ -26,9 +15,7 @@ class TestCp1252Edit : public QObject {
     Type(&edit, QStringLiteral("\u00e9t\u20ac \u0160\u0153"));
     QCOMPARE(edit.text(), QStringLiteral("\u00e9t\u20ac \u0160\u0153"));
     QCOMPARE(edit.GetText(), std::string("\xe9t\x80 \x8a\x9c"));
-    edit.SetText(
-        std::string("Stra\xdf"
-                    "e \x84quoted\x93"));
+    edit.SetText(std::string("Stra\337e \x84quoted\x93"));
     QCOMPARE(edit.text(), QStringLiteral("Stra\u00dfe \u201equoted\u201c"));
   }
 
@@ -55,4 +42,5 @@ class TestCp1252Edit : public QObject {
 };
 
 QTEST_MAIN(TestCp1252Edit)
+#include "WidgetDriver.h"
 #include "tst_Cp1252Edit.moc"

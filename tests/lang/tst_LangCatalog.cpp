@@ -60,282 +60,258 @@ QList<QPair<QString, QString>> FilterEntries(const QString& filter) {
 class TestLangCatalog : public QObject {
   Q_OBJECT
 
- private Q_SLOTS:
-  void initTestCase();
-  void readsEntriesEscapesAndSections();
-  void badLinesAreLeftOutAndReported();
-  void unusableFilesAreRefused();
-  void everyNumberTheCodeUsesIsInEveryCatalog();
-  void catalogsHoldTheSameNumbers();
-  void formatConversionsAgree();
-  void fileFiltersListTheTypesInOrder();
-  void classNamesSortInClassOrder();
-  void defaultSoundIsShipped();
-
- private:
   QStringList m_codes;
   std::vector<CLangCatalog> m_catalogs;
-};
 
-void TestLangCatalog::initTestCase() {
-  QFile list(kSourceDir + QStringLiteral("/data/lang/languages.txt"));
-  QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
-  for (const QString& raw : QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'))) {
-    const QString line = raw.trimmed();
-    if (!line.isEmpty() && !line.startsWith(QLatin1Char('#'))) m_codes.append(line);
+ private Q_SLOTS:
+  void initTestCase() {
+    QFile list(kSourceDir + QStringLiteral("/data/lang/languages.txt"));
+    QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
+    for (const QString& raw : QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'))) {
+      const QString line = raw.trimmed();
+      if (!line.isEmpty() && !line.startsWith(QLatin1Char('#'))) m_codes.append(line);
+    }
+    for (const QString& code : m_codes) {
+      CLangCatalog catalog;
+      const bool ok =
+          catalog.Load(kSourceDir + QStringLiteral("/data/lang/") + code + QStringLiteral(".lang"));
+      QVERIFY2(
+          ok && !catalog.IsDamaged(),
+          qPrintable(code + QStringLiteral(": ") + catalog.Problems().join(QStringLiteral("; "))));
+      m_catalogs.push_back(std::move(catalog));
+    }
+    QVERIFY(m_catalogs.size() > 1);
   }
-  for (const QString& code : m_codes) {
+
+  void readsEntriesEscapesAndSections() {
     CLangCatalog catalog;
-    const bool ok =
-        catalog.Load(kSourceDir + QStringLiteral("/data/lang/") + code + QStringLiteral(".lang"));
-    QVERIFY2(ok && !catalog.IsDamaged(), qPrintable(code + QStringLiteral(": ") +
-                                                    catalog.Problems().join(QStringLiteral("; "))));
-    m_catalogs.push_back(std::move(catalog));
+    QVERIFY(
+        catalog.Parse(QByteArray("\xEF\xBB\xBF# comment\n"
+                                 "@language\tSvenska\r\n"
+                                 "\n"
+                                 "31\t\xC3\x96ppna\trole, not part of the text\r\n"
+                                 "101\t av 300\n"
+                                 "436\tEgenskaper f\xC3\xB6r \trole\n"
+                                 "500\tRad 1\\nRad 2\\tflik \\\\ slut\n"
+                                 "57344\tVokabit\n"
+                                 "@section\tstrings\n"
+                                 "101\t&Om Vokabit...\n"
+                                 "4294967295\tlast")));
+    QVERIFY2(!catalog.IsDamaged(), qPrintable(catalog.Problems().join(QLatin1Char(';'))));
+    QCOMPARE(catalog.Name(), QStringLiteral("Svenska"));
+    QCOMPARE(*catalog.Text(31), std::string("\xD6ppna"));
+    QCOMPARE(*catalog.Text(101), std::string(" av 300"));
+    QCOMPARE(*catalog.Text(436), std::string("Egenskaper f\xF6r "));
+    QCOMPARE(*catalog.Text(500), std::string("Rad 1\nRad 2\tflik \\ slut"));
+    QCOMPARE(catalog.Text(4294967295u), nullptr);  // it is in the strings section
+    QCOMPARE(*catalog.StringTableText(4294967295u), std::string("last"));
+    // The string table has its own 101, and falls back to the texts for 57344.
+    QCOMPARE(*catalog.StringTableText(101), std::string("&Om Vokabit..."));
+    QCOMPARE(*catalog.StringTableText(57344), std::string("Vokabit"));
+    QCOMPARE(catalog.Text(102), nullptr);
+    QCOMPARE(catalog.StringTableText(102), nullptr);
   }
-  // The settings store the index: the order is part of every user's settings.
-  QCOMPARE(m_codes,
-           QStringList({QStringLiteral("sv"), QStringLiteral("en"), QStringLiteral("de")}));
-  QCOMPARE(m_catalogs[0].Name(), QStringLiteral("Svenska"));
-  QCOMPARE(m_catalogs[1].Name(), QStringLiteral("English"));
-  QCOMPARE(m_catalogs[2].Name(), QStringLiteral("Deutsch"));
-}
 
-void TestLangCatalog::readsEntriesEscapesAndSections() {
-  CLangCatalog catalog;
-  QVERIFY(
-      catalog.Parse(QByteArray("\xEF\xBB\xBF# comment\n"
-                               "@language\tSvenska\r\n"
-                               "\n"
-                               "31\t\xC3\x96ppna\trole, not part of the text\r\n"
-                               "101\t av 300\n"
-                               "436\tEgenskaper f\xC3\xB6r \trole\n"
-                               "500\tRad 1\\nRad 2\\tflik \\\\ slut\n"
-                               "57344\tVokabit\n"
-                               "@section\tstrings\n"
-                               "101\t&Om Vokabit...\n"
-                               "4294967295\tlast")));
-  QVERIFY2(!catalog.IsDamaged(), qPrintable(catalog.Problems().join(QLatin1Char(';'))));
-  QCOMPARE(catalog.Name(), QStringLiteral("Svenska"));
-  QCOMPARE(*catalog.Text(31), std::string("\xD6ppna"));
-  QCOMPARE(*catalog.Text(101), std::string(" av 300"));
-  QCOMPARE(*catalog.Text(436), std::string("Egenskaper f\xF6r "));
-  QCOMPARE(*catalog.Text(500), std::string("Rad 1\nRad 2\tflik \\ slut"));
-  QCOMPARE(catalog.Text(4294967295u), nullptr);  // it is in the strings section
-  QCOMPARE(*catalog.StringTableText(4294967295u), std::string("last"));
-  // The string table has its own 101, and falls back to the texts for 57344.
-  QCOMPARE(*catalog.StringTableText(101), std::string("&Om Vokabit..."));
-  QCOMPARE(*catalog.StringTableText(57344), std::string("Vokabit"));
-  QCOMPARE(catalog.Text(102), nullptr);
-  QCOMPARE(catalog.StringTableText(102), nullptr);
-}
+  void badLinesAreLeftOutAndReported() {
+    CLangCatalog catalog;
+    QVERIFY(
+        catalog.Parse(QByteArray("@language\tEnglish\n"
+                                 "1\tgood\n"
+                                 "2 no tab\n"
+                                 "x3\tnot a number\n"
+                                 "4294967296\tnumber too big\n"
+                                 "1\tsecond 1\n"
+                                 "5\tbad \\x escape\n"
+                                 "6\ttrailing backslash\\\n"
+                                 "7\tbroken \xC3\n"
+                                 "8\tarrow \xE2\x86\x92 has no byte\n"
+                                 "@colour\tblue\n"
+                                 "9\tgood too\n")));
+    QVERIFY(catalog.IsUsable());
+    QVERIFY(catalog.IsDamaged());
+    QCOMPARE(catalog.Problems().size(), 9);
+    QCOMPARE(*catalog.Text(1), std::string("good"));  // the first of two wins
+    QCOMPARE(*catalog.Text(9), std::string("good too"));
+    for (unsigned n : {2u, 3u, 5u, 6u, 7u, 8u}) QCOMPARE(catalog.Text(n), nullptr);
+    QCOMPARE(catalog.Texts().size(), std::size_t(2));
 
-void TestLangCatalog::badLinesAreLeftOutAndReported() {
-  CLangCatalog catalog;
-  QVERIFY(
-      catalog.Parse(QByteArray("@language\tEnglish\n"
-                               "1\tgood\n"
-                               "2 no tab\n"
-                               "x3\tnot a number\n"
-                               "4294967296\tnumber too big\n"
-                               "1\tsecond 1\n"
-                               "5\tbad \\x escape\n"
-                               "6\ttrailing backslash\\\n"
-                               "7\tbroken \xC3\n"
-                               "8\tarrow \xE2\x86\x92 has no byte\n"
-                               "@colour\tblue\n"
-                               "9\tgood too\n")));
-  QVERIFY(catalog.IsUsable());
-  QVERIFY(catalog.IsDamaged());
-  QCOMPARE(catalog.Problems().size(), 9);
-  QCOMPARE(*catalog.Text(1), std::string("good"));  // the first of two wins
-  QCOMPARE(*catalog.Text(9), std::string("good too"));
-  for (unsigned n : {2u, 3u, 5u, 6u, 7u, 8u}) QCOMPARE(catalog.Text(n), nullptr);
-  QCOMPARE(catalog.Texts().size(), std::size_t(2));
-
-  CLangCatalog nameless;
-  QVERIFY(nameless.Parse(QByteArray("1\tx\n")));
-  QVERIFY(nameless.IsDamaged());
-}
-
-void TestLangCatalog::unusableFilesAreRefused() {
-  QTemporaryDir dir;
-  QVERIFY(dir.isValid());
-
-  CLangCatalog catalog;
-  QVERIFY(!catalog.Load(dir.filePath(QStringLiteral("missing.lang"))));
-  QVERIFY(catalog.IsDamaged());
-
-  QVERIFY(!catalog.Parse(QByteArray()));
-  QVERIFY(!catalog.IsUsable());
-
-  QByteArray garbage;
-  for (int i = 0; i < 4096; ++i) garbage.append(char((i * 7919) % 256));
-  QVERIFY(!catalog.Parse(garbage));
-}
-
-void TestLangCatalog::everyNumberTheCodeUsesIsInEveryCatalog() {
-  static const QRegularExpression constant(
-      QStringLiteral("constexpr\\s+[\\w:\\s]+?\\b(k\\w+)\\s*=\\s*([^;]+);"));
-  static const QRegularExpression number(QStringLiteral("^(0[xX][0-9A-Fa-f]+|\\d+)[uU]?$"));
-
-  std::map<unsigned, QStringList> texts, strings;  // number -> where it is used
-  QDirIterator it(kSourceDir + QStringLiteral("/src"), {QStringLiteral("*Texts.h")}, QDir::Files,
-                  QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    QFile header(it.next());
-    QVERIFY(header.open(QIODevice::ReadOnly | QIODevice::Text));
-    for (const QRegularExpressionMatch& m :
-         constant.globalMatch(QString::fromUtf8(header.readAll()))) {
-      const QString name = m.captured(1);
-      const QString value = m.captured(2).trimmed();
-      unsigned n = 0;
-      if (const auto v = number.match(value); v.hasMatch()) {
-        bool ok = false;
-        n = v.captured(1).toUInt(&ok, 0);
-        QVERIFY2(ok, qPrintable(name));
-      } else if (value == QLatin1String("static_cast<unsigned>(-1)") ||
-                 value == QLatin1String("~0u") || value == QLatin1String("-1")) {
-        n = ~0u;
-      } else {
-        QFAIL(qPrintable(
-            QStringLiteral("%1: cannot read the value of %2").arg(header.fileName(), name)));
-      }
-      auto& uses = name.startsWith(QLatin1String("kStr")) ? strings : texts;
-      uses[n].append(QFileInfo(header.fileName()).fileName() + QLatin1Char(':') + name);
-    }
+    CLangCatalog nameless;
+    QVERIFY(nameless.Parse(QByteArray("1\tx\n")));
+    QVERIFY(nameless.IsDamaged());
   }
-  QVERIFY(!texts.empty() || !strings.empty());
 
-  QStringList missing;
-  for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
-    for (const auto& [n, uses] : texts) {
-      const std::string* text = m_catalogs[i].Text(n);
-      if (!text || text->empty())
-        missing.append(m_codes[qsizetype(i)] +
-                       QStringLiteral(" text %1 (%2)").arg(n).arg(uses.join(QLatin1Char(','))));
-    }
-    for (const auto& [n, uses] : strings) {
-      const std::string* text = m_catalogs[i].StringTableText(n);
-      if (!text || text->empty())
-        missing.append(m_codes[qsizetype(i)] +
-                       QStringLiteral(" string %1 (%2)").arg(n).arg(uses.join(QLatin1Char(','))));
-    }
-  }
-  QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral("; "))));
-}
+  void unusableFilesAreRefused() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
 
-void TestLangCatalog::catalogsHoldTheSameNumbers() {
-  const auto numbers = [](const std::map<unsigned, std::string>& section) {
-    std::set<unsigned> result;
-    for (const auto& [n, text] : section) {
-      if (!text.empty()) result.insert(n);
-    }
-    return result;
-  };
-  const CLangCatalog& first = m_catalogs.front();
-  QVERIFY(first.Texts().size() > 200);
-  for (std::size_t i = 1; i < m_catalogs.size(); ++i) {
-    QVERIFY2(numbers(m_catalogs[i].Texts()) == numbers(first.Texts()),
-             qPrintable(m_codes[qsizetype(i)]));
-    QVERIFY2(numbers(m_catalogs[i].Strings()) == numbers(first.Strings()),
-             qPrintable(m_codes[qsizetype(i)]));
-  }
-  // No empty entries either (they would pass the test above unnoticed).
-  for (const CLangCatalog& catalog : m_catalogs) {
-    QCOMPARE(numbers(catalog.Texts()).size(), catalog.Texts().size());
-    QCOMPARE(numbers(catalog.Strings()).size(), catalog.Strings().size());
-  }
-}
+    CLangCatalog catalog;
+    QVERIFY(!catalog.Load(dir.filePath(QStringLiteral("missing.lang"))));
+    QVERIFY(catalog.IsDamaged());
 
-void TestLangCatalog::formatConversionsAgree() {
-  // The texts the program uses as printf formats, with their conversions.
-  // Every other text is pasted into a format or shown as it is, so a % in it
-  // would break the message.
-  const std::map<unsigned, QString> formats = {{252, QStringLiteral("s")},
-                                               {270, QStringLiteral("s")},
-                                               {302, QStringLiteral("s")},
-                                               {501, QStringLiteral("s")},
-                                               {503, QStringLiteral("s")},
-                                               {542, QStringLiteral("s")}};
-  QStringList wrong;
-  for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
-    const auto check = [&](const std::map<unsigned, std::string>& section, bool isText) {
-      for (const auto& [n, bytes] : section) {
-        const auto f = formats.find(n);
-        const QString expected = isText && f != formats.end() ? f->second : QString();
-        if (Conversions(FromCp1252(bytes)) != expected) {
-          wrong.append(m_codes[qsizetype(i)] + QLatin1Char(' ') + QString::number(n));
+    QVERIFY(!catalog.Parse(QByteArray()));
+    QVERIFY(!catalog.IsUsable());
+
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i) garbage.append(char((i * 7919) % 256));
+    QVERIFY(!catalog.Parse(garbage));
+  }
+
+  void everyNumberTheCodeUsesIsInEveryCatalog() {
+    static const QRegularExpression constant(
+        QStringLiteral("constexpr\\s+[\\w:\\s]+?\\b(k\\w+)\\s*=\\s*([^;]+);"));
+    static const QRegularExpression number(QStringLiteral("^(0[xX][0-9A-Fa-f]+|\\d+)[uU]?$"));
+
+    std::map<unsigned, QStringList> texts, strings;  // number -> where it is used
+    QDirIterator it(kSourceDir + QStringLiteral("/src"), {QStringLiteral("*Texts.h")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      QFile header(it.next());
+      QVERIFY(header.open(QIODevice::ReadOnly | QIODevice::Text));
+      for (const QRegularExpressionMatch& m :
+           constant.globalMatch(QString::fromUtf8(header.readAll()))) {
+        const QString name = m.captured(1);
+        const QString value = m.captured(2).trimmed();
+        unsigned n = 0;
+        if (const auto v = number.match(value); v.hasMatch()) {
+          bool ok = false;
+          n = v.captured(1).toUInt(&ok, 0);
+          QVERIFY2(ok, qPrintable(name));
+        } else if (value == QLatin1String("static_cast<unsigned>(-1)") ||
+                   value == QLatin1String("~0u") || value == QLatin1String("-1")) {
+          n = ~0u;
+        } else {
+          QFAIL(qPrintable(
+              QStringLiteral("%1: cannot read the value of %2").arg(header.fileName(), name)));
         }
+        auto& uses = name.startsWith(QLatin1String("kStr")) ? strings : texts;
+        uses[n].append(QFileInfo(header.fileName()).fileName() + QLatin1Char(':') + name);
       }
-    };
-    check(m_catalogs[i].Texts(), true);
-    check(m_catalogs[i].Strings(), false);
-  }
-  QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
-  QCOMPARE(Conversions(QStringLiteral("%s %d av %5.2f %%")), QStringLiteral("sdf"));
-  QCOMPARE(Conversions(QStringLiteral("at 50%")), QStringLiteral("!"));
-  QCOMPARE(Conversions(QStringLiteral("100% sure")), QStringLiteral("s"));  // "% s" converts
-}
-
-void TestLangCatalog::fileFiltersListTheTypesInOrder() {
-  for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
-    const CLangCatalog& catalog = m_catalogs[i];
-    const QByteArray codeName = m_codes[qsizetype(i)].toUtf8();
-    const char* code = codeName.constData();
-
-    // Save as maps the chosen entry, counted from 1, to the file type.
-    const auto saveAs = FilterEntries(Text(catalog, kSaveAsFilter));
-    QStringList patterns;
-    for (const auto& entry : saveAs) patterns.append(entry.second);
-    QVERIFY2(patterns == QStringList({QStringLiteral("*.vk2"), QStringLiteral("*.vk1"),
-                                      QStringLiteral("*.html"), QStringLiteral("*.ord"),
-                                      QStringLiteral("*.txt"), QStringLiteral("*.skv")}),
-             code);
-
-    const auto open = FilterEntries(Text(catalog, kOpenFilter));
-    QVERIFY2(!open.isEmpty(), code);
-    const QStringList all = open.front().second.split(QLatin1Char(';'));
-    for (const char* type : {"*.vk2", "*.vk1", "*.ord", "*.txt", "*.skv", "*.scv"}) {
-      QVERIFY2(all.contains(QLatin1String(type)), code);
     }
+    QVERIFY(!texts.empty() || !strings.empty());
 
-    const auto sound = FilterEntries(Text(catalog, kSoundFilter));
-    QVERIFY2(!sound.isEmpty() && sound.front().second == QLatin1String("*.wav"), code);
+    QStringList missing;
+    for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
+      for (const auto& [n, uses] : texts) {
+        const std::string* text = m_catalogs[i].Text(n);
+        if (!text || text->empty())
+          missing.append(m_codes[qsizetype(i)] +
+                         QStringLiteral(" text %1 (%2)").arg(n).arg(uses.join(QLatin1Char(','))));
+      }
+      for (const auto& [n, uses] : strings) {
+        const std::string* text = m_catalogs[i].StringTableText(n);
+        if (!text || text->empty())
+          missing.append(m_codes[qsizetype(i)] +
+                         QStringLiteral(" string %1 (%2)").arg(n).arg(uses.join(QLatin1Char(','))));
+      }
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral("; "))));
   }
-}
 
-void TestLangCatalog::classNamesSortInClassOrder() {
-  // The class combo box keeps its entries sorted by text and stores the
-  // position as the word's class, so the three names must sort in class order
-  // in every language, whether punctuation counts or not.
-  const auto lettersOnly = [](QString s) {
-    s.removeIf([](QChar c) { return !c.isLetter(); });
-    return s;
-  };
-  for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
-    const QString none = Text(m_catalogs[i], kClassNone);
-    const QString noun = Text(m_catalogs[i], kClassNoun);
-    const QString verb = Text(m_catalogs[i], kClassVerb);
-    const QByteArray codeName = m_codes[qsizetype(i)].toUtf8();
-    const char* code = codeName.constData();
-    QVERIFY2(none.compare(noun, Qt::CaseInsensitive) < 0, code);
-    QVERIFY2(noun.compare(verb, Qt::CaseInsensitive) < 0, code);
-    QVERIFY2(lettersOnly(none).compare(lettersOnly(noun), Qt::CaseInsensitive) < 0, code);
-    QVERIFY2(lettersOnly(noun).compare(lettersOnly(verb), Qt::CaseInsensitive) < 0, code);
-    QVERIFY2(none.localeAwareCompare(noun) < 0 && noun.localeAwareCompare(verb) < 0, code);
+  void catalogsHoldTheSameNumbers() {
+    const auto numbers = [](const std::map<unsigned, std::string>& section) {
+      std::set<unsigned> result;
+      for (const auto& [n, text] : section) {
+        if (!text.empty()) result.insert(n);
+      }
+      return result;
+    };
+    const CLangCatalog& first = m_catalogs.front();
+    QVERIFY(first.Texts().size() > 200);
+    for (std::size_t i = 1; i < m_catalogs.size(); ++i) {
+      QVERIFY2(numbers(m_catalogs[i].Texts()) == numbers(first.Texts()),
+               qPrintable(m_codes[qsizetype(i)]));
+      QVERIFY2(numbers(m_catalogs[i].Strings()) == numbers(first.Strings()),
+               qPrintable(m_codes[qsizetype(i)]));
+    }
+    // No empty entries either (they would pass the test above unnoticed).
+    for (const CLangCatalog& catalog : m_catalogs) {
+      QCOMPARE(numbers(catalog.Texts()).size(), catalog.Texts().size());
+      QCOMPARE(numbers(catalog.Strings()).size(), catalog.Strings().size());
+    }
   }
-}
 
-void TestLangCatalog::defaultSoundIsShipped() {
-  for (const CLangCatalog& catalog : m_catalogs) {
-    const QString path = Text(catalog, kDefaultSound);
-    QVERIFY(!path.isEmpty() && QDir::isRelativePath(path));
-    QFile sound(kSourceDir + QStringLiteral("/data/") + path);
-    QVERIFY2(sound.open(QIODevice::ReadOnly), qPrintable(sound.fileName()));
-    const QByteArray head = sound.read(12);
-    QVERIFY(head.startsWith("RIFF") && head.mid(8) == "WAVE");
+  void formatConversionsAgree() {
+    // The texts the program uses as printf formats, each with one %s.
+    // Every other text is pasted into a format or shown as it is, so a % in it
+    // would break the message.
+    const std::set<unsigned> formats = {252, 270, 302, 501, 503, 542};
+    QStringList wrong;
+    for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
+      const auto check = [&](const std::map<unsigned, std::string>& section, bool isText) {
+        for (const auto& [n, bytes] : section) {
+          const bool format = isText && formats.count(n);
+          if (Conversions(FromCp1252(bytes)) != (format ? QStringLiteral("s") : QString()))
+            wrong.append(m_codes[qsizetype(i)] + QLatin1Char(' ') + QString::number(n));
+        }
+      };
+      check(m_catalogs[i].Texts(), true);
+      check(m_catalogs[i].Strings(), false);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+    QCOMPARE(Conversions(QStringLiteral("%s %d av %5.2f %%")), QStringLiteral("sdf"));
+    QCOMPARE(Conversions(QStringLiteral("at 50%")), QStringLiteral("!"));
+    QCOMPARE(Conversions(QStringLiteral("100% sure")), QStringLiteral("s"));  // "% s" converts
   }
-}
+
+  void fileFiltersListTheTypesInOrder() {
+    for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
+      const CLangCatalog& catalog = m_catalogs[i];
+      const QByteArray codeName = m_codes[qsizetype(i)].toUtf8();
+      const char* code = codeName.constData();
+
+      // Save as maps the chosen entry, counted from 1, to the file type.
+      const auto saveAs = FilterEntries(Text(catalog, kSaveAsFilter));
+      QStringList patterns;
+      for (const auto& entry : saveAs) patterns.append(entry.second);
+      QVERIFY2(patterns == QStringList({QStringLiteral("*.vk2"), QStringLiteral("*.vk1"),
+                                        QStringLiteral("*.html"), QStringLiteral("*.ord"),
+                                        QStringLiteral("*.txt"), QStringLiteral("*.skv")}),
+               code);
+
+      const auto open = FilterEntries(Text(catalog, kOpenFilter));
+      QVERIFY2(!open.isEmpty(), code);
+      const QStringList all = open.front().second.split(QLatin1Char(';'));
+      for (const char* type : {"*.vk2", "*.vk1", "*.ord", "*.txt", "*.skv", "*.scv"}) {
+        QVERIFY2(all.contains(QLatin1String(type)), code);
+      }
+
+      const auto sound = FilterEntries(Text(catalog, kSoundFilter));
+      QVERIFY2(!sound.isEmpty() && sound.front().second == QLatin1String("*.wav"), code);
+    }
+  }
+
+  void classNamesSortInClassOrder() {
+    // The class combo box keeps its entries sorted by text and stores the
+    // position as the word's class, so the three names must sort in class order
+    // in every language, whether punctuation counts or not.
+    const auto lettersOnly = [](QString s) {
+      s.removeIf([](QChar c) { return !c.isLetter(); });
+      return s;
+    };
+    for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
+      const QString none = Text(m_catalogs[i], kClassNone);
+      const QString noun = Text(m_catalogs[i], kClassNoun);
+      const QString verb = Text(m_catalogs[i], kClassVerb);
+      const QByteArray code = m_codes[qsizetype(i)].toUtf8();
+      for (const auto& [a, b] : {std::pair{none, noun}, std::pair{noun, verb}}) {
+        QVERIFY2(a.compare(b, Qt::CaseInsensitive) < 0, code.constData());
+        QVERIFY2(lettersOnly(a).compare(lettersOnly(b), Qt::CaseInsensitive) < 0, code.constData());
+        QVERIFY2(a.localeAwareCompare(b) < 0, code.constData());
+      }
+    }
+  }
+
+  void defaultSoundIsShipped() {
+    for (const CLangCatalog& catalog : m_catalogs) {
+      const QString path = Text(catalog, kDefaultSound);
+      QVERIFY(!path.isEmpty() && QDir::isRelativePath(path));
+      QFile sound(kSourceDir + QStringLiteral("/data/") + path);
+      QVERIFY2(sound.open(QIODevice::ReadOnly), qPrintable(sound.fileName()));
+      const QByteArray head = sound.read(12);
+      QVERIFY(head.startsWith("RIFF") && head.mid(8) == "WAVE");
+    }
+  }
+};
 
 QTEST_GUILESS_MAIN(TestLangCatalog)
 #include "tst_LangCatalog.moc"

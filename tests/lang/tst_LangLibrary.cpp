@@ -44,169 +44,158 @@ class TestLangLibrary : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init();
-  void cleanupTestCase();
-  void shippedCatalogsLoad();
-  void switchesLanguage();
-  void refusesBadIndexesAndUnknownNumbers();
-  void localeChoosesTheFirstLanguage_data();
-  void localeChoosesTheFirstLanguage();
-  void missingCatalogOfTheLocaleFallsBack();
-  void missingCatalogFolderGivesEmptyTexts();
-  void damagedCatalogKeepsItsGoodTexts();
-  void dataDirectoryFollowsTheEnvironment();
-};
-
-void TestLangLibrary::init() {
-  SetLocale("en_GB.UTF-8", nullptr, nullptr, nullptr);
-  VKLangSetCatalogDir(nullptr);  // the build's data folder, loaded afresh
-}
-
-void TestLangLibrary::cleanupTestCase() {
-  VKLangSetCatalogDir(nullptr);
-}
-
-void TestLangLibrary::shippedCatalogsLoad() {
-  QCOMPARE(VKLangGetLangCount(), 3);
-  QCOMPARE(QByteArray(VKLangGetLangName(0)), QByteArray("Svenska"));
-  QCOMPARE(QByteArray(VKLangGetLangName(1)), QByteArray("English"));
-  QCOMPARE(QByteArray(VKLangGetLangName(2)), QByteArray("Deutsch"));
-  QCOMPARE(VKLangHasCatalogError(), 0);
-  // What the start-up check demands of the two libraries.
-  QVERIFY(std::int16_t(VKLangGetVersionI() & 0xFFFF) >= 14);
-  QVERIFY(std::int16_t(VKFilesGetVersionI() & 0xFFFF) >= 10);
-}
-
-void TestLangLibrary::switchesLanguage() {
-  QCOMPARE(LangQText(kUntitled), QStringLiteral("Untitled"));
-
-  QCOMPARE(VKLangSetLanguage(0), 0);
-  QCOMPARE(LangText(kUntitled), std::string("Namnl\xF6s"));  // Windows-1252 bytes
-  QCOMPARE(LangQText(kUntitled), QString::fromUtf8("Namnl\u00F6s"));
-
-  QCOMPARE(VKLangSetLanguage(2), 0);
-  QCOMPARE(LangQText(kUntitled), QStringLiteral("Unbenannt"));
-
-  // The string table and the language texts share numbers but not texts.
-  QCOMPARE(StringTableQText(kStrAbout), QString::fromUtf8("\u00DC&ber Vokabit..."));
-  QCOMPARE(LangQText(kWordCountEnd), QStringLiteral(" von 300"));
-  QCOMPARE(StringTableText(kStrAppName), std::string("Vokabit"));
-  QCOMPARE(LangText(kStrAppName), std::string("Vokabit"));
-}
-
-void TestLangLibrary::refusesBadIndexesAndUnknownNumbers() {
-  QCOMPARE(VKLangSetLanguage(2), 0);
-  for (const int index : {-1, 3, INT_MIN}) {
-    QVERIFY(VKLangSetLanguage(index) != 0);
-    QCOMPARE(VKLangGetLangName(index), nullptr);
+  void init() {
+    SetLocale("en_GB.UTF-8", nullptr, nullptr, nullptr);
+    VKLangSetCatalogDir(nullptr);  // the build's data folder, loaded afresh
   }
-  QCOMPARE(LangQText(kUntitled), QStringLiteral("Unbenannt"));  // still German
 
-  QCOMPARE(VKLangGetText(9999), nullptr);
-  QCOMPARE(LangText(9999), std::string());
-  QCOMPARE(StringTableText(9999), std::string());
-}
+  void cleanupTestCase() { VKLangSetCatalogDir(nullptr); }
 
-void TestLangLibrary::localeChoosesTheFirstLanguage_data() {
-  QTest::addColumn<QByteArray>("lcAll");
-  QTest::addColumn<QByteArray>("lcMessages");
-  QTest::addColumn<QByteArray>("lang");
-  QTest::addColumn<QByteArray>("language");
-  QTest::addColumn<QString>("untitled");
-  const QString sv = QString::fromUtf8("Namnl\u00F6s");
-  QTest::newRow("LC_ALL German") << QByteArray("de_DE.UTF-8") << QByteArray() << QByteArray("sv_SE")
-                                 << QByteArray() << QStringLiteral("Unbenannt");
-  QTest::newRow("LC_MESSAGES before LANG")
-      << QByteArray() << QByteArray("de_AT@euro") << QByteArray("sv_SE") << QByteArray()
-      << QStringLiteral("Unbenannt");
-  QTest::newRow("no catalog: English") << QByteArray() << QByteArray() << QByteArray("fr_FR.UTF-8")
-                                       << QByteArray() << QStringLiteral("Untitled");
-  QTest::newRow("LANGUAGE list") << QByteArray() << QByteArray() << QByteArray("fr_FR.UTF-8")
-                                 << QByteArray("fr:sv:de") << sv;
-  QTest::newRow("LANGUAGE ignored in C") << QByteArray() << QByteArray() << QByteArray("C")
-                                         << QByteArray("de") << QStringLiteral("Untitled");
-}
-
-void TestLangLibrary::localeChoosesTheFirstLanguage() {
-  QFETCH(QByteArray, lcAll);
-  QFETCH(QByteArray, lcMessages);
-  QFETCH(QByteArray, lang);
-  QFETCH(QByteArray, language);
-  QFETCH(QString, untitled);
-  SetLocale(lcAll.constData(), lcMessages.constData(), lang.constData(), language.constData());
-  VKLangSetCatalogDir(nullptr);
-  QCOMPARE(LangQText(kUntitled), untitled);
-}
-
-void TestLangLibrary::missingCatalogOfTheLocaleFallsBack() {
-  QTemporaryDir dir;
-  QVERIFY(dir.isValid());
-  const QString shipped = DataDirectory() + QStringLiteral("/lang/");
-  WriteFile(dir.filePath(QStringLiteral("languages.txt")), "sv\nen\nde\n");
-  for (const char* name : {"sv.lang", "en.lang"}) {
-    QVERIFY(QFile::copy(shipped + QLatin1String(name), dir.filePath(QLatin1String(name))));
+  void shippedCatalogsLoad() {
+    QCOMPARE(VKLangGetLangCount(), 3);
+    QCOMPARE(QByteArray(VKLangGetLangName(0)), QByteArray("Svenska"));
+    QCOMPARE(QByteArray(VKLangGetLangName(1)), QByteArray("English"));
+    QCOMPARE(QByteArray(VKLangGetLangName(2)), QByteArray("Deutsch"));
+    QCOMPARE(VKLangHasCatalogError(), 0);
+    // What the start-up check demands of the two libraries.
+    QVERIFY(std::int16_t(VKLangGetVersionI() & 0xFFFF) >= 14);
+    QVERIFY(std::int16_t(VKFilesGetVersionI() & 0xFFFF) >= 10);
   }
-  SetLocale(nullptr, nullptr, "de_DE.UTF-8", nullptr);
-  UseCatalogDir(dir.path());
 
-  QCOMPARE(LangQText(kUntitled), QStringLiteral("Untitled"));
-  QCOMPARE(VKLangHasCatalogError(), 1);
-  // The missing language keeps its place, so the stored indexes stay right.
-  QCOMPARE(VKLangGetLangCount(), 3);
-  QCOMPARE(QByteArray(VKLangGetLangName(2)), QByteArray("de"));
-  QVERIFY(VKLangSetLanguage(2) != 0);
-  QCOMPARE(VKLangSetLanguage(0), 0);
-  QCOMPARE(LangQText(kUntitled), QString::fromUtf8("Namnl\u00F6s"));
-}
+  void switchesLanguage() {
+    QCOMPARE(LangQText(kUntitled), QStringLiteral("Untitled"));
 
-void TestLangLibrary::missingCatalogFolderGivesEmptyTexts() {
-  QTemporaryDir dir;
-  QVERIFY(dir.isValid());
-  for (const QString& path : {dir.path(), dir.filePath(QStringLiteral("does-not-exist"))}) {
-    UseCatalogDir(path);
-    QCOMPARE(VKLangGetLangCount(), 0);
+    QCOMPARE(VKLangSetLanguage(0), 0);
+    QCOMPARE(LangText(kUntitled), std::string("Namnl\xF6s"));  // Windows-1252 bytes
+    QCOMPARE(LangQText(kUntitled), QString::fromUtf8("Namnl\u00F6s"));
+
+    QCOMPARE(VKLangSetLanguage(2), 0);
+    QCOMPARE(LangQText(kUntitled), QStringLiteral("Unbenannt"));
+
+    // The string table and the language texts share numbers but not texts.
+    QCOMPARE(StringTableQText(kStrAbout), QString::fromUtf8("\u00DC&ber Vokabit..."));
+    QCOMPARE(LangQText(kWordCountEnd), QStringLiteral(" von 300"));
+    QCOMPARE(StringTableText(kStrAppName), std::string("Vokabit"));
+    QCOMPARE(LangText(kStrAppName), std::string("Vokabit"));
+  }
+
+  void refusesBadIndexesAndUnknownNumbers() {
+    QCOMPARE(VKLangSetLanguage(2), 0);
+    for (const int index : {-1, 3, INT_MIN}) {
+      QVERIFY(VKLangSetLanguage(index) != 0);
+      QCOMPARE(VKLangGetLangName(index), nullptr);
+    }
+    QCOMPARE(LangQText(kUntitled), QStringLiteral("Unbenannt"));  // still German
+
+    QCOMPARE(VKLangGetText(9999), nullptr);
+    QCOMPARE(LangText(9999), std::string());
+    QCOMPARE(StringTableText(9999), std::string());
+  }
+
+  void localeChoosesTheFirstLanguage_data() {
+    QTest::addColumn<QByteArray>("lcAll");
+    QTest::addColumn<QByteArray>("lcMessages");
+    QTest::addColumn<QByteArray>("lang");
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QString>("untitled");
+    const QString sv = QString::fromUtf8("Namnl\u00F6s");
+    QTest::newRow("LC_ALL German")
+        << QByteArray("de_DE.UTF-8") << QByteArray() << QByteArray("sv_SE") << QByteArray()
+        << QStringLiteral("Unbenannt");
+    QTest::newRow("LC_MESSAGES before LANG")
+        << QByteArray() << QByteArray("de_AT@euro") << QByteArray("sv_SE") << QByteArray()
+        << QStringLiteral("Unbenannt");
+    QTest::newRow("no catalog: English")
+        << QByteArray() << QByteArray() << QByteArray("fr_FR.UTF-8") << QByteArray()
+        << QStringLiteral("Untitled");
+    QTest::newRow("LANGUAGE list") << QByteArray() << QByteArray() << QByteArray("fr_FR.UTF-8")
+                                   << QByteArray("fr:sv:de") << sv;
+    QTest::newRow("LANGUAGE ignored in C") << QByteArray() << QByteArray() << QByteArray("C")
+                                           << QByteArray("de") << QStringLiteral("Untitled");
+  }
+
+  void localeChoosesTheFirstLanguage() {
+    QFETCH(QByteArray, lcAll);
+    QFETCH(QByteArray, lcMessages);
+    QFETCH(QByteArray, lang);
+    QFETCH(QByteArray, language);
+    QFETCH(QString, untitled);
+    SetLocale(lcAll.constData(), lcMessages.constData(), lang.constData(), language.constData());
+    VKLangSetCatalogDir(nullptr);
+    QCOMPARE(LangQText(kUntitled), untitled);
+  }
+
+  void missingCatalogOfTheLocaleFallsBack() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString shipped = DataDirectory() + QStringLiteral("/lang/");
+    WriteFile(dir.filePath(QStringLiteral("languages.txt")), "sv\nen\nde\n");
+    for (const char* name : {"sv.lang", "en.lang"}) {
+      QVERIFY(QFile::copy(shipped + QLatin1String(name), dir.filePath(QLatin1String(name))));
+    }
+    SetLocale(nullptr, nullptr, "de_DE.UTF-8", nullptr);
+    UseCatalogDir(dir.path());
+
+    QCOMPARE(LangQText(kUntitled), QStringLiteral("Untitled"));
     QCOMPARE(VKLangHasCatalogError(), 1);
-    QCOMPARE(VKLangGetLangName(0), nullptr);
-    QVERIFY(VKLangSetLanguage(0) != 0);
-    QCOMPARE(LangText(kUntitled), std::string());
-    QCOMPARE(StringTableText(kStrAppName), std::string());
+    // The missing language keeps its place, so the stored indexes stay right.
+    QCOMPARE(VKLangGetLangCount(), 3);
+    QCOMPARE(QByteArray(VKLangGetLangName(2)), QByteArray("de"));
+    QVERIFY(VKLangSetLanguage(2) != 0);
+    QCOMPARE(VKLangSetLanguage(0), 0);
+    QCOMPARE(LangQText(kUntitled), QString::fromUtf8("Namnl\u00F6s"));
   }
-}
 
-void TestLangLibrary::damagedCatalogKeepsItsGoodTexts() {
-  QTemporaryDir dir;
-  QVERIFY(dir.isValid());
-  WriteFile(dir.filePath(QStringLiteral("languages.txt")), "en\nEN!\nen\nxx\n");
-  WriteFile(dir.filePath(QStringLiteral("en.lang")),
-            "@language\tEnglish\n104\tUntitled\n105 lost its tab\n106\t\xFF\xFE\n");
-  QByteArray garbage;
-  for (int i = 0; i < 1000; ++i) garbage.append(char(i * 31));
-  WriteFile(dir.filePath(QStringLiteral("xx.lang")), garbage);
-  UseCatalogDir(dir.path());
+  void missingCatalogFolderGivesEmptyTexts() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (const QString& path : {dir.path(), dir.filePath(QStringLiteral("does-not-exist"))}) {
+      UseCatalogDir(path);
+      QCOMPARE(VKLangGetLangCount(), 0);
+      QCOMPARE(VKLangHasCatalogError(), 1);
+      QCOMPARE(VKLangGetLangName(0), nullptr);
+      QVERIFY(VKLangSetLanguage(0) != 0);
+      QCOMPARE(LangText(kUntitled), std::string());
+      QCOMPARE(StringTableText(kStrAppName), std::string());
+    }
+  }
 
-  QCOMPARE(VKLangHasCatalogError(), 1);
-  QCOMPARE(VKLangGetLangCount(), 2);  // the bad and the repeated line are dropped
-  QCOMPARE(LangQText(kUntitled), QStringLiteral("Untitled"));
-  QCOMPARE(LangText(105), std::string());
-  QCOMPARE(LangText(106), std::string());
-  QCOMPARE(VKLangSetLanguage(0), 0);   // damaged but usable
-  QVERIFY(VKLangSetLanguage(1) != 0);  // nothing usable in it
-  QCOMPARE(LangQText(kUntitled), QStringLiteral("Untitled"));
-}
+  void damagedCatalogKeepsItsGoodTexts() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    WriteFile(dir.filePath(QStringLiteral("languages.txt")), "en\nEN!\nen\nxx\n");
+    WriteFile(dir.filePath(QStringLiteral("en.lang")),
+              "@language\tEnglish\n104\tUntitled\n105 lost its tab\n106\t\xFF\xFE\n");
+    QByteArray garbage;
+    for (int i = 0; i < 1000; ++i) garbage.append(char(i * 31));
+    WriteFile(dir.filePath(QStringLiteral("xx.lang")), garbage);
+    UseCatalogDir(dir.path());
 
-void TestLangLibrary::dataDirectoryFollowsTheEnvironment() {
-  const QByteArray saved = qgetenv("VOKABIT_DATA_DIR");
-  qputenv("VOKABIT_DATA_DIR", "/opt/vokabit/share//");
-  QCOMPARE(DataDirectory(), QStringLiteral("/opt/vokabit/share"));
-  QCOMPARE(DataFilePath(QStringLiteral("sounds/ding.wav")),
-           QStringLiteral("/opt/vokabit/share/sounds/ding.wav"));
-  QCOMPARE(DataFilePath(QStringLiteral("/home/me/bell.wav")), QStringLiteral("/home/me/bell.wav"));
-  QCOMPARE(DataFilePath(QString()), QString());
-  qputenv("VOKABIT_DATA_DIR", saved);
+    QCOMPARE(VKLangHasCatalogError(), 1);
+    QCOMPARE(VKLangGetLangCount(), 2);  // the bad and the repeated line are dropped
+    QCOMPARE(LangQText(kUntitled), QStringLiteral("Untitled"));
+    QCOMPARE(LangText(105), std::string());
+    QCOMPARE(LangText(106), std::string());
+    QCOMPARE(VKLangSetLanguage(0), 0);   // damaged but usable
+    QVERIFY(VKLangSetLanguage(1) != 0);  // nothing usable in it
+    QCOMPARE(LangQText(kUntitled), QStringLiteral("Untitled"));
+  }
 
-  // The shipped default sound resolves to a file of the data folder.
-  QVERIFY(QFileInfo::exists(DataFilePath(LangQText(249))));
-}
+  void dataDirectoryFollowsTheEnvironment() {
+    const QByteArray saved = qgetenv("VOKABIT_DATA_DIR");
+    qputenv("VOKABIT_DATA_DIR", "/opt/vokabit/share//");
+    QCOMPARE(DataDirectory(), QStringLiteral("/opt/vokabit/share"));
+    QCOMPARE(DataFilePath(QStringLiteral("sounds/ding.wav")),
+             QStringLiteral("/opt/vokabit/share/sounds/ding.wav"));
+    QCOMPARE(DataFilePath(QStringLiteral("/home/me/bell.wav")),
+             QStringLiteral("/home/me/bell.wav"));
+    QCOMPARE(DataFilePath(QString()), QString());
+    qputenv("VOKABIT_DATA_DIR", saved);
+
+    // The shipped default sound resolves to a file of the data folder.
+    QVERIFY(QFileInfo::exists(DataFilePath(LangQText(249))));
+  }
+};
 
 QTEST_GUILESS_MAIN(TestLangLibrary)
 #include "tst_LangLibrary.moc"

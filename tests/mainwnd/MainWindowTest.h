@@ -40,7 +40,9 @@ T* ControlOf(const CMainDlg& dlg, int id) {
   return static_cast<T*>(dlg.Control(id));
 }
 
-inline QLineEdit* EditOf(const CMainDlg& dlg, int id) { return ControlOf<QLineEdit>(dlg, id); }
+inline QLineEdit* EditOf(const CMainDlg& dlg, int id) {
+  return ControlOf<QLineEdit>(dlg, id);
+}
 
 // The caption of a label, group or button.
 inline QString TextOf(const CMainDlg& dlg, int id) {

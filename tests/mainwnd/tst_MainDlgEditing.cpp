@@ -20,13 +20,23 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString Duplicate(const QString& word) { return LangQText(252).replace(u"%s"_s, word); }
+QString Duplicate(const QString& word) {
+  return LangQText(252).replace(u"%s"_s, word);
+}
 
-QString WordCount(int n) { return LangQText(100) + u" %1"_s.arg(n) + LangQText(101); }
+QString WordCount(int n) {
+  return LangQText(100) + u" %1"_s.arg(n) + LangQText(101);
+}
 
-CWordListBox* Lines(const CMainDlg& dlg) { return ControlOf<CWordListBox>(dlg, IDC_WORDLIST); }
-CClassComboBox* ClassBox(const CMainDlg& dlg) { return ControlOf<CClassComboBox>(dlg, IDC_CLASS); }
-std::vector<int> Selected(const CMainDlg& dlg) { return Lines(dlg)->SelectedRows(); }
+CWordListBox* Lines(const CMainDlg& dlg) {
+  return ControlOf<CWordListBox>(dlg, IDC_WORDLIST);
+}
+CClassComboBox* ClassBox(const CMainDlg& dlg) {
+  return ControlOf<CClassComboBox>(dlg, IDC_CLASS);
+}
+std::vector<int> Selected(const CMainDlg& dlg) {
+  return Lines(dlg)->SelectedRows();
+}
 
 // Types a word pair into the two fields, picks its class and presses Enter.
 void TypeWord(CMainDlg& dlg, const QString& foreign, const QString& translation, int mark = 0) {
@@ -141,7 +151,8 @@ class TestMainDlgEditing : public QObject {
 
   void aWordIsChangedInPlace() {
     CFakePlatform platform;
-    auto dlg = OpenMainWindow(platform, {{"sol", "sun", 0}, {"springa", "run", 2}, {"hav", "sea", 1}});
+    auto dlg =
+        OpenMainWindow(platform, {{"sol", "sun", 0}, {"springa", "run", 2}, {"hav", "sea", 1}});
     QVERIFY(dlg);
 
     // A single click only selects, and empties what was typed.
@@ -160,7 +171,8 @@ class TestMainDlgEditing : public QObject {
     QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), LangQText(166));
 
     // A click on the window's background gives up the change.
-    QTest::mouseClick(dlg->Control(IDC_LINE_TOP)->parentWidget(), Qt::LeftButton, {}, QPoint(3, 200));
+    QTest::mouseClick(dlg->Control(IDC_LINE_TOP)->parentWidget(), Qt::LeftButton, {},
+                      QPoint(3, 200));
     QCOMPARE(EditOf(*dlg, IDC_FOREIGN)->text(), QString());
     QCOMPARE(TextOf(*dlg, IDC_ADD), LangQText(49));
 
@@ -168,7 +180,8 @@ class TestMainDlgEditing : public QObject {
     DoubleClickRow(Lines(*dlg), 1);
     ClassBox(*dlg)->SelectItemData(1);
     Retype(*dlg, IDC_FOREIGN, u"sol"_s);
-    QCOMPARE(WordsOf(dlg->WordList()), (QStringList{u"sol/sun/0"_s, u"sol/run/1"_s, u"hav/sea/1"_s}));
+    QCOMPARE(WordsOf(dlg->WordList()),
+             (QStringList{u"sol/sun/0"_s, u"sol/run/1"_s, u"hav/sea/1"_s}));
     QCOMPARE(ClassBox(*dlg)->CurrentItemData(), 0);
     QVERIFY(platform.m_messages.empty());
     QCOMPARE(Selected(*dlg), std::vector<int>{1});
@@ -216,7 +229,8 @@ class TestMainDlgEditing : public QObject {
 
   void theSortSwitchKeepsWordsInOrder() {
     CFakePlatform platform;
-    auto dlg = OpenMainWindow(platform, {{"zebra", "zebra"}, {"apa", "monkey"}, {"kanin", "rabbit", 1}});
+    auto dlg =
+        OpenMainWindow(platform, {{"zebra", "zebra"}, {"apa", "monkey"}, {"kanin", "rabbit", 1}});
     QVERIFY(dlg);
 
     QTest::mouseClick(dlg->Control(IDC_SORT), Qt::LeftButton);
@@ -248,8 +262,11 @@ class TestMainDlgEditing : public QObject {
     const QLocale before;
     const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    auto french = OpenMainWindow(platform, {{"z\xe8" "bre", "zebra"}, {"\xe9t\xe9", "summer"},
-                                            {"arbre", "tree"}, {"fleur", "flower"}, {"Eau", "water"}});
+    auto french = OpenMainWindow(platform, {{"z\350bre", "zebra"},
+                                            {"\xe9t\xe9", "summer"},
+                                            {"arbre", "tree"},
+                                            {"fleur", "flower"},
+                                            {"Eau", "water"}});
     QVERIFY(french);
     QTest::mouseClick(french->Control(IDC_SORT), Qt::LeftButton);
     QCOMPARE(WordsOf(french->WordList()),
@@ -259,7 +276,8 @@ class TestMainDlgEditing : public QObject {
 
   void searchGoesForwardAndWraps() {
     CFakePlatform platform;
-    auto dlg = OpenMainWindow(platform, {{"katt", "cat"}, {"hund", "dog"}, {"fisk", "hundfisk"}, {"hundar", "dogs"}});
+    auto dlg = OpenMainWindow(
+        platform, {{"katt", "cat"}, {"hund", "dog"}, {"fisk", "hundfisk"}, {"hundar", "dogs"}});
     QVERIFY(dlg);
 
     // From no line the first hit is taken; the list box gets the focus.
@@ -515,7 +533,8 @@ class TestMainDlgEditing : public QObject {
     QTest::keyClick(translation, Qt::Key_Return);
     ClickRow(Lines(*dlg), 2);
     QTest::keyClick(Lines(*dlg), Qt::Key_Delete, Qt::ControlModifier);
-    const QStringList expected = {u"chat/katt/1"_s, u"manger/\u00e4ta; spisa/2"_s, u"chien/hund/1"_s};
+    const QStringList expected = {u"chat/katt/1"_s, u"manger/\u00e4ta; spisa/2"_s,
+                                  u"chien/hund/1"_s};
     QCOMPARE(WordsOf(dlg->WordList()), expected);
 
     // Ctrl+S on a new list asks for the name; Ctrl+N and Ctrl+O bring it back.

@@ -39,7 +39,8 @@ void VisibleOnly(CMainDlg& dlg, const std::vector<int>& shown) {
   for (const auto* panel : {&kEdit, &kSettings, &kPractice}) {
     for (int id : *panel) {
       QVERIFY2(dlg.Control(id), qPrintable(QString::number(id)));
-      QCOMPARE(dlg.Control(id)->isVisible(), std::find(shown.begin(), shown.end(), id) != shown.end());
+      QCOMPARE(dlg.Control(id)->isVisible(),
+               std::find(shown.begin(), shown.end(), id) != shown.end());
     }
   }
   for (int id : {IDC_SPECIAL1, IDC_SPECIAL2, IDC_SPECIAL3, IDC_SPECIAL4})
@@ -47,7 +48,9 @@ void VisibleOnly(CMainDlg& dlg, const std::vector<int>& shown) {
   QVERIFY(!dlg.Control(IDC_SUGGESTIONS)->isVisible());
 }
 
-bool Latched(CMainDlg& dlg, int id) { return ControlOf<CHoverButton>(dlg, id)->IsLatched(); }
+bool Latched(CMainDlg& dlg, int id) {
+  return ControlOf<CHoverButton>(dlg, id)->IsLatched();
+}
 
 }  // namespace
 
@@ -76,7 +79,8 @@ class TestMainDlgFrame : public QObject {
     auto dlg = OpenMainWindow(platform, {}, Path(u"djur.vk2"_s));
     QVERIFY(dlg);
     QCOMPARE(dlg->windowTitle(), Title(u"djur.vk2"_s, false));
-    QCOMPARE(ControlOf<CWordListBox>(*dlg, IDC_WORDLIST)->LineText(1), std::string("h\xe4st\thorse"));
+    QCOMPARE(ControlOf<CWordListBox>(*dlg, IDC_WORDLIST)->LineText(1),
+             std::string("h\xe4st\thorse"));
     // The language names stand above the two columns.
     QCOMPARE(EditOf(*dlg, IDC_FIRST_LANGUAGE)->text(), u"Svenska"_s);
     QCOMPARE(EditOf(*dlg, IDC_SECOND_LANGUAGE)->text(), u"Engelska"_s);

@@ -77,8 +77,12 @@ void OnResults(Results& out, int button, std::function<void(CResultsDlg*)> befor
   });
 }
 
-CColorEdit* AnswerField(CMainDlg& dlg) { return ControlOf<CColorEdit>(dlg, IDC_ANSWER); }
-ColorRef Window(CMainDlg& dlg) { return ToColorRef(dlg.palette().color(QPalette::Base)); }
+CColorEdit* AnswerField(CMainDlg& dlg) {
+  return ControlOf<CColorEdit>(dlg, IDC_ANSWER);
+}
+ColorRef Window(CMainDlg& dlg) {
+  return ToColorRef(dlg.palette().color(QPalette::Base));
+}
 
 // Opens the window on words and starts an exercise in the given direction.
 std::unique_ptr<CMainDlg> StartPractice(CFakePlatform& platform, const std::vector<TestWord>& words,
@@ -308,7 +312,9 @@ class TestMainDlgPractice : public QObject {
     }
 
     // Cancel goes back to editing and keeps the remembered choice.
-    OnModalDialog([](QDialog* d) { static_cast<CDirectionDlg*>(d)->Button(CDirectionDlg::IDCANCEL)->click(); });
+    OnModalDialog([](QDialog* d) {
+      static_cast<CDirectionDlg*>(d)->Button(CDirectionDlg::IDCANCEL)->click();
+    });
     dlg->OnCommand(ID_START_PRACTICE);
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
     QCOMPARE(ReadSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF), u"FALSE"_s);
@@ -436,7 +442,8 @@ class TestMainDlgPractice : public QObject {
     CWordList saved(&platform);
     QCOMPARE(saved.OpenFile(path), 0);
     QCOMPARE(WordsOf(saved), (QStringList{u"hund/dog/0"_s, u"mus/mouse/0"_s}));
-    QCOMPARE(WordsOf(dlg->WordList()), (QStringList{u"hund/dog/1"_s, u"katt/cat/0"_s, u"mus/mouse/2"_s}));
+    QCOMPARE(WordsOf(dlg->WordList()),
+             (QStringList{u"hund/dog/1"_s, u"katt/cat/0"_s, u"mus/mouse/2"_s}));
     QVERIFY(dlg->WordList().IsUntitled());
   }
 
@@ -506,9 +513,9 @@ class TestMainDlgPractice : public QObject {
 
   void suggestionsAreTakenIntoTheAnswerField() {
     CFakePlatform platform;
-    auto dlg = StartPractice(platform,
-                             {{"hund", "dog"}, {"hast", "Horse"}, {"hus", "house"}, {"katt", "cat"}},
-                             CDirectionDlg::IDC_TRANSLATION);
+    auto dlg = StartPractice(
+        platform, {{"hund", "dog"}, {"hast", "Horse"}, {"hus", "house"}, {"katt", "cat"}},
+        CDirectionDlg::IDC_TRANSLATION);
     QVERIFY(dlg);
     CColorEdit* edit = AnswerField(*dlg);
     auto* list = ControlOf<QListWidget>(*dlg, IDC_SUGGESTIONS);

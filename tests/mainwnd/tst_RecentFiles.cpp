@@ -12,7 +12,9 @@ class TestRecentFiles : public QObject {
 
   QTemporaryDir m_config;
 
-  static QStringList Paths(const CRecentFiles::Entries& e) { return QStringList(e.begin(), e.end()); }
+  static QStringList Paths(const CRecentFiles::Entries& e) {
+    return QStringList(e.begin(), e.end());
+  }
 
  private Q_SLOTS:
   void initTestCase() {

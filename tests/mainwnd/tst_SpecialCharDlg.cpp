@@ -35,7 +35,8 @@ class TestSpecialCharDlg : public QObject {
       QCOMPARE(grid->MarkedChar(), std::nullopt);  // two characters mark no cell
 
       // A click on a cell puts its character into the edit, ready to be confirmed.
-      QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(CCharGrid::CodeOfChar(u'\u00d8')).center());
+      QTest::mouseClick(grid, Qt::LeftButton, {},
+                        grid->CellRect(CCharGrid::CodeOfChar(u'\u00d8')).center());
       QCOMPARE(edit->text(), u"\u00d8"_s);
       QCOMPARE(dlg.focusWidget(), edit);
       QTest::keyClick(grid, Qt::Key_F1);

@@ -134,7 +134,8 @@ class TestDirectionDlg : public QObject {
       QVERIFY(VKLangSetLanguage(language) == 0);
       CDirectionDlg dlg(platform);
       QList<const QWidget*> buttons;
-      for (int id : {CDirectionDlg::IDC_FOREIGN, CDirectionDlg::IDC_TRANSLATION, CDirectionDlg::IDCANCEL})
+      for (int id :
+           {CDirectionDlg::IDC_FOREIGN, CDirectionDlg::IDC_TRANSLATION, CDirectionDlg::IDCANCEL})
         buttons << dlg.Button(id);
       QVERIFY2(LayoutProblem(buttons).isEmpty(), qPrintable(LayoutProblem(buttons)));
       QLabel* hint = dlg.HintLine();

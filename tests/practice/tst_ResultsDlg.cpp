@@ -45,7 +45,8 @@ void Run(CExercise& exercise, const char* outcomes) {
 QStringList Lines(const CResultsDlg& dlg) {
   QStringList lines;
   for (int i = 0; i < dlg.WrongList()->count(); ++i)
-    lines << dlg.WrongList()->item(i)->text() + u'/' + QString::number(dlg.WrongList()->ItemData(i));
+    lines << dlg.WrongList()->item(i)->text() + u'/' +
+                 QString::number(dlg.WrongList()->ItemData(i));
   return lines;
 }
 
@@ -145,7 +146,8 @@ class TestResultsDlg : public QObject {
     // The list has the focus first; Enter there is the dialog's OK.
     QCOMPARE(RunModal(dlg,
                       [&dlg] {
-                        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dlg.WrongList()));
+                        QCOMPARE(QApplication::focusWidget(),
+                                 static_cast<QWidget*>(dlg.WrongList()));
                         QTest::keyClick(dlg.WrongList(), Qt::Key_Return);
                       }),
              CResultsDlg::IDOK);
@@ -198,7 +200,8 @@ class TestResultsDlg : public QObject {
       const auto groups = dlg.findChildren<QGroupBox*>();
       QCOMPARE(groups.size(), 2);
       QList<const QWidget*> widgets(groups.begin(), groups.end());
-      for (int id : {CResultsDlg::IDOK, CResultsDlg::IDC_PRACTISE_AGAIN, CResultsDlg::IDC_SAVE_WRONG})
+      for (int id :
+           {CResultsDlg::IDOK, CResultsDlg::IDC_PRACTISE_AGAIN, CResultsDlg::IDC_SAVE_WRONG})
         widgets << dlg.Button(id);
       for (const QGroupBox* group : groups)
         for (const QLabel* label : group->findChildren<QLabel*>()) widgets << label;

@@ -100,7 +100,8 @@ class TestAnswerJudge : public QObject {
     QVERIFY(v.showCounters && !v.buttonCaption && !v.startPause && !v.askNext && !v.fieldText);
     // The missed word is noted once, with its class.
     QCOMPARE(r.ex.CountEntries(ExerciseTable::WrongWords), 1);
-    QCOMPARE(r.ex.GetEntryTranslation(ExerciseTable::WrongWords, 0), std::string("house, building"));
+    QCOMPARE(r.ex.GetEntryTranslation(ExerciseTable::WrongWords, 0),
+             std::string("house, building"));
     QCOMPARE(r.ex.GetEntryMark(ExerciseTable::WrongWords, 0), 1);
 
     v = r.judge.CheckAnswer("building", kSounds);
@@ -201,7 +202,8 @@ class TestAnswerJudge : public QObject {
     QTest::addColumn<bool>("caseDistinguished");
     QTest::addColumn<AnswerColour>("colour");
     QTest::addColumn<bool>("submit");
-    const auto row = [](const char* name, const char* typed, bool matchCase, bool red, bool submit) {
+    const auto row = [](const char* name, const char* typed, bool matchCase, bool red,
+                        bool submit) {
       QTest::newRow(name) << QByteArray(typed) << matchCase
                           << (red ? AnswerColour::Red : AnswerColour::Black) << submit;
     };

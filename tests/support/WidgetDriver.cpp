@@ -83,7 +83,8 @@ QString LayoutProblem(const QList<const QWidget*>& widgets) {
     const QString name = w->objectName() + u' ' + w->property("text").toString();
     if (w->width() < w->sizeHint().width() || w->height() < w->sizeHint().height())
       return name + QStringLiteral(" is too small");
-    if (!w->parentWidget()->rect().contains(w->geometry())) return name + QStringLiteral(" sticks out");
+    if (!w->parentWidget()->rect().contains(w->geometry()))
+      return name + QStringLiteral(" sticks out");
     for (qsizetype j = 0; j < i; ++j) {
       if (widgets[j]->parentWidget() == w->parentWidget() &&
           widgets[j]->geometry().intersects(w->geometry()))

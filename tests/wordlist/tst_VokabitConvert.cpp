@@ -41,8 +41,12 @@ class TestVokabitConvert : public QObject {
  private Q_SLOTS:
   void initTestCase() {
     QVERIFY(m_dir.isValid());
-    m_list = ListOf({{"hund", "dog", 1}, {"h\xE4st", "horse", 2}, {"\x80-tecken", "euro sign", 0},
-                     {"a=b", "2+2=4", -3}, {std::string(100000, 'l'), "long", 1}, {"tom", "", 2}});
+    m_list = ListOf({{"hund", "dog", 1},
+                     {"h\xE4st", "horse", 2},
+                     {"\x80-tecken", "euro sign", 0},
+                     {"a=b", "2+2=4", -3},
+                     {std::string(100000, 'l'), "long", 1},
+                     {"tom", "", 2}});
     m_list.SetTitle("Djur");
     m_source = Path(QStringLiteral("source.vk2"));
     QCOMPARE(m_list.SaveTo(m_source, QStringLiteral("VK2")), 0);

@@ -30,7 +30,9 @@ QString Information(const CWordList& list) {
                     list.GetFirstLanguage() + '|' + list.GetSecondLanguage());
 }
 
-QString DefaultLanguages() { return LangQText(kTxtFirstLanguage) + u'|' + LangQText(kTxtSecondLanguage); }
+QString DefaultLanguages() {
+  return LangQText(kTxtFirstLanguage) + u'|' + LangQText(kTxtSecondLanguage);
+}
 
 }  // namespace
 
@@ -116,13 +118,15 @@ class TestWordList : public QObject {
     CWordList list = ListOf({{"bank", "bench", 1}, {"apa", "monkey"}, {"bank", "bank (money)", 2}});
     list.SetModified(0);
     list.SortLike({"apa", "bank", "bank"});
-    QCOMPARE(WordsOf(list), (QStringList{u"apa/monkey/0"_s, u"bank/bench/1"_s, u"bank/bank (money)/2"_s}));
+    QCOMPARE(WordsOf(list),
+             (QStringList{u"apa/monkey/0"_s, u"bank/bench/1"_s, u"bank/bank (money)/2"_s}));
     QCOMPARE(list.GetNumber(2), 2);
     QCOMPARE(list.IsModified(), 0);
 
     // A sequence that misses words or names unknown ones loses nothing.
     list.SortLike({"zebra", "bank"});
-    QCOMPARE(WordsOf(list), (QStringList{u"bank/bench/1"_s, u"apa/monkey/0"_s, u"bank/bank (money)/2"_s}));
+    QCOMPARE(WordsOf(list),
+             (QStringList{u"bank/bench/1"_s, u"apa/monkey/0"_s, u"bank/bank (money)/2"_s}));
   }
 
   void shuffleKeepsEveryWord() {
@@ -185,7 +189,8 @@ class TestWordList : public QObject {
     QTest::newRow("cancel") << true << int(kIdCancel) << QString() << 2 << false;
     QTest::newRow("yes, saved") << true << int(kIdYes) << u"closed.vk2"_s << 1 << true;
     QTest::newRow("yes, save as cancelled") << true << int(kIdYes) << QString() << 2 << false;
-    QTest::newRow("yes, save fails") << true << int(kIdYes) << u"missing/closed.vk2"_s << 2 << false;
+    QTest::newRow("yes, save fails")
+        << true << int(kIdYes) << u"missing/closed.vk2"_s << 2 << false;
   }
 
   void queryClose() {
@@ -264,8 +269,14 @@ class TestWordList : public QObject {
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("untitled");
-    QTest::newRow("vk2") << u"vk2"_s << QByteArray("[INFO]\r\nVERSION=2.0\r\nANTAL=1\r\n[WORDS]\r\n1=a\r\n1B=b\r\n") << false;
-    QTest::newRow("vk1") << u"vk1"_s << QByteArray("[INFO]\r\nVERSION=1.0\r\nANTAL=1\r\n[WORDS]\r\n1=a\r\n1T=b\r\n") << false;
+    QTest::newRow("vk2") << u"vk2"_s
+                         << QByteArray(
+                                "[INFO]\r\nVERSION=2.0\r\nANTAL=1\r\n[WORDS]\r\n1=a\r\n1B=b\r\n")
+                         << false;
+    QTest::newRow("vk1") << u"vk1"_s
+                         << QByteArray(
+                                "[INFO]\r\nVERSION=1.0\r\nANTAL=1\r\n[WORDS]\r\n1=a\r\n1T=b\r\n")
+                         << false;
     QTest::newRow("ord") << u"ord"_s << QByteArray("GLOSOR\r\n1\r\n\r\nb\r\na\r\n") << true;
     QTest::newRow("txt") << u"txt"_s << QByteArray("a\tb\r\n") << true;
     QTest::newRow("skv") << u"skv"_s << QByteArray("a;b\r\n") << true;
@@ -367,7 +378,8 @@ class TestWordList : public QObject {
     QCOMPARE(platform.m_dialogs.size(), size_t(1));
     QCOMPARE(platform.m_dialogs[0].request.filter, LangQText(kTxtSaveFilter));
     QVERIFY(platform.m_dialogs[0].request.overwritePrompt);
-    QCOMPARE(Target(list), dir.filePath(written) + u'|' + written + u'|' + written.right(3).toUpper() + u"|0|0"_s);
+    QCOMPARE(Target(list), dir.filePath(written) + u'|' + written + u'|' +
+                               written.right(3).toUpper() + u"|0|0"_s);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
     QCOMPARE(list.GetTitle(), ToCp1252(written.chopped(4)));
     QCOMPARE(list.GetCreator(), LangText(kTxtProgramName));
