@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include "IniFile.h"
+#include "TestFiles.h"
 
 class TestIniFile : public QObject {
   Q_OBJECT
@@ -14,49 +15,30 @@ class TestIniFile : public QObject {
     QTest::addColumn<QByteArray>("key");
     QTest::addColumn<QByteArray>("value");
 
+    const auto row = [](const char* name, const QByteArray& file, const char* section,
+                        const char* key, const QByteArray& value) {
+      QTest::newRow(name) << file << QByteArray(section) << QByteArray(key) << value;
+    };
     const QByteArray list = "[INFO]\r\nVERSION=2.0\r\nTITLE=a=b\r\n\r\n[WORDS]\r\n1=x\r\n1B=y\r\n";
-    QTest::newRow("value") << list << QByteArray("INFO") << QByteArray("VERSION")
-                           << QByteArray("2.0");
-    QTest::newRow("value keeps later =")
-        << list << QByteArray("INFO") << QByteArray("TITLE") << QByteArray("a=b");
-    QTest::newRow("key of another section")
-        << list << QByteArray("INFO") << QByteArray("1B") << QByteArray("y");
-    QTest::newRow("missing key") << list << QByteArray("INFO") << QByteArray("OWNER")
-                                 << QByteArray("ERROR");
-    QTest::newRow("missing section")
-        << list << QByteArray("MARKS") << QByteArray("1") << QByteArray("ERROR");
-    QTest::newRow("empty file") << QByteArray() << QByteArray("INFO") << QByteArray("VERSION")
-                                << QByteArray("ERROR");
-    QTest::newRow("LF lines") << QByteArray("[INFO]\nVERSION=2.0\n") << QByteArray("INFO")
-                              << QByteArray("VERSION") << QByteArray("2.0");
-    QTest::newRow("last line without line feed")
-        << QByteArray("[INFO]\nVERSION=2.0") << QByteArray("INFO") << QByteArray("VERSION")
-        << QByteArray("2.0");
-    QTest::newRow("header without line feed is missing")
-        << QByteArray("VERSION=2.0\n[INFO]") << QByteArray("INFO") << QByteArray("VERSION")
-        << QByteArray("ERROR");
-    QTest::newRow("header with a space is another header")
-        << QByteArray("[INFO] \nVERSION=2.0\n") << QByteArray("INFO") << QByteArray("VERSION")
-        << QByteArray("ERROR");
+    row("value", list, "INFO", "VERSION", "2.0");
+    row("value keeps later =", list, "INFO", "TITLE", "a=b");
+    row("key of another section", list, "INFO", "1B", "y");
+    row("missing key", list, "INFO", "OWNER", "ERROR");
+    row("missing section", list, "MARKS", "1", "ERROR");
+    row("empty file", "", "INFO", "VERSION", "ERROR");
+    row("LF lines", "[INFO]\nVERSION=2.0\n", "INFO", "VERSION", "2.0");
+    row("last line without line feed", "[INFO]\nVERSION=2.0", "INFO", "VERSION", "2.0");
+    row("header without line feed is missing", "VERSION=2.0\n[INFO]", "INFO", "VERSION", "ERROR");
+    row("header with a space is another header", "[INFO] \nVERSION=2.0\n", "INFO", "VERSION",
+        "ERROR");
     // A value holding "KEY=" must not stand in for the key's own line.
-    QTest::newRow("key only at line start")
-        << QByteArray("[WORDS]\n1=2+2=4\n2=right\n") << QByteArray("WORDS") << QByteArray("2")
-        << QByteArray("right");
-    QTest::newRow("key is not a prefix of a longer key")
-        << QByteArray("[WORDS]\n10=ten\n1B=one\n") << QByteArray("WORDS") << QByteArray("1")
-        << QByteArray("ERROR");
-    QTest::newRow("first line of a key wins")
-        << QByteArray("[A]\nK=first\nK=second\n") << QByteArray("A") << QByteArray("K")
-        << QByteArray("first");
-    QTest::newRow("empty value") << QByteArray("[A]\r\nK=\r\n") << QByteArray("A")
-                                 << QByteArray("K") << QByteArray("");
-    QTest::newRow("lone CR stays in the value")
-        << QByteArray("[A]\nK=a\rb\n") << QByteArray("A") << QByteArray("K") << QByteArray("a\rb");
-    QTest::newRow("NUL byte in a value") << QByteArray("[A]\nK=a\0b\n", 10) << QByteArray("A")
-                                         << QByteArray("K") << QByteArray("a\0b", 3);
-    QTest::newRow("long line read whole")
-        << QByteArray("[A]\nK=" + QByteArray(100000, 'x') + "\nL=1\n") << QByteArray("A")
-        << QByteArray("L") << QByteArray("1");
+    row("key only at line start", "[WORDS]\n1=2+2=4\n2=right\n", "WORDS", "2", "right");
+    row("key is not a prefix of a longer key", "[WORDS]\n10=ten\n1B=one\n", "WORDS", "1", "ERROR");
+    row("first line of a key wins", "[A]\nK=first\nK=second\n", "A", "K", "first");
+    row("empty value", "[A]\r\nK=\r\n", "A", "K", "");
+    row("lone CR stays in the value", "[A]\nK=a\rb\n", "A", "K", "a\rb");
+    row("NUL byte in a value", QByteArray("[A]\nK=a\0b\n", 10), "A", "K", QByteArray("a\0b", 3));
+    row("long line read whole", "[A]\nK=" + QByteArray(100000, 'x') + "\nL=1\n", "A", "L", "1");
   }
 
   void lookup() {
@@ -80,6 +62,7 @@ class TestIniFile : public QObject {
     QTest::newRow("ERROR text") << QByteArray("ERROR") << -1;
     QTest::newRow("NULL text") << QByteArray("NULL") << -1;
     QTest::newRow("2^31 clamps") << QByteArray("2147483648") << 2147483647;
+    QTest::newRow("missing key") << QByteArray() << -1;
     QTest::newRow("huge negative clamps")
         << QByteArray("-99999999999999999999") << (-2147483647 - 1);
   }
@@ -87,22 +70,15 @@ class TestIniFile : public QObject {
   void integers() {
     QFETCH(QByteArray, value);
     QFETCH(int, expected);
-    const CIniFile ini("[INFO]\nANTAL=" + value.toStdString() + "\n");
+    const CIniFile ini(value.isNull() ? std::string("[INFO]\n")
+                                      : "[INFO]\nANTAL=" + value.toStdString() + "\n");
     QCOMPARE(ini.Int("INFO", "ANTAL"), expected);
-  }
-
-  void missingKeyIsMinusOne() {
-    const CIniFile ini(std::string("[INFO]\n"));
-    QCOMPARE(ini.Int("INFO", "ANTAL"), -1);
   }
 
   void fileLookups() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.vk2"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[INFO]\r\nANTAL=3\r\nTITLE=T\r\n");
-    file.close();
+    QVERIFY(WriteFile(path, "[INFO]\r\nANTAL=3\r\nTITLE=T\r\n"));
     QCOMPARE(GetIniValue("INFO", "TITLE", path), std::string("T"));
     QCOMPARE(GetIniInt("INFO", "ANTAL", path), 3);
     QCOMPARE(GetIniValue("INFO", "TITLE", dir.filePath(QStringLiteral("none"))),

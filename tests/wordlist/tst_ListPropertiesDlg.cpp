@@ -9,31 +9,30 @@
 #include "LangText.h"
 #include "ListProperties.h"
 #include "ListPropertiesDlg.h"
-#include "WordList.h"
+#include "TestFiles.h"
+#include "WidgetDriver.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Types text as the keyboard does, also characters beyond ASCII.
-void Type(QWidget* widget, const QString& text) {
-  for (const QChar ch : text) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(widget, &release);
+// The values the dialog shows, top to bottom: file name, format, creator,
+// folder, word count, file size and title.
+QStringList Shown(const QWidget& dlg) {
+  QStringList shown;
+  for (int id : {1119, 1120, 1121, 1122, 1156, 1157, 1124}) {
+    if (auto* edit = Child<QLineEdit>(&dlg, id))
+      shown << edit->text();
+    else if (auto* label = Child<QLabel>(&dlg, id))
+      shown << label->text();
+    else
+      shown << u"<missing %1>"_s.arg(id);
   }
+  return shown;
 }
 
-template <class T>
-T* Control(const QWidget& dlg, int id) {
-  return dlg.findChild<T*>(u"c%1"_s.arg(id));
-}
-
-QString Text(const QWidget& dlg, int id) {
-  if (auto* edit = Control<QLineEdit>(dlg, id)) return edit->text();
-  if (auto* label = Control<QLabel>(dlg, id)) return label->text();
-  return u"<missing %1>"_s.arg(id);
+QString Size(qint64 bytes) {
+  return QString::number(bytes) + u' ' + LangQText(511);
 }
 
 }  // namespace
@@ -52,13 +51,11 @@ class TestListPropertiesDlg : public QObject {
     QCOMPARE(ListFormatText(u"Ord"_s), LangQText(449));
     QCOMPARE(ListFormatText(u"TXT"_s), LangQText(445));
     QCOMPARE(ListFormatText(QString()), LangQText(445));
-
     QCOMPARE(ListFolderText(u"/home/anna/listor/djur.vk2"_s, u"djur.vk2"_s),
              u"/home/anna/listor/"_s);
     // The name is looked for at the end, not where it first occurs.
     QCOMPARE(ListFolderText(u"/d/d/d"_s, u"d"_s), u"/d/d/"_s);
     QCOMPARE(ListFolderText(LangQText(104), LangQText(104)), LangQText(446));
-
     QCOMPARE(ListCreatorText("N\\A"), LangQText(446));
     QCOMPARE(ListCreatorText("Vokabit"), u"Vokabit"_s);
   }
@@ -70,30 +67,19 @@ class TestListPropertiesDlg : public QObject {
     CListPropertiesDlg dlg(platform, nullptr, [] { return u"/help/vokabit"_s; });
     dlg.SetFromList(list);
     QCOMPARE(dlg.windowTitle(), LangQText(436) + LangQText(104));
-    QCOMPARE(Text(dlg, 1119), LangQText(104));
-    QCOMPARE(Text(dlg, 1121), LangQText(446));
-    QCOMPARE(Text(dlg, 1122), LangQText(446));
-    QCOMPARE(Text(dlg, 1156), u"0"_s);
-    QCOMPARE(Text(dlg, 1157), u"0 "_s + LangQText(511));
-    QCOMPARE(Text(dlg, 1124), LangQText(104));
-
+    QCOMPARE(Shown(dlg), (QStringList{LangQText(104), ListFormatText(QString()), LangQText(446),
+                                      LangQText(446), u"0"_s, Size(0), LangQText(104)}));
     dlg.show();
-    QTest::keyClick(Control<QLineEdit>(dlg, 1124), Qt::Key_F1);
-    QCOMPARE(platform.m_help.size(), std::size_t(1));
-    QCOMPARE(platform.m_help[0].second, 131217u);
+    QTest::keyClick(Child<QLineEdit>(&dlg, 1124), Qt::Key_F1);
+    const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, 131217u}};
+    QVERIFY(platform.m_help == help);
 
-    // OK without changes changes nothing; neither does Cancel after changes.
-    dlg.accept();
-    QVERIFY(!dlg.IsChanged());
+    // Cancel after changes changes nothing.
+    Child<QLineEdit>(&dlg, 1124)->setText(u"Annat"_s);
+    dlg.reject();
     QVERIFY(!dlg.ApplyTo(list));
-    QVERIFY(!list.IsModified());
-
-    CListPropertiesDlg cancelled(platform);
-    cancelled.SetFromList(list);
-    Control<QLineEdit>(cancelled, 1124)->setText(u"Annat"_s);
-    cancelled.reject();
-    QVERIFY(!cancelled.ApplyTo(list));
     QCOMPARE(list.GetTitle(), LangText(104));
+    QVERIFY(!list.IsModified());
   }
 
   void savedListShowsItsFile() {
@@ -108,16 +94,12 @@ class TestListPropertiesDlg : public QObject {
     CFakePlatform platform;
     CListPropertiesDlg dlg(platform);
     dlg.SetFromList(read);
-    QCOMPARE(Text(dlg, 1119), u"m\u00e5nga.vk2"_s);
-    QCOMPARE(Text(dlg, 1120), LangQText(448));
-    QCOMPARE(Text(dlg, 1121), LangQText(103));
-    QCOMPARE(Text(dlg, 1122), m_dir.path() + u"/"_s);
-    QCOMPARE(Text(dlg, 1156), u"300"_s);
-    QCOMPARE(Text(dlg, 1157), u"%1 "_s.arg(QFileInfo(path).size()) + LangQText(511));
-
+    QCOMPARE(Shown(dlg).mid(0, 6),
+             (QStringList{u"m\u00e5nga.vk2"_s, LangQText(448), LangQText(103),
+                          m_dir.path() + u"/"_s, u"300"_s, Size(QFileInfo(path).size())}));
     QFile::remove(path);  // a file gone since: no size to show
     dlg.SetFromList(read);
-    QCOMPARE(Text(dlg, 1157), u"0 "_s + LangQText(511));
+    QCOMPARE(Shown(dlg)[5], Size(0));
   }
 
   void editedFieldsGoBackIntoTheList() {
@@ -131,17 +113,16 @@ class TestListPropertiesDlg : public QObject {
     CFakePlatform platform;
     CListPropertiesDlg dlg(platform);
     dlg.SetFromList(list);
-    auto* description = Control<QPlainTextEdit>(dlg, 1126);
+    auto* description = Child<QPlainTextEdit>(&dlg, 1126);
     QVERIFY(description);
     QCOMPARE(description->toPlainText(), u"rad 1\nrad 2\nrad 3"_s);
 
     // A change to the title alone hands back the description byte for byte.
-    Control<QLineEdit>(dlg, 1124)->setText(u"Djur och v\u00e4xter"_s);
+    Child<QLineEdit>(&dlg, 1124)->setText(u"Djur och v\u00e4xter"_s);
     dlg.accept();
     QVERIFY(dlg.IsChanged());
-    QCOMPARE(dlg.GetTitle(), std::string("Djur och v\xe4xter"));
-    QCOMPARE(dlg.GetOwner(), std::string("Anna"));
-    QCOMPARE(dlg.GetDescription(), std::string("rad 1\x1Erad 2\x1F\x1Erad 3"));
+    QCOMPARE(dlg.GetTitle() + '|' + dlg.GetOwner() + '|' + dlg.GetDescription(),
+             std::string("Djur och v\xe4xter|Anna|rad 1\x1Erad 2\x1F\x1Erad 3"));
     QVERIFY(dlg.ApplyTo(list));
     QCOMPARE(list.GetTitle(), std::string("Djur och v\xe4xter"));
     QVERIFY(list.IsModified());
@@ -150,7 +131,7 @@ class TestListPropertiesDlg : public QObject {
     list.SetModified(0);
     CListPropertiesDlg again(platform);
     again.SetFromList(list);
-    auto* edit = Control<QPlainTextEdit>(again, 1126);
+    auto* edit = Child<QPlainTextEdit>(&again, 1126);
     edit->moveCursor(QTextCursor::End);
     QTest::keyClick(edit, Qt::Key_Return);
     Type(edit, u"r\u00e4d 4"_s);
