@@ -13,4 +13,4 @@ fuzzbuild=${VOKABIT_FUZZ_BUILD_DIR:-build-fuzz}
 CC=clang CXX=clang++ cmake -S . -B "$fuzzbuild" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVOKABIT_BUILD_TESTS=OFF -DVOKABIT_BUILD_FUZZ=ON -DVOKABIT_FUZZ_SECONDS=${VOKABIT_FUZZ_SECONDS:-15}
 cmake --build "$fuzzbuild" -j "$(nproc)" --target vokabit_fuzzers
-ctest --test-dir "$fuzzbuild" --output-on-failure
+ctest --test-dir "$fuzzbuild" --output-on-failure -j "$(nproc)"
