@@ -12,6 +12,7 @@
 #include "DataDir.h"
 #include "HelpTopics.h"
 #include "HelpViewer.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -26,15 +27,12 @@ QString PageName(const QUrl& url) {
 }
 
 QString ReadText(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  return QString::fromUtf8(ReadAll(path));
 }
 
 void WriteText(const QString& path, const QString& text) {
   QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  file.write(text.toUtf8());
+  QVERIFY(WriteFile(path, text.toUtf8()));
 }
 
 // The first capture of every match of pattern in text.

@@ -5,6 +5,7 @@
 
 #include "DataDir.h"
 #include "LangText.h"
+#include "TestFiles.h"
 #include "VkFiles.h"
 #include "VkLang.h"
 
@@ -15,23 +16,17 @@ constexpr unsigned kWordCountEnd = 101;  // collides with the string table's Abo
 constexpr unsigned kStrAbout = 101;
 constexpr unsigned kStrAppName = 57344;
 
-const char* const kLocaleVariables[] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
-
-void SetLocale(const char* lcAll, const char* lcMessages, const char* lang, const char* language) {
-  const char* values[] = {lcAll, lcMessages, lang, language};
+// Sets LC_ALL, LC_MESSAGES, LANG and LANGUAGE from "a|b|c|d"; an empty part
+// unsets the variable.
+void SetLocale(const QByteArray& values) {
+  const QList<QByteArray> parts = values.split('|');
+  const char* const names[] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
   for (int i = 0; i < 4; ++i) {
-    if (values[i] && *values[i]) {
-      qputenv(kLocaleVariables[i], values[i]);
-    } else {
-      qunsetenv(kLocaleVariables[i]);
-    }
+    if (parts.value(i).isEmpty())
+      qunsetenv(names[i]);
+    else
+      qputenv(names[i], parts[i]);
   }
-}
-
-void WriteFile(const QString& path, const QByteArray& data) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(data);
 }
 
 void UseCatalogDir(const QString& dir) {
@@ -45,7 +40,7 @@ class TestLangLibrary : public QObject {
 
  private Q_SLOTS:
   void init() {
-    SetLocale("en_GB.UTF-8", nullptr, nullptr, nullptr);
+    SetLocale("en_GB.UTF-8|||");
     VKLangSetCatalogDir(nullptr);  // the build's data folder, loaded afresh
   }
 
@@ -93,34 +88,23 @@ class TestLangLibrary : public QObject {
   }
 
   void localeChoosesTheFirstLanguage_data() {
-    QTest::addColumn<QByteArray>("lcAll");
-    QTest::addColumn<QByteArray>("lcMessages");
-    QTest::addColumn<QByteArray>("lang");
-    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QByteArray>("locale");  // LC_ALL|LC_MESSAGES|LANG|LANGUAGE
     QTest::addColumn<QString>("untitled");
-    const QString sv = QString::fromUtf8("Namnl\u00F6s");
     QTest::newRow("LC_ALL German")
-        << QByteArray("de_DE.UTF-8") << QByteArray() << QByteArray("sv_SE") << QByteArray()
-        << QStringLiteral("Unbenannt");
+        << QByteArray("de_DE.UTF-8||sv_SE|") << QStringLiteral("Unbenannt");
     QTest::newRow("LC_MESSAGES before LANG")
-        << QByteArray() << QByteArray("de_AT@euro") << QByteArray("sv_SE") << QByteArray()
-        << QStringLiteral("Unbenannt");
+        << QByteArray("|de_AT@euro|sv_SE|") << QStringLiteral("Unbenannt");
     QTest::newRow("no catalog: English")
-        << QByteArray() << QByteArray() << QByteArray("fr_FR.UTF-8") << QByteArray()
-        << QStringLiteral("Untitled");
-    QTest::newRow("LANGUAGE list") << QByteArray() << QByteArray() << QByteArray("fr_FR.UTF-8")
-                                   << QByteArray("fr:sv:de") << sv;
-    QTest::newRow("LANGUAGE ignored in C") << QByteArray() << QByteArray() << QByteArray("C")
-                                           << QByteArray("de") << QStringLiteral("Untitled");
+        << QByteArray("||fr_FR.UTF-8|") << QStringLiteral("Untitled");
+    QTest::newRow("LANGUAGE list")
+        << QByteArray("||fr_FR.UTF-8|fr:sv:de") << QString::fromUtf8("Namnl\u00F6s");
+    QTest::newRow("LANGUAGE ignored in C") << QByteArray("||C|de") << QStringLiteral("Untitled");
   }
 
   void localeChoosesTheFirstLanguage() {
-    QFETCH(QByteArray, lcAll);
-    QFETCH(QByteArray, lcMessages);
-    QFETCH(QByteArray, lang);
-    QFETCH(QByteArray, language);
+    QFETCH(QByteArray, locale);
     QFETCH(QString, untitled);
-    SetLocale(lcAll.constData(), lcMessages.constData(), lang.constData(), language.constData());
+    SetLocale(locale);
     VKLangSetCatalogDir(nullptr);
     QCOMPARE(LangQText(kUntitled), untitled);
   }
@@ -129,11 +113,11 @@ class TestLangLibrary : public QObject {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString shipped = DataDirectory() + QStringLiteral("/lang/");
-    WriteFile(dir.filePath(QStringLiteral("languages.txt")), "sv\nen\nde\n");
+    QVERIFY(WriteFile(dir.filePath(QStringLiteral("languages.txt")), "sv\nen\nde\n"));
     for (const char* name : {"sv.lang", "en.lang"}) {
       QVERIFY(QFile::copy(shipped + QLatin1String(name), dir.filePath(QLatin1String(name))));
     }
-    SetLocale(nullptr, nullptr, "de_DE.UTF-8", nullptr);
+    SetLocale("||de_DE.UTF-8|");
     UseCatalogDir(dir.path());
 
     QCOMPARE(LangQText(kUntitled), QStringLiteral("Untitled"));
@@ -163,12 +147,12 @@ class TestLangLibrary : public QObject {
   void damagedCatalogKeepsItsGoodTexts() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    WriteFile(dir.filePath(QStringLiteral("languages.txt")), "en\nEN!\nen\nxx\n");
-    WriteFile(dir.filePath(QStringLiteral("en.lang")),
-              "@language\tEnglish\n104\tUntitled\n105 lost its tab\n106\t\xFF\xFE\n");
+    QVERIFY(WriteFile(dir.filePath(QStringLiteral("languages.txt")), "en\nEN!\nen\nxx\n"));
+    QVERIFY(WriteFile(dir.filePath(QStringLiteral("en.lang")),
+                      "@language\tEnglish\n104\tUntitled\n105 lost its tab\n106\t\xFF\xFE\n"));
     QByteArray garbage;
     for (int i = 0; i < 1000; ++i) garbage.append(char(i * 31));
-    WriteFile(dir.filePath(QStringLiteral("xx.lang")), garbage);
+    QVERIFY(WriteFile(dir.filePath(QStringLiteral("xx.lang")), garbage));
     UseCatalogDir(dir.path());
 
     QCOMPARE(VKLangHasCatalogError(), 1);

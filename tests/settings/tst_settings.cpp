@@ -15,6 +15,7 @@
 #include <QTextStream>
 
 #include "Settings.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -23,17 +24,6 @@ constexpr SettingsRoot kClasses = SettingsRoot::ClassesRoot;
 
 QString S(const char* text) {
   return QString::fromUtf8(text);
-}
-
-QByteArray FileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void PutFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  file.write(bytes);
 }
 
 // Runs this test program as a second copy of the program that uses the store.
@@ -84,7 +74,7 @@ class TestSettings : public QObject {
     QCOMPARE(ReadSetting(kUser, S("SOFTWARE\\Brannvik\\Print"), S("äRLIG")), S("ja"));
 
     CreateSettingsKey(kUser, S("software\\brannvik\\PRINT\\Extra"));
-    const QByteArray file = FileBytes(m_file);
+    const QByteArray file = ReadAll(m_file);
     QVERIFY(file.contains("\"SOFTWARE\\\\Brannvik\\\\Print\\\\Extra\""));
     QVERIFY(file.contains("\"ShowPagenumber\": \"FALSE\""));
     QVERIFY(!file.contains("ShowPageNumber"));
@@ -144,9 +134,10 @@ class TestSettings : public QObject {
   }
 
   void handWrittenFileIsRead() {
-    PutFile(m_file,
-            "{\r\n  \"keys\" : { \"Software\\\\Brannvik\" : {\"\" : \"slot\",\r\n"
-            "   \"Mail\":\"a\\\"b\\u00e9\"}, \"Software\" : {} },\r\n  \"format\" : 1 }\r\n");
+    QVERIFY(WriteFile(
+        m_file,
+        "{\r\n  \"keys\" : { \"Software\\\\Brannvik\" : {\"\" : \"slot\",\r\n"
+        "   \"Mail\":\"a\\\"b\\u00e9\"}, \"Software\" : {} },\r\n  \"format\" : 1 }\r\n"));
     QCOMPARE(ReadSetting(kUser, S("SOFTWARE\\Brannvik"), S("mail")), S("a\"bé"));
     QCOMPARE(ReadSetting(kUser, S("SOFTWARE\\Brannvik"), QString()), S("slot"));
     QCOMPARE(SettingsStoreProblem(), QString());
@@ -210,7 +201,7 @@ class TestSettings : public QObject {
     } else if (kind == S("fifo")) {
       QCOMPARE(mkfifo(QFile::encodeName(m_file).constData(), 0600), 0);
     } else {
-      PutFile(m_file, bytes);
+      QVERIFY(WriteFile(m_file, bytes));
       if (kind == S("unreadable")) QVERIFY(QFile::setPermissions(m_file, {}));
     }
 
@@ -225,7 +216,7 @@ class TestSettings : public QObject {
     if (kind == S("dir") || kind == S("fifo"))
       QVERIFY(!QFileInfo(m_file).isFile());
     else
-      QCOMPARE(FileBytes(m_file), bytes);
+      QCOMPARE(ReadAll(m_file), bytes);
 
     // The other root is not affected.
     CreateSettingsKey(kClasses, S("C"));
@@ -236,7 +227,7 @@ class TestSettings : public QObject {
   void failedWriteKeepsOldFile() {
     CreateSettingsKey(kUser, S("A"));
     WriteSetting(kUser, S("A"), S("x"), S("old"));
-    const QByteArray old = FileBytes(m_file);
+    const QByteArray old = ReadAll(m_file);
 
     // A file size limit makes the write fail part-way, for root too.
     rlimit saved;
@@ -249,7 +240,7 @@ class TestSettings : public QObject {
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, oldHandler);
 
-    QCOMPARE(FileBytes(m_file), old);
+    QCOMPARE(ReadAll(m_file), old);
     QCOMPARE(ReadSetting(kUser, S("A"), S("x")), S("old"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QFileInfo(m_file).fileName()});
@@ -257,7 +248,7 @@ class TestSettings : public QObject {
 
   void unwritableFolderWritesNothing() {
     // A plain file where the settings folder should be stops root as well.
-    PutFile(m_dir->filePath(S("blocker")), "x");
+    QVERIFY(WriteFile(m_dir->filePath(S("blocker")), "x"));
     qputenv("VOKABIT_CONFIG_DIR", m_dir->filePath(S("blocker/vokabit")).toUtf8());
     CreateSettingsKey(kUser, S("A"));
     WriteSetting(kUser, QString(), S("x"), S("lost"));
@@ -268,11 +259,11 @@ class TestSettings : public QObject {
     qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
     CreateSettingsKey(kUser, S("A"));
     WriteSetting(kUser, S("A"), S("x"), S("old"));
-    const QByteArray old = FileBytes(m_file);
+    const QByteArray old = ReadAll(m_file);
     QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner));
     WriteSetting(kUser, S("A"), S("x"), S("new"));
     QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(FileBytes(m_file), old);
+    QCOMPARE(ReadAll(m_file), old);
   }
 
  private:

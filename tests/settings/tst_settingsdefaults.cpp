@@ -8,6 +8,7 @@
 #include "Settings.h"
 #include "SettingsDefaults.h"
 #include "SettingsKeys.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -87,30 +88,27 @@ class TestSettingsDefaults : public QObject {
     WriteSetting(kUser, kKeyPrint, kValueMarginTop, QString());
 
     QVERIFY(ApplySettingsDefaults(S("/usr/share/vokabit"), OtherLang));
-    QCOMPARE(ReadSetting(kUser, kKeySetups, kValueBlandaCheck), S("FALSE"));
-    QCOMPARE(ReadSetting(kUser, kKeySetups, kValueLjudFel), S("/home/u/fel.wav"));
-    QCOMPARE(ReadSetting(kUser, kKeySetups, kValueLanguage), S("2"));
-    QCOMPARE(ReadSetting(kUser, kKeyPrint, kValueShowPagenumber), S("FALSE"));
-    QCOMPARE(ReadSetting(kUser, kKeyVokabit30, kValueHelpFile), S("/elsewhere/help.html"));
-    QCOMPARE(ReadSetting(kUser, kKeyVokabit, kValueHemsida), S("text 111"));
-    QCOMPARE(ReadSetting(kUser, kKeySetups, kValueOvaBara), S("10"));
-    QCOMPARE(ReadSetting(kUser, kKeyPrint, kValueMarginTop), S("50"));
-    QCOMPARE(ReadSetting(kUser, kKeySetups, kValueLjudRatt), S("text 249"));
+    const std::tuple<QLatin1String, QLatin1String, const char*> expected[] = {
+        {kKeySetups, kValueBlandaCheck, "FALSE"},
+        {kKeySetups, kValueLjudFel, "/home/u/fel.wav"},
+        {kKeySetups, kValueLanguage, "2"},
+        {kKeyPrint, kValueShowPagenumber, "FALSE"},
+        {kKeyVokabit30, kValueHelpFile, "/elsewhere/help.html"},
+        {kKeyVokabit, kValueHemsida, "text 111"},
+        {kKeySetups, kValueOvaBara, "10"},
+        {kKeyPrint, kValueMarginTop, "50"},
+        {kKeySetups, kValueLjudRatt, "text 249"}};
+    for (const auto& [key, name, value] : expected)
+      QCOMPARE(ReadSetting(kUser, key, name), S(value));
   }
 
   void damagedStoreIsLeftAlone() {
-    for (SettingsRoot root : {kUser, kClasses}) {
-      QFile file(SettingsFilePath(root));
-      QVERIFY(file.open(QIODevice::WriteOnly));
-      file.write("{\"format\": 1, \"keys\": {");
-    }
+    for (SettingsRoot root : {kUser, kClasses})
+      QVERIFY(WriteFile(SettingsFilePath(root), "{\"format\": 1, \"keys\": {"));
     QVERIFY(!ApplySettingsDefaults(S("/usr/share/vokabit"), Lang));
     QVERIFY(!WriteFileAssociations(S("/usr/bin/vokabit")));
-    for (SettingsRoot root : {kUser, kClasses}) {
-      QFile file(SettingsFilePath(root));
-      QVERIFY(file.open(QIODevice::ReadOnly));
-      QCOMPARE(file.readAll(), QByteArray("{\"format\": 1, \"keys\": {"));
-    }
+    for (SettingsRoot root : {kUser, kClasses})
+      QCOMPARE(ReadAll(SettingsFilePath(root)), QByteArray("{\"format\": 1, \"keys\": {"));
   }
 
   void associationsAreWrittenEveryTime_data() {
