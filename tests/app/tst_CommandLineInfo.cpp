@@ -2,6 +2,8 @@
 
 #include "CommandLineInfo.h"
 
+using namespace Qt::StringLiterals;
+
 class TestCommandLineInfo : public QObject {
   Q_OBJECT
 
@@ -12,28 +14,25 @@ class TestCommandLineInfo : public QObject {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("splash");
 
-    QTest::newRow("nothing") << "" << int(CCommandLineInfo::FileNew) << "" << true;
-    QTest::newRow("open, quoted with blanks")
-        << R"("/home/anna/Mina listor/Tyska 1.vk2")" << int(CCommandLineInfo::FileOpen)
-        << "/home/anna/Mina listor/Tyska 1.vk2" << true;
-    QTest::newRow("open, plain") << "lista.vk2" << int(CCommandLineInfo::FileOpen) << "lista.vk2"
-                                 << true;
-    QTest::newRow("print slash") << R"(/p "/tmp/a b.vk2")" << int(CCommandLineInfo::FilePrint)
-                                 << "/tmp/a b.vk2" << true;
-    QTest::newRow("print dash") << "-p /tmp/a.vk1" << int(CCommandLineInfo::FilePrint)
-                                << "/tmp/a.vk1" << true;
-    QTest::newRow("print after path")
-        << "/tmp/a.vk2 /p" << int(CCommandLineInfo::FilePrint) << "/tmp/a.vk2" << true;
-    QTest::newRow("print alone") << "/p" << int(CCommandLineInfo::FilePrint) << "" << true;
-    QTest::newRow("capital P is no print switch")
-        << "/P" << int(CCommandLineInfo::FileOther) << "" << true;
-    QTest::newRow("two paths, first wins")
-        << "a.vk2 b.vk2" << int(CCommandLineInfo::FileOpen) << "a.vk2" << true;
-    QTest::newRow("other switch") << "/dde" << int(CCommandLineInfo::FileOther) << "" << true;
-    QTest::newRow("embedding clears the start-up dialog")
-        << "-Embedding" << int(CCommandLineInfo::FileOther) << "" << false;
-    QTest::newRow("automation clears the start-up dialog")
-        << "/Automation" << int(CCommandLineInfo::FileOther) << "" << false;
+    const auto row = [](const char* name, const QString& line,
+                        CCommandLineInfo::ShellCommand command, const QString& file,
+                        bool splash = true) {
+      QTest::newRow(name) << line << int(command) << file << splash;
+    };
+    using C = CCommandLineInfo;
+    row("nothing", u""_s, C::FileNew, u""_s);
+    row("open, quoted with blanks", uR"("/home/anna/Mina listor/Tyska 1.vk2")"_s, C::FileOpen,
+        u"/home/anna/Mina listor/Tyska 1.vk2"_s);
+    row("open, plain", u"lista.vk2"_s, C::FileOpen, u"lista.vk2"_s);
+    row("print slash", uR"(/p "/tmp/a b.vk2")"_s, C::FilePrint, u"/tmp/a b.vk2"_s);
+    row("print dash", u"-p /tmp/a.vk1"_s, C::FilePrint, u"/tmp/a.vk1"_s);
+    row("print after path", u"/tmp/a.vk2 /p"_s, C::FilePrint, u"/tmp/a.vk2"_s);
+    row("print alone", u"/p"_s, C::FilePrint, u""_s);
+    row("capital P is no print switch", u"/P"_s, C::FileOther, u""_s);
+    row("two paths, first wins", u"a.vk2 b.vk2"_s, C::FileOpen, u"a.vk2"_s);
+    row("other switch", u"/dde"_s, C::FileOther, u""_s);
+    row("embedding clears the start-up dialog", u"-Embedding"_s, C::FileOther, u""_s, false);
+    row("automation clears the start-up dialog", u"/Automation"_s, C::FileOther, u""_s, false);
   }
 
   void parse() {
