@@ -151,7 +151,8 @@ class TestHoverButton : public QObject {
 
     // Disabled, the icon is greyed.
     button.setEnabled(false);
-    QVERIFY(BoundsOf(Render(button), Qt::magenta).isEmpty());
+    const QImage disabled = Render(button);
+    QVERIFY(BoundsOf(disabled, Qt::magenta).isEmpty() && BoundsOf(disabled, Qt::cyan).isEmpty());
   }
 
   void spaceAndEnterPressTheButton() {

@@ -216,6 +216,7 @@ class TestMainDlgEditing : public QObject {
     QVERIFY(ShowsModified(*dlg));
     QCOMPARE(TextOf(*dlg, IDC_WORD_COUNT), WordCount(3));
     QVERIFY(!dlg->Control(IDC_DELETE)->isEnabled());
+    QVERIFY(!dlg->CommandAction(ID_DELETE_WORDS)->isEnabled());
 
     // The last line by the delete button; with nothing selected nothing goes.
     ClickRow(Lines(*dlg), 2);

@@ -109,6 +109,7 @@ class TestMainDlgFrame : public QObject {
     dlg->CommandAction(ID_FILE_NEW)->trigger();
     QCOMPARE(dlg->WordList().GetCount(), 0);
     QCOMPARE(dlg->windowTitle(), Title(LangQText(104), false));
+    QCOMPARE(platform.m_messages.size(), size_t(2));
 
     // Save on an untitled list asks for a name, on a titled one it does not.
     Modify(*dlg);

@@ -426,7 +426,7 @@ class TestMainDlgPractice : public QObject {
     const QString path = m_dir.filePath(u"missed.vk2"_s);
     bool stayedOpen = false;
     Results results;
-    OnResults(results, CResultsDlg::IDOK, [&](CResultsDlg* d) {
+    OnResults(results, CResultsDlg::IDC_PRACTISE_AGAIN, [&](CResultsDlg* d) {
       platform.QueueFile(path, 1);
       d->Button(CResultsDlg::IDC_SAVE_WRONG)->click();
       stayedOpen = d->isVisible() && QFileInfo::exists(path);
@@ -436,6 +436,10 @@ class TestMainDlgPractice : public QObject {
     QVERIFY(stayedOpen);
     QCOMPARE(platform.m_dialogs.size(), size_t(1));
     QVERIFY(platform.m_dialogs.back().save);
+    QVERIFY(platform.m_messages.empty());
+    // Saving took nothing from the run: both words are asked again, with their classes.
+    QCOMPARE(dlg->Exercise().Total(), 2);
+    QCOMPARE(dlg->Exercise().GetEntryMark(ExerciseTable::Questions, 1), 2);
 
     // In the order they were missed, and without their classes; the open list
     // is not touched.

@@ -77,6 +77,16 @@ class TestDirectionDlg : public QObject {
     QCOMPARE(StoredDirection(), expected == CDirectionDlg::IDC_FOREIGN ? u"TRUE"_s : u"FALSE"_s);
   }
 
+  void aClickedChoiceIsStored() {
+    CFakePlatform platform;
+    CDirectionDlg dlg(platform);
+    const int result = RunModal(dlg, [&] {
+      QTest::mouseClick(dlg.Button(CDirectionDlg::IDC_TRANSLATION), Qt::LeftButton);
+    });
+    QCOMPARE(result, CDirectionDlg::IDC_TRANSLATION);
+    QCOMPARE(StoredDirection(), u"FALSE"_s);
+  }
+
   void cancellingWritesNothing() {
     CreateSettingsKey(SettingsRoot::CurrentUser, kKeyVokabit30);
     WriteSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile, u"/opt/help"_s);
