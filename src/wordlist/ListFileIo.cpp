@@ -120,6 +120,20 @@ std::string Number(int n) {
   return std::to_string(n);
 }
 
+// The [WORDS] section both native formats share; they differ only in the key
+// of the translation ("B=" in version 2, "T=" in version 1).
+void AppendWordsSection(std::string& out, const CWordList& list, int count,
+                        std::string_view translationKey) {
+  AppendLine(out, "[WORDS]");
+  AppendLine(out, "F=" + list.GetFirstLanguage());
+  AppendLine(out, "O=" + list.GetSecondLanguage());
+  for (int i = 0; i < count; ++i) {
+    const std::string k = Number(i + 1);
+    AppendLine(out, k + "=" + list.GetForeign(i));
+    AppendLine(out, k + std::string(translationKey) + list.GetTranslation(i));
+  }
+}
+
 std::string HtmlText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -412,14 +426,7 @@ std::string CListFileIo::FormatVersion2(const CWordList& list) {
     if (mark != 0) AppendLine(out, Number(i + 1) + "M=" + Number(mark));
   }
   AppendLine(out, "");
-  AppendLine(out, "[WORDS]");
-  AppendLine(out, "F=" + list.m_firstLanguage);
-  AppendLine(out, "O=" + list.m_secondLanguage);
-  for (int i = 0; i < count; ++i) {
-    const std::string k = Number(i + 1);
-    AppendLine(out, k + "=" + list.m_slots[i].m_foreign);
-    AppendLine(out, k + "B=" + list.m_slots[i].m_translation);
-  }
+  AppendWordsSection(out, list, count, "B=");
   return out;
 }
 
@@ -431,14 +438,7 @@ std::string CListFileIo::FormatVersion1(const CWordList& list) {
   AppendLine(out, "CREATOR=" + LangText(kTxtProgramName));
   AppendLine(out, "ANTAL=" + Number(count));
   AppendLine(out, "");
-  AppendLine(out, "[WORDS]");
-  AppendLine(out, "F=" + list.m_firstLanguage);
-  AppendLine(out, "O=" + list.m_secondLanguage);
-  for (int i = 0; i < count; ++i) {
-    const std::string k = Number(i + 1);
-    AppendLine(out, k + "=" + list.m_slots[i].m_foreign);
-    AppendLine(out, k + "T=" + list.m_slots[i].m_translation);
-  }
+  AppendWordsSection(out, list, count, "T=");
   return out;
 }
 
