@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6-dev
   qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libgl-dev fonts-dejavu-core
-  clang libclang-rt-14-dev libbenchmark-dev
+  clang libclang-rt-14-dev libbenchmark-dev libx11-dev bc
   xvfb xauth
 )
 
