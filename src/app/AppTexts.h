@@ -1,5 +1,6 @@
 #pragma once
-// Texts of the start of the program and the language choice.
+// Texts of the start of the program, the language choice and the tip of
+// the day.
 
 // String table: the header of the start-up warnings.
 inline constexpr unsigned kStrStartupErrors = 57372;
@@ -11,6 +12,17 @@ inline constexpr unsigned kTxtSettingsDamaged = 503;
 inline constexpr unsigned kTxtCatalogDamaged = 504;
 // The second text of the start-up picture.
 inline constexpr unsigned kTxtSlogan = 474;
+
+// Tip of the day
+inline constexpr unsigned kTxtTipHeading = 122;
+inline constexpr unsigned kTxtTipCaption = 123;
+inline constexpr unsigned kTxtTipClose = 124;
+inline constexpr unsigned kTxtTipNext = 125;
+inline constexpr unsigned kTxtTipShowAtStart = 126;
+inline constexpr unsigned kTxtTipsFileName = 451;  // below the "TipsFile" folder
+inline constexpr unsigned kTxtTipsMissing = 452;
+inline constexpr unsigned kTxtTipsUnreadable = 453;
+inline constexpr unsigned kTxtTipsNone = 651;  // the tips file holds no tip line
 
 // Qt's own texts: the locale whose translations of Qt serve the language
 // ("sv", "en", "de"), and the program's own translations of the Qt texts
