@@ -1,6 +1,6 @@
 #pragma once
-// Texts of the start of the program, the language choice and the tip of
-// the day.
+// Texts of the start of the program, the language choice, the tip of the
+// day and the About box.
 
 // String table: the header of the start-up warnings.
 inline constexpr unsigned kStrStartupErrors = 57372;
@@ -10,8 +10,10 @@ inline constexpr unsigned kStrSelectLanguage = 57371;
 inline constexpr unsigned kTxtSettingsDamaged = 503;
 // A language catalog is missing or damaged.
 inline constexpr unsigned kTxtCatalogDamaged = 504;
-// The second text of the start-up picture.
+// The second text of the start-up picture and the red line of the About box.
 inline constexpr unsigned kTxtSlogan = 474;
+// The program's display name.
+inline constexpr unsigned kTxtProgramDisplayName = 103;
 
 // Tip of the day
 inline constexpr unsigned kTxtTipHeading = 122;
@@ -23,6 +25,15 @@ inline constexpr unsigned kTxtTipsFileName = 451;  // below the "TipsFile" folde
 inline constexpr unsigned kTxtTipsMissing = 452;
 inline constexpr unsigned kTxtTipsUnreadable = 453;
 inline constexpr unsigned kTxtTipsNone = 651;  // the tips file holds no tip line
+
+// About box
+inline constexpr unsigned kTxtAboutVersion = 457;  // label of the version
+inline constexpr unsigned kTxtAboutMadeBy = 458;   // label of the maker
+inline constexpr unsigned kTxtAboutMaker = 118;    // the maker
+inline constexpr unsigned kTxtAboutWeb = 119;      // label of the web link
+inline constexpr unsigned kTxtAboutMail = 120;     // label of the e-mail link
+inline constexpr unsigned kTxtAboutText = 500;     // text about the program
+inline constexpr unsigned kTxtAboutOk = 399;       // OK button
 
 // Qt's own texts: the locale whose translations of Qt serve the language
 // ("sv", "en", "de"), and the program's own translations of the Qt texts

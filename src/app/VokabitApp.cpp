@@ -55,6 +55,8 @@ bool CVokabitApp::InitInstance() {
   } else {
     PrepareStartWithFile(DataDirectory() + QLatin1Char('/'));
   }
+  // A start without a list shows the tip of the day once the window is up.
+  dlg.m_showTip = dlg.m_startFile.isEmpty();
   dlg.exec();
   return false;
 }
