@@ -122,7 +122,10 @@ CAboutDlg::CAboutDlg(CPlatform& platform, QWidget* parent)
   for (QWidget* w : std::initializer_list<QWidget*>{version, maker}) {
     w->setGeometry(valueLeft, w->y(), std::max(w->width(), w->sizeHint().width()), w->height());
   }
-  for (CHoverButton* button : {mail, web}) button->move(valueLeft - linkPadding, button->y());
+  // Each value stands on the line of its label.
+  maker->move(maker->x(), madeByLabel->y());
+  mail->move(valueLeft - linkPadding, mailLabel->geometry().center().y() - mail->height() / 2);
+  web->move(valueLeft - linkPadding, webLabel->geometry().center().y() - web->height() / 2);
   versionLabel->setBuddy(version);
   mail->setAccessibleName(AccessibleLabel(mailLabel->text()) + QStringLiteral(": ") + mail->text());
   web->setAccessibleName(AccessibleLabel(webLabel->text()) + QStringLiteral(": ") + web->text());
