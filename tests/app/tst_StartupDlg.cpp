@@ -21,7 +21,6 @@ namespace {
 
 constexpr ColorRef kRed = 0x0000FF;
 constexpr ColorRef kWhite = 0xFFFFFF;
-constexpr ColorRef kBlue = 0xFF0000;
 constexpr ColorRef kLightGrey = 0xC0C0C0;
 constexpr unsigned kSlogan = 474;
 constexpr int kEnglish = 1;
@@ -58,7 +57,6 @@ class TestStartupDlg : public QObject {
     QCOMPARE(dlg.Status()->Text(), u"Starting..."_s);
     QCOMPARE(dlg.Subtitle()->Text(), LangQText(kSlogan));
     QCOMPARE(dlg.Subtitle()->TextColour(), kLightGrey);
-    QCOMPARE(dlg.Status()->BackColour(), kBlue);
 
     bool asked = false;
     OnModalDialog(
@@ -120,20 +118,6 @@ class TestStartupDlg : public QObject {
       QVERIFY(!dlg.isVisible());
     });
     QCOMPARE(ended, result);
-  }
-
-  void layoutKeepsTheTextsOnTheBlueBand() {
-    CFakePlatform platform;
-    CStartupDlg dlg(platform, Setup());
-    const QImage picture = dlg.grab().toImage();
-    for (const CColorStatic* text : {dlg.Status(), dlg.Subtitle()}) {
-      QVERIFY(dlg.rect().contains(text->geometry()));
-      // The picture behind each text is the texts' own blue, so they sit on it
-      // without a visible box.
-      for (const QPoint& at : {text->geometry().topLeft() - QPoint(2, 0),
-                               text->geometry().bottomRight() + QPoint(2, 0)})
-        QCOMPARE(picture.pixelColor(at), QColor(Qt::blue));
-    }
   }
 };
 
