@@ -68,7 +68,8 @@ bool CTipsFile::IsTipLine(const QByteArray& line) {
 QString CTipsFile::TipText(const QByteArray& line) {
   QByteArray text = line;
   while (text.endsWith('\n') || text.endsWith('\r')) text.chop(1);
-  QStringDecoder utf8(QStringDecoder::Utf8);
+  // Stateless: a sequence cut off at the end is an error, not held back.
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   const QString decoded = utf8.decode(text);
   if (!utf8.hasError()) return decoded;
   return FromCp1252(std::string_view(text.constData(), std::size_t(text.size())));

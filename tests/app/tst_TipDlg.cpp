@@ -79,8 +79,8 @@ class TestTipDlg : public QObject {
     row("UTF-8 and Windows-1252",
         "gl\xc3\xb6"
         "d\ngl\xf6"
-        "d\n",
-        0, u"glöd|glöd|glöd|glöd"_s);
+        "d\n\xe5\n",
+        0, u"glöd|glöd|å|glöd"_s);
     row("only notes", ";a\n b\n\n", 2, u"-|-|-|-"_s);
     row("empty file", QByteArray(), 0, u"-|-|-|-"_s);
   }
