@@ -85,7 +85,7 @@ CTipDlg::CTipDlg(CPlatform& platform, QWidget* parent) : QDialog(parent), m_plat
   m_tipLabel->setPalette(white);
   m_tipLabel->setAutoFillBackground(true);
   QFont tipFont = font();
-  tipFont.setPointSizeF(tipFont.pointSizeF() * 1.1);
+  if (tipFont.pointSizeF() > 0) tipFont.setPointSizeF(tipFont.pointSizeF() * 1.1);
   m_tipLabel->setFont(tipFont);
 
   m_showCheck = new QCheckBox(LangQText(kTxtTipShowAtStart), this);
@@ -199,7 +199,8 @@ void CTipDlg::paintEvent(QPaintEvent* event) {
                      CPictures::TipPicture(m_pictureSide, devicePixelRatioF()));
   QFont heading = font();
   heading.setBold(true);
-  heading.setPointSizeF(heading.pointSizeF() * 1.5);
+  // A font given in pixels keeps its size.
+  if (heading.pointSizeF() > 0) heading.setPointSizeF(heading.pointSizeF() * 1.5);
   painter.setFont(heading);
   painter.setPen(Qt::black);
   const QRect headingRect(m_picture.left() + m_pictureSide + 6, m_picture.top(),
