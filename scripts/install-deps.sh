@@ -7,9 +7,13 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6-dev
   qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # Qt's own texts (file dialogs, standard buttons) in Swedish and German
+  qt6-translations-l10n
   libgl-dev fonts-dejavu-core
   clang libclang-rt-14-dev libbenchmark-dev libx11-dev bc
   xvfb xauth
+  # the Debian package (cpack -G DEB) and the checks of its desktop files
+  dpkg-dev appstream desktop-file-utils shared-mime-info xdg-utils
 )
 
 missing=()

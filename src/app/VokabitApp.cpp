@@ -1,17 +1,13 @@
 #include "VokabitApp.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include "CommandLineInfo.h"
 #include "DataDir.h"
 #include "HelpViewer.h"
-#include "LangText.h"
 #include "MainDlg.h"
 #include "QtPlatform.h"
-#include "Settings.h"
-#include "SettingsDefaults.h"
-#include "SettingsKeys.h"
+#include "StartupDlg.h"
 #include "StartupRoutine.h"
 
 namespace {
@@ -55,26 +51,25 @@ bool CVokabitApp::InitInstance() {
   }
 
   if (dlg.m_showStartup) {
-    // The program directory is the data folder, with its trailing separator.
-    const QString programDir = DataDirectory() + QLatin1Char('/');
-    const QString warnings =
-        RunStartupSettings(programDir, QFileInfo(applicationFilePath()).absoluteFilePath());
-    const QString helpFile =
-        ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, QStringLiteral("HelpFile"));
-    if (!helpFile.isEmpty()) m_helpFilePath = helpFile;
-    if (!warnings.isEmpty())
-      platform.MessageBox(warnings, MessageButtons::Ok, MessageIcon::Warning);
+    if (!RunStartupDialog()) return false;
   } else {
-    // A start with a file leaves the associations alone, but a first start
-    // by a double click must not find its options missing (no words to
-    // practise, no special characters), so missing defaults are written too.
-    // It speaks the language the user chose.
-    ApplySettingsDefaults(DataDirectory() + QLatin1Char('/'),
-                          [](unsigned n) { return LangQText(n); });
-    ApplyStoredLanguage();
+    PrepareStartWithFile(DataDirectory() + QLatin1Char('/'));
   }
+  // A start without a list shows the tip of the day once the window is up.
+  dlg.m_showTip = dlg.m_startFile.isEmpty();
   dlg.exec();
   return false;
+}
+
+bool CVokabitApp::RunStartupDialog() {
+  CQtPlatform platform;
+  platform.SetHelpHandler(&ShowHelp);
+  CStartupDlg startup(platform);
+  platform.SetParentWindow(&startup);
+  // Anything but the dialog's own close ends the program.
+  if (startup.exec() != QDialog::Accepted) return false;
+  if (!startup.HelpFile().isEmpty()) m_helpFilePath = startup.HelpFile();
+  return true;
 }
 
 int CVokabitApp::ExitInstance() {

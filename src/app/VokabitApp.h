@@ -16,6 +16,11 @@ class CVokabitApp : public QApplication {
 
   // The help file every help request opens.
   QString m_helpFilePath;
+
+ private:
+  // The start-up picture with the start-up routine; false when the user
+  // ended it, and with it the program.
+  bool RunStartupDialog();
 };
 
 // The one application object while the program runs.

@@ -18,6 +18,7 @@
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QSizeGrip>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ClassComboBox.h"
@@ -507,6 +508,7 @@ bool CMainDlg::OnInitDialog() {
     return true;
   }
   OnFileNew();
+  if (m_showTip) QTimer::singleShot(0, this, &CMainDlg::ShowTipAtStart);
   return true;
 }
 
@@ -636,6 +638,16 @@ void CMainDlg::OnCommand(int id) {
       break;
     case IDC_PLAY_RIGHT:
       PlayTestSound(IDC_RIGHT_SOUND_PATH);
+      break;
+    case IDC_LANGUAGE:
+    case IDM_LANGUAGE:
+      OnChooseLanguage();
+      break;
+    case ID_TIP:
+      OnTipOfTheDay();
+      break;
+    case ID_ABOUT:
+      OnAbout();
       break;
     case ID_ESCAPE:
       break;  // Escape never closes the window
@@ -831,10 +843,14 @@ void CMainDlg::SetListTitle(bool modified) {
 void CMainDlg::SetStatus(unsigned textNumber, bool resetColour) {
   if (resetColour) m_statusLeft->SetTextColour(ToColorRef(palette().color(QPalette::WindowText)));
   m_statusLeft->setText(LangQText(textNumber));
+  m_statusText = textNumber;
 }
 
 void CMainDlg::SetPaneText(int pane, const QString& text) {
-  if (pane == 1) m_statusLeft->setText(text);
+  if (pane == 1) {
+    m_statusLeft->setText(text);
+    m_statusText = 0;
+  }
   if (pane == 2) m_statusMiddle->setText(text);
 }
 
@@ -903,7 +919,13 @@ void CMainDlg::FitText(QWidget* widget, const QString& caption) {
   widget->setFont(font);
 }
 
+unsigned CMainDlg::TextNumberOf(int id, unsigned fallback) const {
+  const auto it = m_textNumbers.find(id);
+  return it == m_textNumbers.end() ? fallback : it->second;
+}
+
 void CMainDlg::SetControlText(int id, unsigned textNumber) {
+  m_textNumbers[id] = textNumber;
   QWidget* w = Control(id);
   const QString text = LangQText(textNumber);
   if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -976,7 +998,8 @@ void CMainDlg::ApplyLanguage() {
   SetControlText(IDC_PAUSE_BEFORE, kTxtPauseBefore);
   SetControlText(IDC_PAUSE_AFTER, kTxtPauseAfter);
 
-  SetControlText(IDC_ANSWER_BUTTON, kTxtAnswerButton);
+  // The answer's captions change during a run; they keep their meaning.
+  SetControlText(IDC_ANSWER_BUTTON, TextNumberOf(IDC_ANSWER_BUTTON, kTxtAnswerButton));
   SetControlText(IDC_QUESTION_GROUP, kTxtQuestionGroup);
   SetControlText(IDC_COUNTERS_GROUP, kTxtCountersGroup);
   SetControlText(IDC_LABEL_TOTAL, kTxtCounterQuestions);
@@ -984,7 +1007,13 @@ void CMainDlg::ApplyLanguage() {
   SetControlText(IDC_LABEL_RIGHT, kTxtCounterRight);
   SetControlText(IDC_LABEL_WRONG, kTxtCounterWrong);
   SetControlText(IDC_HIDDEN_GROUP, kTxtHiddenGroup);
-  SetControlText(IDC_ANSWER_GROUP, kTxtAnswerGroup);
+  SetControlText(IDC_ANSWER_GROUP, TextNumberOf(IDC_ANSWER_GROUP, kTxtAnswerGroup));
+  if (auto* direction = static_cast<QLabel*>(Control(IDC_DIRECTION)); !direction->text().isEmpty())
+    direction->setText(
+        LangQText(m_exercise.WriteForeign() ? kTxtWriteForeign : kTxtWriteTranslation));
+  // The status line speaks the new language too.
+  if (m_statusText != 0) m_statusLeft->setText(LangQText(m_statusText));
+  m_statusMiddle->clear();
   LayoutSettingsPanel();
   // Repaint everything once with the new texts.
   m_client->update();

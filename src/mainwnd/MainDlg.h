@@ -50,6 +50,9 @@ class CMainDlg : public QDialog {
   QString m_startFile;
   bool m_printAndExit = false;
   bool m_showStartup = false;
+  // Set by the application object: a start without a list file shows the
+  // tip of the day once the window is on screen.
+  bool m_showTip = false;
 
   // The window's start sequence; false when the window ended during it (the
   // command-line file could not be read) and must not be shown.
@@ -71,6 +74,16 @@ class CMainDlg : public QDialog {
   void ShowFocusHint();
   void SetListTitle(bool modified);
   void UpdateRecentFiles();
+
+  // --- dialogs of the start: language, tip of the day, About box -------------
+  // The language choice; after OK every text of the window in the new
+  // language.
+  void OnChooseLanguage();
+  void OnTipOfTheDay();
+  void OnAbout();
+  // The tip of the day of a start without a file: read (which moves the
+  // stored position on), shown only when the user has not switched it off.
+  void ShowTipAtStart();
 
   // --- word editing panel --------------------------------------------------
   void FillWordListBox();
@@ -135,6 +148,8 @@ class CMainDlg : public QDialog {
   QLineEdit* MakeEdit(int id);
   void Register(int id, QWidget* widget);
   void SetControlText(int id, unsigned textNumber);
+  // The text number a control was last given, or fallback.
+  unsigned TextNumberOf(int id, unsigned fallback) const;
   void FitText(QWidget* widget, const QString& caption);
 
   // Layout on resize, all in pixels of the client area.
@@ -197,6 +212,9 @@ class CMainDlg : public QDialog {
   int m_clientHeight = 0;
   bool m_closing = false;
   CRecentFiles::Entries m_recent;
+  // The text numbers shown, so that a new language can show them again.
+  unsigned m_statusText = 0;  // left status pane; 0 when it holds another text
+  std::map<int, unsigned> m_textNumbers;
 
   QMenuBar* m_menuBar = nullptr;
   QWidget* m_client = nullptr;

@@ -80,7 +80,7 @@ void CMainDlg::TakeWordForChange() {
   m_foreignEdit->SetText(m_wordList.GetForeign(i));
   m_translationEdit->SetText(m_wordList.GetTranslation(i));
   Control(IDC_DELETE)->setEnabled(true);
-  SetPaneText(1, LangQText(kTxtStatusChange));
+  SetStatus(kTxtStatusChange);
   RebuildMenu();
   m_foreignEdit->setFocus();
 }

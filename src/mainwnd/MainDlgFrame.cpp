@@ -242,9 +242,9 @@ bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
           SetStatus(kTxtStatusWordList);
         }
       } else if (watched == m_foreignEdit && in) {
-        SetPaneText(1, LangQText(m_adding ? kTxtStatusForeign : kTxtStatusChange));
+        SetStatus(m_adding ? kTxtStatusForeign : kTxtStatusChange);
       } else if (watched == m_translationEdit && in) {
-        SetPaneText(1, LangQText(m_adding ? kTxtStatusTranslation : kTxtStatusChange));
+        SetStatus(m_adding ? kTxtStatusTranslation : kTxtStatusChange);
       } else if (watched == m_classBox && in) {
         SetStatus(kTxtStatusClassFocus);
       } else if (watched == m_firstLanguageEdit || watched == m_secondLanguageEdit) {
@@ -351,6 +351,12 @@ void CMainDlg::RebuildMenu() {
   QAction* toolbarText = AddCommand(view, ID_TOOLBAR_TEXT, kTxtMenuToolbarText);
   toolbarText->setCheckable(true);
   toolbarText->setChecked(m_toolbarText);
+  view->addSeparator();
+  // Named in English as well, so that the way back is found in any language.
+  QAction* language = view->addAction(StringTableQText(kStrMenuLanguage));
+  language->setObjectName(QStringLiteral("cmd%1").arg(IDM_LANGUAGE));
+  connect(language, &QAction::triggered, this, [this] { OnCommand(IDM_LANGUAGE); });
+  m_commands[IDM_LANGUAGE] = language;
   AddHelpMenu();
   UpdateRecentFiles();
 }

@@ -20,6 +20,9 @@ inline constexpr unsigned kTxtMenuWebProduct = 17;
 inline constexpr unsigned kTxtMenuWebMaker = 18;
 inline constexpr unsigned kTxtMenuAbout = 19;
 inline constexpr unsigned kTxtMenuTip = 20;
+// String table: the language choice in the View menu, understandable in every
+// language so that the way back is always found.
+inline constexpr unsigned kStrMenuLanguage = 102;
 inline constexpr unsigned kTxtMenuEdit = 21;
 inline constexpr unsigned kTxtMenuAdd = 23;
 inline constexpr unsigned kTxtMenuChange = 24;

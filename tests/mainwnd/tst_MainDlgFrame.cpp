@@ -6,11 +6,20 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "AboutDlg.h"
+#include "DirectionDlg.h"
 #include "HoverButton.h"
 #include "LangText.h"
+#include "LanguageDlg.h"
 #include "MainWindowTest.h"
 #include "MainWndIds.h"
+#include "MainWndTexts.h"
+#include "PracticeTexts.h"
 #include "RecentFiles.h"
+#include "Settings.h"
+#include "SettingsKeys.h"
+#include "TipDlg.h"
+#include "WidgetDriver.h"
 #include "WordListBox.h"
 
 using namespace Qt::StringLiterals;
@@ -341,6 +350,78 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(at(IDC_STATUS_LEFT), QRect(0, 402, width / 2, 18));
     QCOMPARE(at(IDC_STATUS_MIDDLE).x(), width / 2 + 2);
     QCOMPARE(at(IDC_MODE_PICTURE), QRect(580, 5, width - 590, 52));
+  }
+
+  void languageChoiceReachesEveryMode() {
+    CFakePlatform platform;
+    auto dlg = OpenMainWindow(platform, {{"hund", "dog"}});
+    QVERIFY(dlg);
+    // A run in progress, its second attempt pending.
+    OnModalDialog([](QDialog* d) {
+      static_cast<CDirectionDlg*>(d)->Button(CDirectionDlg::IDC_FOREIGN)->click();
+    });
+    dlg->OnCommand(ID_START_PRACTICE);
+    QCOMPARE(dlg->CurrentMode(), CMainDlg::Practice);
+    Type(dlg->Control(IDC_ANSWER), u"katt"_s);
+    QTest::keyClick(dlg->Control(IDC_ANSWER), Qt::Key_Return);
+    QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtWrongOnceGroup));
+
+    // The view menu's item, named in English too, opens the choice.
+    QCOMPARE(dlg->CommandAction(IDM_LANGUAGE)->text(), StringTableQText(102));
+    const auto choose = [](int row) {
+      OnModalDialog(
+          [row](QDialog* d) {
+            auto* language = static_cast<CLanguageDlg*>(d);
+            ClickRow(language->List(), row);
+            Click(language, CLanguageDlg::IDOK);
+          },
+          [](QDialog* d) { return qobject_cast<CLanguageDlg*>(d) != nullptr; });
+    };
+    choose(2);
+    dlg->CommandAction(IDM_LANGUAGE)->trigger();
+    QCOMPARE(LangQText(kTxtToolbarNew), u"Neu"_s);
+    auto* bar = dlg->findChild<QMenuBar*>();
+    QCOMPARE(bar->actions()[0]->text(), LangQText(1));
+    QCOMPARE(ControlOf<QAbstractButton>(*dlg, IDC_TB_NEW)->text(), LangQText(kTxtToolbarNew));
+    QCOMPARE(TextOf(*dlg, IDC_DIRECTION), LangQText(kTxtWriteForeign));
+    QCOMPARE(TextOf(*dlg, IDC_LANGUAGE), LangQText(kTxtLanguageButton));
+    QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), LangQText(kTxtStatusWrongOnce));
+    QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtWrongOnceGroup));
+    QCOMPARE(dlg->CurrentMode(), CMainDlg::Practice);
+
+    // Back to English through the options panel's button.
+    dlg->ShowSettingsPanel(true);
+    choose(1);
+    Click(dlg.get(), IDC_LANGUAGE);
+    QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), u"Settings"_s);
+    QCOMPARE(TextOf(*dlg, IDC_TB_NEW), u"New"_s);
+    QVERIFY(platform.m_messages.empty());
+  }
+
+  void tipAndAboutOpenFromTheWindow() {
+    CFakePlatform platform;
+    CreateSettingsKey(SettingsRoot::CurrentUser, kKeyTip);
+    WriteSetting(SettingsRoot::CurrentUser, kKeyTip, kValueStartUp, QString());
+    // A start without a file shows the tip once the window is up.
+    bool tipShown = false;
+    OnModalDialog([&](QDialog*) { tipShown = true; },
+                  [](QDialog* d) { return qobject_cast<CTipDlg*>(d) != nullptr; });
+    auto dlg = std::make_unique<CMainDlg>(platform);
+    dlg->m_showTip = true;
+    QVERIFY(dlg->OnInitDialog());
+    dlg->show();
+    QTRY_VERIFY(tipShown);
+
+    bool about = false;
+    OnModalDialog([&](QDialog*) { about = true; },
+                  [](QDialog* d) { return qobject_cast<CAboutDlg*>(d) != nullptr; });
+    dlg->OnCommand(ID_ABOUT);
+    QVERIFY(about);
+    tipShown = false;
+    OnModalDialog([&](QDialog*) { tipShown = true; },
+                  [](QDialog* d) { return qobject_cast<CTipDlg*>(d) != nullptr; });
+    dlg->OnCommand(ID_TIP);
+    QVERIFY(tipShown);
   }
 
   void hoverFillsTheStatusLine() {

@@ -1,0 +1,13 @@
+#include "ProgramHelp.h"
+
+#include <QDir>
+
+#include "DataDir.h"
+#include "Settings.h"
+#include "SettingsDefaults.h"
+#include "SettingsKeys.h"
+
+QString ProgramHelpFile() {
+  const QString file = ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
+  return file.isEmpty() ? QDir(DataDirectory()).filePath(kHelpFileInProgramDirectory) : file;
+}

@@ -1,0 +1,7 @@
+#pragma once
+#include <QString>
+
+// The help file every help request opens: the "HelpFile" setting, or the
+// help shipped in the data folder when the settings hold none (a start with
+// a list file writes no settings of its own).
+QString ProgramHelpFile();

@@ -1,0 +1,95 @@
+// The About box: the build's version, the texts of the language and the two
+// links, which open what the settings hold at the moment of the click.
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "AboutDlg.h"
+#include "ColorLabel.h"
+#include "FakePlatform.h"
+#include "HoverButton.h"
+#include "LangText.h"
+#include "Settings.h"
+#include "SettingsKeys.h"
+#include "VkLang.h"
+#include "WidgetDriver.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr ColorRef kRed = 0x0000FF;
+constexpr ColorRef kBlue = 0xFF0000;
+constexpr unsigned kMaker = 118;
+constexpr unsigned kAboutText = 500;
+constexpr unsigned kSlogan = 474;
+
+void Set(QLatin1String key, QLatin1String name, const QString& value) {
+  CreateSettingsKey(SettingsRoot::CurrentUser, key);
+  WriteSetting(SettingsRoot::CurrentUser, key, name, value);
+}
+
+}  // namespace
+
+class TestAboutDlg : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<QTemporaryDir> m_dir;
+
+ private Q_SLOTS:
+  void init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
+  }
+
+  void showsTheVersionAndOpensTheStoredAddresses() {
+    // German has the longest labels.
+    QCOMPARE(VKLangSetLanguage(2), 0);
+    Set(kKeyVokabit, kValueHemsida, u"https://vokabit.se/"_s);
+    Set(kKeyBrannvik, kValueMail, u"MAILTO:info@vokabit.se"_s);
+    CFakePlatform platform;
+    CAboutDlg dlg(platform);
+    QCOMPARE(Child<QLabel>(&dlg, CAboutDlg::IDC_VERSION)->text(), QStringLiteral(VOKABIT_VERSION));
+    QCOMPARE(Child<QLabel>(&dlg, CAboutDlg::IDC_MAKER)->text(), LangQText(kMaker));
+    QCOMPARE(Child<QPlainTextEdit>(&dlg, CAboutDlg::IDC_TEXT)->toPlainText(),
+             LangQText(kAboutText));
+    auto* slogan = Child<CColorLabel>(&dlg, CAboutDlg::IDC_SLOGAN);
+    QCOMPARE(slogan->text(), LangQText(kSlogan));
+    QCOMPARE(slogan->TextColour(), kRed);
+    auto* web = Child<CHoverButton>(&dlg, CAboutDlg::IDC_WEB);
+    auto* mail = Child<CHoverButton>(&dlg, CAboutDlg::IDC_MAIL);
+    QCOMPARE(web->text(), u"vokabit.se"_s);
+    QCOMPARE(mail->text(), u"info@vokabit.se"_s);
+    QCOMPARE(CAboutDlg::LinkText(u"http://x.se/?a=1&b=2"_s), u"x.se/?a=1&&b=2"_s);
+    for (CHoverButton* link : {web, mail}) {
+      QVERIFY(link->IsFlat() && !link->DrawsBorder());
+      QCOMPARE(link->ActiveTextColour(), kBlue);
+    }
+
+    const int result = RunModal(dlg, [&] {
+      QList<const QWidget*> shown;
+      for (int id : {CAboutDlg::IDC_LABEL_VERSION, CAboutDlg::IDC_VERSION,
+                     CAboutDlg::IDC_LABEL_MADE_BY, CAboutDlg::IDC_MAKER, CAboutDlg::IDC_LABEL_MAIL,
+                     CAboutDlg::IDC_MAIL, CAboutDlg::IDC_LABEL_WEB, CAboutDlg::IDC_WEB,
+                     CAboutDlg::IDC_TEXT, CAboutDlg::IDC_SLOGAN, CAboutDlg::IDOK})
+        shown << Child(&dlg, id);
+      const QString problem = LayoutProblem(shown);
+      QVERIFY2(problem.isEmpty(), qPrintable(problem));
+      // A value changed while the box is open counts at the next click; an
+      // empty one is handed on as it is, and nothing is shown.
+      Set(kKeyVokabit, kValueHemsida, u"https://example.org/vk"_s);
+      web->click();
+      Set(kKeyBrannvik, kValueMail, QString());
+      mail->click();
+      QTest::keyClick(&dlg, Qt::Key_Return);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(platform.m_opened, (QStringList{u"https://example.org/vk"_s, QString()}));
+    QVERIFY(platform.m_messages.empty());
+  }
+};
+
+QTEST_MAIN(TestAboutDlg)
+#include "tst_AboutDlg.moc"

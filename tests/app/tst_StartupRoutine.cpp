@@ -1,0 +1,219 @@
+// The start-up routine of a start without a list file, the start with a
+// file, and the program's language with Qt's own texts.
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "FakePlatform.h"
+#include "LangLibrary.h"
+#include "LangText.h"
+#include "ProgramLanguage.h"
+#include "Settings.h"
+#include "SettingsKeys.h"
+#include "StartupRoutine.h"
+#include "TestFiles.h"
+#include "VkLang.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr SettingsRoot kUser = SettingsRoot::CurrentUser;
+constexpr unsigned kStartupErrors = 57372;
+constexpr unsigned kQtLocale = 650;
+constexpr int kSwedish = 0;
+constexpr int kEnglish = 1;
+constexpr int kGerman = 2;
+
+// Records what the routine shows, as short names ("!" after a red status,
+// "choice" where the language choice ran), and answers the language choices
+// from a script: a language to choose and store, or "" for Cancel.
+class CRecordingView : public CStartupView {
+ public:
+  QStringList m_shown;
+  QStringList m_choices;
+
+  void SetStatus(const QString& text) override {
+    static const QMap<QString, QString> names = {
+        {u"Checking dllfiles..."_s, u"dll"_s},
+        {u"Checking registry..."_s, u"registry"_s},
+        {u"Loading current language..."_s, u"loading"_s},
+        {u"No language selected."_s, u"none"_s},
+        {u"Error loading language!"_s, u"error"_s},
+        {u"Warning: The file vklang.dll is too old!"_s, u"old lang"_s},
+        {u"Warning: The file vkfiles.dll is too old!"_s, u"old files"_s},
+        {u"Searching for helpfile..."_s, u"help"_s},
+        {u"Startar..."_s, u"start"_s}};
+    m_shown << names.value(text, text) + (m_red ? u"!"_s : QString());
+  }
+  void SetStatusRed(bool red) override { m_red = red; }
+  bool ChooseLanguage() override {
+    m_shown << u"choice"_s;
+    const QString choice = m_choices.isEmpty() ? QString() : m_choices.takeFirst();
+    if (choice.isEmpty()) return false;
+    // As the language dialog does once the library took the language.
+    VKLangSetLanguage(choice.toInt());
+    WriteSetting(kUser, kKeySetups, kValueLanguage, choice);
+    return true;
+  }
+
+ private:
+  bool m_red = false;
+};
+
+StartupSetup Setup(std::uint32_t langVersion = 16, std::uint32_t filesVersion = 12) {
+  StartupSetup setup;
+  setup.programDirectory = u"/usr/share/vokabit/"_s;
+  setup.programPath = u"/usr/bin/vokabit"_s;
+  setup.langVersion = [langVersion] { return langVersion; };
+  setup.filesVersion = [filesVersion] { return filesVersion; };
+  return setup;
+}
+
+}  // namespace
+
+class TestStartupRoutine : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<QTemporaryDir> m_dir;
+
+ private Q_SLOTS:
+  void init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
+    // The library starts in English, so that every language request shows.
+    QCOMPARE(VKLangSetLanguage(kEnglish), 0);
+  }
+
+  void languageLoop_data() {
+    QTest::addColumn<QString>("stored");  // "Language" before the start; "-" none
+    QTest::addColumn<QStringList>("choices");
+    QTest::addColumn<std::uint32_t>("langVersion");
+    QTest::addColumn<std::uint32_t>("filesVersion");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("language");  // the library's language afterwards
+    QTest::addColumn<QString>("warnings");
+
+    QTest::newRow("first start, German chosen")
+        << u"-"_s << QStringList{u"2"_s} << 16u << 12u
+        << u"dll/registry/loading/none!/choice/loading/help/start"_s << kGerman << QString();
+    QTest::newRow("first start, cancelled: language 0")
+        << u"-"_s << QStringList{} << 16u << 12u
+        << u"dll/registry/loading/none!/choice/help!/start!"_s << kSwedish << QString();
+    QTest::newRow("abc requests language 0")
+        << u"abc"_s << QStringList{} << 16u << 12u << u"dll/registry/loading/help/start"_s
+        << kSwedish << QString();
+    // Versions count by their low 16 bits, taken as a signed number.
+    QTest::newRow("libraries too old, the language fails, cancelled")
+        << u"7"_s << QStringList{} << 0x1000Du << 0xFFFFu
+        << u"dll/old lang!/old files!/registry!/loading/error!/choice/help!/start!"_s << kEnglish
+        << u"Warning: The file vklang.dll is too old!\nWarning: The file vkfiles.dll is too "
+           u"old!\nError loading language!"_s;
+    QTest::newRow("the lowest versions; a failing language, then another chosen")
+        << u"-1"_s << QStringList{u"0"_s} << 14u << 10u
+        << u"dll/registry/loading/error!/choice/loading/help/start"_s << kSwedish << QString();
+  }
+  void languageLoop() {
+    QFETCH(QString, stored);
+    QFETCH(QStringList, choices);
+    QFETCH(std::uint32_t, langVersion);
+    QFETCH(std::uint32_t, filesVersion);
+    QFETCH(QString, shown);
+    QFETCH(int, language);
+    QFETCH(QString, warnings);
+    if (stored != u"-"_s) {
+      CreateSettingsKey(kUser, kKeySetups);
+      WriteSetting(kUser, kKeySetups, kValueLanguage, stored);
+    }
+    CFakePlatform platform;
+    CRecordingView view;
+    view.m_choices = choices;
+    const QString helpFile = RunStartupRoutine(view, platform, Setup(langVersion, filesVersion));
+
+    QCOMPARE(view.m_shown.join(u'/'), shown);
+    QCOMPARE(CLangLibrary::Instance().CurrentLanguage(), language);
+    QCOMPARE(helpFile, u"/usr/share/vokabit/help/index.html"_s);
+    QCOMPARE(platform.m_messages.size(), size_t(warnings.isEmpty() ? 0 : 1));
+    // One message, its header in the language the start ended in.
+    if (!warnings.isEmpty())
+      QCOMPARE(platform.m_messages[0].text, StringTableQText(kStartupErrors) + warnings);
+  }
+
+  void settingsOfAFirstStartAndOfAStartWithAFile() {
+    CreateSettingsKey(kUser, kKeySetups);
+    WriteSetting(kUser, kKeySetups, kValueOvaBara, u"25"_s);
+    WriteSetting(kUser, kKeySetups, kValuePause, QString());
+    CreateSettingsKey(SettingsRoot::ClassesRoot, u".vk2"_s);
+    WriteSetting(SettingsRoot::ClassesRoot, u".vk2"_s, QString(), u"Other.vk2"_s);
+    CFakePlatform platform;
+    CRecordingView view;
+    view.m_choices = {u"0"_s};
+    RunStartupRoutine(view, platform, Setup());
+    // The user's value stays, an emptied one gets its default again, and the
+    // associations are rewritten.
+    QCOMPARE(ReadSetting(kUser, kKeySetups, kValueOvaBara), u"25"_s);
+    QCOMPARE(ReadSetting(kUser, kKeySetups, kValuePause), u"0.8"_s);
+    QCOMPARE(ReadSetting(SettingsRoot::ClassesRoot, u".vk2"_s, QString()), u"Vokabit.vk2"_s);
+    QCOMPARE(
+        ReadSetting(SettingsRoot::ClassesRoot, u"Vokabit.vk2\\shell\\open\\command"_s, QString()),
+        u"/usr/bin/vokabit \"%1\""_s);
+
+    // A start with a file writes nothing the user has, no association, and
+    // takes the stored language without asking.
+    const QByteArray before = ReadAll(SettingsFilePath(kUser));
+    QVERIFY(QFile::remove(SettingsFilePath(SettingsRoot::ClassesRoot)));
+    VKLangSetLanguage(kEnglish);
+    PrepareStartWithFile(u"/elsewhere/"_s);
+    QCOMPARE(ReadAll(SettingsFilePath(kUser)), before);
+    QVERIFY(!QFileInfo::exists(SettingsFilePath(SettingsRoot::ClassesRoot)));
+    QCOMPARE(CLangLibrary::Instance().CurrentLanguage(), kSwedish);
+  }
+
+  void qtTextsFollowTheLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("yes");
+    QTest::addColumn<QString>("selectAll");
+    QTest::newRow("Swedish") << kSwedish << u"sv"_s << u"&Ja"_s << u"Markera alla"_s;
+    QTest::newRow("German") << kGerman << u"de"_s << u"&Ja"_s << u"Alles auswählen"_s;
+    QTest::newRow("English") << kEnglish << u"en"_s << u"&Yes"_s << u"Select All"_s;
+  }
+  void qtTextsFollowTheLanguage() {
+    QFETCH(int, language);
+    QFETCH(QString, locale);
+    QFETCH(QString, yes);
+    QFETCH(QString, selectAll);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (language != kEnglish && !QFileInfo::exists(folder + u"/qt_"_s + locale + u".qm"_s))
+      QSKIP("Qt's translations (qt6-translations-l10n) are not installed");
+
+    QCOMPARE(SetProgramLanguage(language), 0);
+    QCOMPARE(LangQText(kQtLocale), locale);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "Select All"), selectAll);
+    // The print dialog comes from Qt's own translation.
+    QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print") == u"Print"_s,
+             language == kEnglish);
+    // A refused language changes neither the library nor Qt's texts.
+    QVERIFY(SetProgramLanguage(-1) != 0);
+    QCOMPARE(CLangLibrary::Instance().CurrentLanguage(), language);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
+  }
+
+  void missingQtTranslationsAreNoError() {
+    QTemporaryDir empty;
+    QCOMPARE(VKLangSetLanguage(kSwedish), 0);
+    QVERIFY(!InstallQtTranslations(empty.path()));
+    // The program's own translations of the buttons still serve.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Avbryt"_s);
+    QCOMPARE(VKLangSetLanguage(kEnglish), 0);
+    QVERIFY(!InstallQtTranslations(empty.path()));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Cancel"_s);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestStartupRoutine)
+#include "tst_StartupRoutine.moc"

@@ -1,0 +1,230 @@
+// The tip of the day: the tips file's rules, the stored position, the time
+// stamp and the start-up switch.
+#include <sys/stat.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "FakePlatform.h"
+#include "HoverButton.h"
+#include "LangText.h"
+#include "Settings.h"
+#include "SettingsKeys.h"
+#include "TestFiles.h"
+#include "TipDlg.h"
+#include "TipsFile.h"
+#include "VkLang.h"
+#include "WidgetDriver.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr unsigned kTipsFileName = 451;
+constexpr unsigned kTipsMissing = 452;
+constexpr unsigned kTipsNone = 651;
+constexpr unsigned kHelpTipOfTheDay = 131221;
+constexpr int kEnglish = 1;
+
+QString TipSetting(QLatin1String name) {
+  return ReadSetting(SettingsRoot::CurrentUser, kKeyTip, name);
+}
+
+}  // namespace
+
+class TestTipDlg : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<QTemporaryDir> m_dir;
+  // The tips file of the current language in the test's tips folder.
+  QString TipsPath() const { return m_dir->filePath(LangQText(kTipsFileName)); }
+  bool WriteTips(const QByteArray& content) {
+    QDir().mkpath(QFileInfo(TipsPath()).absolutePath());
+    return WriteFile(TipsPath(), content);
+  }
+  QString TipOf(const CTipDlg& dlg) const { return Child<QLabel>(&dlg, CTipDlg::IDC_TIP)->text(); }
+
+ private Q_SLOTS:
+  void init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
+    QCOMPARE(VKLangSetLanguage(kEnglish), 0);
+    for (QLatin1String key : {kKeyVokabit30, kKeyTip})
+      CreateSettingsKey(SettingsRoot::CurrentUser, key);
+    WriteSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueTipsFile, m_dir->path() + u'/');
+  }
+
+  void tipsFileRules_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qint64>("start");
+    QTest::addColumn<QString>("tips");  // four searches in a row; "-" when none is found
+
+    const auto row = [](const char* name, const QByteArray& content, qint64 start,
+                        const QString& tips) { QTest::newRow(name) << content << start << tips; };
+    row("notes, indented and empty lines are skipped",
+        "; a note\n  indented\n\tindented\n\n\r\nFirst\n;x\nSecond\n", 0,
+        u"First|Second|First|Second"_s);
+    row("from the middle, around the end", "one\ntwo\nthree\n", 4, u"two|three|one|two"_s);
+    row("CR LF, no line end at the end", "one\r\ntwo", 0, u"one|two|one|two"_s);
+    row("beyond the end starts over", "one\ntwo\n", 500, u"one|two|one|two"_s);
+    row("a long line in pieces of 999", QByteArray(1200, 'x') + "\nshort\n", 0,
+        QString(999, u'x') + u'|' + QString(201, u'x') + u"|short|"_s + QString(999, u'x'));
+    row("a UTF-8 letter is not cut", QByteArray(998, 'x') + "\xc3\xa4yz\n", 0,
+        QString(998, u'x') + u"|äyz|"_s + QString(998, u'x') + u"|äyz"_s);
+    row("UTF-8 and Windows-1252",
+        "gl\xc3\xb6"
+        "d\ngl\xf6"
+        "d\n\xe5\n",
+        0, u"glöd|glöd|å|glöd"_s);
+    row("only notes", ";a\n b\n\n", 2, u"-|-|-|-"_s);
+    row("empty file", QByteArray(), 0, u"-|-|-|-"_s);
+  }
+  void tipsFileRules() {
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, start);
+    QFETCH(QString, tips);
+    QVERIFY(WriteFile(m_dir->filePath(u"tips.txt"_s), content));
+    CTipsFile file;
+    QVERIFY(file.Open(m_dir->filePath(u"tips.txt"_s)));
+    QVERIFY(file.Seek(start));
+    QStringList found;
+    for (int i = 0; i < 4; ++i) {
+      QString tip;
+      found << (file.ReadNextTip(tip) == CTipsFile::ReadResult::Tip ? tip : u"-"_s);
+    }
+    QCOMPARE(found.join(u'|'), tips);
+  }
+
+  void onlyRegularFilesOpen() {
+    // A FIFO would block the start; it counts as no tips file.
+    const QString fifo = m_dir->filePath(u"fifo"_s);
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    CTipsFile file;
+    for (const QString& path : {fifo, m_dir->path(), m_dir->filePath(u"missing"_s), QString()})
+      QVERIFY(!file.Open(path));
+  }
+
+  void onlyOneMeansHiddenAtStartUp() {
+    CFakePlatform platform;
+    const std::pair<const char*, bool> stored[] = {
+        {nullptr, true}, {"", true}, {"0", true}, {"TRUE", true}, {"1", false}};
+    for (const auto& [value, shown] : stored) {
+      if (value)
+        WriteSetting(SettingsRoot::CurrentUser, kKeyTip, kValueStartUp, QString::fromUtf8(value));
+      CTipDlg dlg(platform);
+      QCOMPARE(dlg.m_showAtStartup, shown);
+      QCOMPARE(Child<QCheckBox>(&dlg, CTipDlg::IDC_SHOW_AT_START)->isChecked(), shown);
+    }
+  }
+
+  void tipsFollowOneAnotherAcrossShowings() {
+    QVERIFY(WriteTips("; notes\nFirst tip\nSecond tip\n"));
+    CFakePlatform platform;
+    {
+      CTipDlg dlg(platform);
+      QCOMPARE(TipOf(dlg), u"First tip"_s);
+      auto* check = Child<QCheckBox>(&dlg, CTipDlg::IDC_SHOW_AT_START);
+      const int result = RunModal(dlg, [&] {
+        // A change not confirmed with Close is dropped by the next tip.
+        check->click();
+        Click(&dlg, CTipDlg::IDC_NEXT_TIP);
+        QCOMPARE(TipOf(dlg), u"Second tip"_s);
+        QVERIFY(check->isChecked());
+        Click(&dlg, CTipDlg::IDC_NEXT_TIP);
+        QCOMPARE(TipOf(dlg), u"First tip"_s);
+        check->click();
+        QTest::keyClick(&dlg, Qt::Key_F1);
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+      });
+      QCOMPARE(result, int(QDialog::Rejected));
+      QCOMPARE(TipSetting(kValueStartUp), QString());
+      QCOMPARE(platform.m_help.size(), size_t(1));
+      QCOMPARE(platform.m_help[0].second, kHelpTipOfTheDay);
+    }
+    QCOMPARE(TipSetting(kValueFilePos), u"18"_s);
+    QVERIFY(QRegularExpression(u"^\\w{3} \\w{3} [ \\d]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}$"_s)
+                .match(TipSetting(kValueTimeStamp))
+                .hasMatch());
+    {
+      // The next showing goes on after the last tip read; Close stores the switch.
+      CTipDlg dlg(platform);
+      QCOMPARE(TipOf(dlg), u"Second tip"_s);
+      const int result = RunModal(dlg, [&] {
+        Child<QCheckBox>(&dlg, CTipDlg::IDC_SHOW_AT_START)->click();
+        Click(&dlg, CTipDlg::IDOK);
+      });
+      QCOMPARE(result, int(QDialog::Accepted));
+      QCOMPARE(TipSetting(kValueStartUp), u"1"_s);
+    }
+    // A dialog that is not shown moves on too.
+    { CTipDlg unseen(platform); }
+    CTipDlg dlg(platform);
+    QCOMPARE(TipOf(dlg), u"Second tip"_s);
+  }
+
+  void aChangedFileStartsAtItsFirstTip() {
+    QVERIFY(WriteTips("one\ntwo\nthree\n"));
+    CFakePlatform platform;
+    { CTipDlg dlg(platform); }
+    { CTipDlg dlg(platform); }
+    QCOMPARE(TipSetting(kValueFilePos), u"8"_s);
+    // A shorter file with another time stamp: the stored position lies
+    // beyond its end, and it starts over.
+    QVERIFY(WriteTips("new\n"));
+    QFile file(TipsPath());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-3),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    WriteSetting(SettingsRoot::CurrentUser, kKeyTip, kValueFilePos, u"2"_s);
+    CTipDlg dlg(platform);
+    QCOMPARE(TipOf(dlg), u"new"_s);
+  }
+
+  void withoutTipsNothingMovesOn_data() {
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<unsigned>("text");
+    QTest::newRow("no tips file") << false << kTipsMissing;
+    QTest::newRow("no tip in the file") << true << kTipsNone;
+  }
+  void withoutTipsNothingMovesOn() {
+    QFETCH(bool, exists);
+    QFETCH(unsigned, text);
+    if (exists) QVERIFY(WriteTips("; only notes\n\n  indented\n"));
+    WriteSetting(SettingsRoot::CurrentUser, kKeyTip, kValueFilePos, u"3"_s);
+    CFakePlatform platform;
+    {
+      CTipDlg dlg(platform);
+      QCOMPARE(TipOf(dlg), LangQText(text));
+      QVERIFY(!Child<QWidget>(&dlg, CTipDlg::IDC_NEXT_TIP)->isEnabled());
+    }
+    QCOMPARE(TipSetting(kValueFilePos), u"3"_s);
+    QVERIFY(platform.m_messages.empty());
+  }
+
+  void layoutHoldsALongTip() {
+    // German has the longest captions.
+    QCOMPARE(VKLangSetLanguage(2), 0);
+    QVERIFY(
+        WriteTips(QByteArray("A long tip ") + QByteArray(60, 'w').replace('w', "word ") + "\n"));
+    CFakePlatform platform;
+    CTipDlg dlg(platform);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    auto* tip = Child<QLabel>(&dlg, CTipDlg::IDC_TIP);
+    QVERIFY(tip->height() >= tip->heightForWidth(tip->width()));
+    const QString problem =
+        LayoutProblem({Child(&dlg, CTipDlg::IDC_SHOW_AT_START), Child(&dlg, CTipDlg::IDC_NEXT_TIP),
+                       Child(&dlg, CTipDlg::IDOK)});
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY(!tip->geometry().intersects(Child(&dlg, CTipDlg::IDOK)->geometry()));
+  }
+};
+
+QTEST_MAIN(TestTipDlg)
+#include "tst_TipDlg.moc"
