@@ -9,6 +9,7 @@
 #include "LangText.h"
 #include "MainDlg.h"
 #include "QtPlatform.h"
+#include "QtPrinter.h"
 #include "Settings.h"
 #include "SettingsDefaults.h"
 #include "SettingsKeys.h"
@@ -33,6 +34,7 @@ CVokabitApp::CVokabitApp(int& argc, char** argv) : QApplication(argc, argv) {
 bool CVokabitApp::InitInstance() {
   CQtPlatform platform;
   platform.SetHelpHandler(&ShowHelp);
+  platform.SetPrintDialogHandler(&ShowQtPrintDialog);
   CMainDlg dlg(platform);
   platform.SetParentWindow(&dlg);
 
@@ -74,9 +76,10 @@ bool CVokabitApp::InitInstance() {
     ApplyStoredLanguage();
   }
   dlg.exec();
+  m_exitCode = dlg.ExitCode();
   return false;
 }
 
 int CVokabitApp::ExitInstance() {
-  return 0;
+  return m_exitCode;
 }

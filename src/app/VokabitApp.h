@@ -12,10 +12,15 @@ class CVokabitApp : public QApplication {
 
   // Runs the whole program; returns when the main window has ended.
   bool InitInstance();
+  // The program's exit status: non-zero when a file of the command line
+  // could not be read or printed.
   int ExitInstance();
 
   // The help file every help request opens.
   QString m_helpFilePath;
+
+ private:
+  int m_exitCode = 0;
 };
 
 // The one application object while the program runs.

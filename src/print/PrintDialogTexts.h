@@ -20,6 +20,8 @@ inline constexpr unsigned kTxtFormatTextSize = 416;       // label 1197
 inline constexpr unsigned kTxtFormatTextSizeLabel = 417;  // label 1198
 inline constexpr unsigned kTxtFormatOk = 399;
 inline constexpr unsigned kTxtFormatCancel = 400;
+// The title edit refuses characters that a list file cannot hold.
+inline constexpr unsigned kTxtFormatCharRefused = 502;
 
 // The sample page: its name for screen readers, and what it shows.
 inline constexpr unsigned kTxtSamplePage = 624;
