@@ -21,6 +21,10 @@ class CRecordingEngine : public QPaintEngine {
   }
   void updateState(const QPaintEngineState&) override {}
   void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  // Fills and frames are not recorded; Qt's defaults of the two overloads
+  // would call each other.
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+  void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
   Type type() const override { return QPaintEngine::User; }
 
   void drawTextItem(const QPointF& p, const QTextItem& item) override {
