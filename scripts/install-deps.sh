@@ -7,9 +7,9 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6-dev
   qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  libgl-dev fonts-dejavu-core
+  libgl-dev fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth poppler-utils
 )
 
 missing=()
