@@ -71,7 +71,7 @@ QFont CListPrinter::PrintFont(int size) {
   return font;
 }
 
-void CListPrinter::PreparePrint(const QPaintDevice& device) {
+void CListPrinter::PreparePrint(QPaintDevice& device) {
   const int size = NumberSetting(kValueTextSize, kMaxTextSize);
   m_headerFont = m_bodyFont = m_footerFont = PrintFont(size > 0 ? size : kDefaultTextSize);
   m_marginLeft = NumberSetting(kValueMarginLeft, kMaxMargin);
@@ -81,11 +81,9 @@ void CListPrinter::PreparePrint(const QPaintDevice& device) {
   m_pageWidth = device.width();
   m_pageHeight = device.height();
 
-  // QFontMetrics takes a non-const device only to read its resolution.
-  auto* metricsDevice = const_cast<QPaintDevice*>(&device);
-  const QFontMetrics header(m_headerFont, metricsDevice);
-  const QFontMetrics body(m_bodyFont, metricsDevice);
-  const QFontMetrics footer(m_footerFont, metricsDevice);
+  const QFontMetrics header(m_headerFont, &device);
+  const QFontMetrics body(m_bodyFont, &device);
+  const QFontMetrics footer(m_footerFont, &device);
   m_headerHeight = header.height();
   m_headerAscent = header.ascent();
   m_bodyHeight = body.height();

@@ -45,7 +45,7 @@ class CListPrinter {
 
   // Reads the text size and margins, makes the fonts for device, takes its
   // page size and counts the pages; the next page is the first.
-  void PreparePrint(const QPaintDevice& device);
+  void PreparePrint(QPaintDevice& device);
   int PageCount() const { return m_pageCount; }
   // Draws the next page (header, the words from m_nextWord on, footer) with
   // the options as they are stored now.

@@ -54,10 +54,14 @@ struct MarginSpec {
   unsigned text;
 };
 constexpr MarginSpec kMargins[4] = {
-    {1189, CPrintFormatDlg::IDC_MARGIN_TOP, kValueMarginTop, kTxtFormatMarginTop},
-    {1190, CPrintFormatDlg::IDC_MARGIN_BOTTOM, kValueMarginBottom, kTxtFormatMarginBottom},
-    {1191, CPrintFormatDlg::IDC_MARGIN_LEFT, kValueMarginLeft, kTxtFormatMarginLeft},
-    {1192, CPrintFormatDlg::IDC_MARGIN_RIGHT, kValueMarginRight, kTxtFormatMarginRight},
+    {CPrintFormatDlg::IDC_MARGIN_TOP_LABEL, CPrintFormatDlg::IDC_MARGIN_TOP, kValueMarginTop,
+     kTxtFormatMarginTop},
+    {CPrintFormatDlg::IDC_MARGIN_BOTTOM_LABEL, CPrintFormatDlg::IDC_MARGIN_BOTTOM,
+     kValueMarginBottom, kTxtFormatMarginBottom},
+    {CPrintFormatDlg::IDC_MARGIN_LEFT_LABEL, CPrintFormatDlg::IDC_MARGIN_LEFT, kValueMarginLeft,
+     kTxtFormatMarginLeft},
+    {CPrintFormatDlg::IDC_MARGIN_RIGHT_LABEL, CPrintFormatDlg::IDC_MARGIN_RIGHT, kValueMarginRight,
+     kTxtFormatMarginRight},
 };
 
 QString PrintSetting(QLatin1String name) {
