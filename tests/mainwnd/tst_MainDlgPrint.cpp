@@ -157,13 +157,14 @@ class TestMainDlgPrint : public QObject {
   void printFromTheCommandLine_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("chosen");
-    QTest::addColumn<int>("refusePage");
+    QTest::addColumn<int>("refusePage");  // -1: the printer does not start
     QTest::addColumn<int>("pages");
     QTest::addColumn<int>("messages");
     QTest::addColumn<int>("exitCode");
     QTest::newRow("printed") << u"djur.vk2"_s << true << 0 << 2 << 0 << 0;
     QTest::newRow("print dialog cancelled") << u"djur.vk2"_s << false << 0 << 0 << 0 << 0;
     QTest::newRow("page refused") << u"djur.vk2"_s << true << 2 << 1 << 1 << 1;
+    QTest::newRow("printer does not start") << u"djur.vk2"_s << true << -1 << 0 << 1 << 1;
     QTest::newRow("unreadable file") << u"broken.vk2"_s << true << 0 << 0 << 1 << 1;
   }
 
@@ -177,6 +178,7 @@ class TestMainDlgPrint : public QObject {
     CFakePlatform platform;
     CRecordingPrinter printer(kA4At300, 300);
     printer.m_refusePage = refusePage;
+    printer.m_refuseStart = refusePage < 0;
     if (chosen) platform.m_printers.push_back(printer.Lend());
     CMainDlg dlg(platform);
     dlg.m_startFile = Path(file);
@@ -185,6 +187,8 @@ class TestMainDlgPrint : public QObject {
     QVERIFY(!dlg.isVisible());
     QCOMPARE(int(printer.m_pages.size()), pages);
     QCOMPARE(int(platform.m_messages.size()), messages);
+    if (messages && file == u"djur.vk2"_s) QCOMPARE(platform.m_messages[0].text, LangQText(623));
+    QCOMPARE(printer.m_aborted, refusePage > 0);
     QCOMPARE(platform.m_printDocuments.size(), file == u"djur.vk2"_s ? 1 : 0);
     QCOMPARE(dlg.ExitCode(), exitCode);
   }

@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QTemporaryDir>
 
-#include "FakePlatform.h"
 #include "LangText.h"
 #include "ListPrinter.h"
 #include "PrintTexts.h"
@@ -130,14 +129,12 @@ class TestListPrinter : public QObject {
                                   << u"FT"_s;
     QTest::newRow("600 dpi") << true << true << true << false << false << false << 600 << both
                              << u"FT"_s;
-    QTest::newRow("no header texts")
-        << false << false << true << false << false << false << 300 << both << u"FT"_s;
+    QTest::newRow("no header texts, no heading")
+        << false << false << false << false << false << false << 300 << QStringList() << u"FT"_s;
     QTest::newRow("single heading") << true << true << false << true << false << false << 300
                                     << QStringList{u"450@1"_s} << u"FT"_s;
     QTest::newRow("column headings before the single one")
         << true << true << true << true << false << false << 300 << both << u"FT"_s;
-    QTest::newRow("no heading") << true << true << false << false << false << false << 300
-                                << QStringList() << u"FT"_s;
     QTest::newRow("only foreign") << true << true << true << false << true << false << 300 << both
                                   << u"F"_s;
     QTest::newRow("only translations, headings swapped")
@@ -252,25 +249,6 @@ class TestListPrinter : public QObject {
     QCOMPARE(printed, all);
   }
 
-  // The header's page format is each language's own.
-  void pageNumberInEachLanguage_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("Svenska") << 0 << u"Sida 2 av 2"_s;
-    QTest::newRow("English") << 1 << u"Page 2 of 2"_s;
-    QTest::newRow("Deutsch") << 2 << u"Seite 2 von 2"_s;
-  }
-
-  void pageNumberInEachLanguage() {
-    QFETCH(int, language);
-    QFETCH(QString, expected);
-    QCOMPARE(VKLangSetLanguage(language), 0);
-    CRecordingPrinter printer(kA4At300, 300);
-    QVERIFY(PrintPages(NumberedList(Geometry(printer, 12).Capacity() + 1), printer));
-    QCOMPARE(printer.m_pages.size(), std::size_t(2));
-    QVERIFY2(printer.m_pages[1].Find(expected), qPrintable(printer.m_pages[1].Texts().join(u'|')));
-  }
-
   // Values the dialog never writes: a page without room for one word still
   // takes one, so the job ends with every word printed.
   void oddSettings_data() {
@@ -279,11 +257,9 @@ class TestListPrinter : public QObject {
     QTest::addColumn<int>("pages");
     QTest::addColumn<int>("pointSize");
     QTest::newRow("size empty") << u"TextSize"_s << QString() << 1 << 12;
-    QTest::newRow("size 0") << u"TextSize"_s << u"0"_s << 1 << 12;
     QTest::newRow("size with letters") << u"TextSize"_s << u"20pt"_s << 1 << 20;
     QTest::newRow("size beyond the page") << u"TextSize"_s << u"99999"_s << 3 << 1000;
     QTest::newRow("top margin beyond int") << u"MarginTop"_s << u"99999999999"_s << 3 << 12;
-    QTest::newRow("negative bottom margin") << u"MarginBottom"_s << u"-100"_s << 1 << 12;
   }
 
   void oddSettings() {
@@ -308,48 +284,6 @@ class TestListPrinter : public QObject {
     const QString family = QFontInfo(CListPrinter::PrintFont(12)).family();
     QVERIFY(!family.isEmpty());
     QVERIFY2(family != QFontInfo(QFont(u"sans-serif"_s)).family(), qPrintable(family));
-  }
-
-  // The print command: the dialog's printer gets one document named after the
-  // list; Cancel prints nothing, and a printer that does not take the job
-  // aborts it and the user is told.
-  void printCommand_data() {
-    QTest::addColumn<bool>("chosen");
-    QTest::addColumn<bool>("refuseStart");
-    QTest::addColumn<int>("refusePage");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("pagesDrawn");
-    QTest::newRow("cancelled") << false << false << 0 << int(PrintResult::Cancelled) << 0;
-    QTest::newRow("printed") << true << false << 0 << int(PrintResult::Printed) << 3;
-    QTest::newRow("page 3 refused") << true << false << 3 << int(PrintResult::Failed) << 2;
-    QTest::newRow("printer does not start") << true << true << 0 << int(PrintResult::Failed) << 0;
-  }
-
-  void printCommand() {
-    QFETCH(bool, chosen);
-    QFETCH(bool, refuseStart);
-    QFETCH(int, refusePage);
-    QFETCH(int, result);
-    QFETCH(int, pagesDrawn);
-    CRecordingPrinter printer(kA4At300, 300);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"animals.vk2"_s);
-    QCOMPARE(NumberedList(2 * Geometry(printer, 12).Capacity() + 1).SaveTo(path, u"VK2"_s), 0);
-    CFakePlatform platform;
-    CWordList list(&platform);
-    QCOMPARE(list.OpenFile(path), 0);
-
-    printer.m_refuseStart = refuseStart;
-    printer.m_refusePage = refusePage;
-    if (chosen) platform.m_printers.push_back(printer.Lend());
-    QCOMPARE(int(PrintWordList(list, platform)), result);
-    QCOMPARE(platform.m_printDocuments, QStringList{u"Vokabit - animals.vk2"_s});
-    QCOMPARE(int(printer.m_pages.size()), pagesDrawn);
-    const bool failed = result == int(PrintResult::Failed);
-    QCOMPARE(printer.m_aborted, failed && !refuseStart);
-    QCOMPARE(printer.m_documentsEnded, chosen && !refuseStart ? 1 : 0);
-    QCOMPARE(platform.m_messages.size(), std::size_t(failed ? 1 : 0));
-    if (failed) QCOMPARE(platform.m_messages[0].text, LangQText(kTxtPrintFailed));
   }
 };
 
