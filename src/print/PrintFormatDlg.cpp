@@ -31,13 +31,13 @@ constexpr QLatin1String kValueShowPageNumberOff("ShowPageNumber");
 
 // The check boxes with their settings and texts, and their places in dialog
 // units.
-struct CheckBoxSpec {
+struct CheckBoxRow {
   int id;
   QLatin1String setting;
   unsigned text;
   int x, y;
 };
-constexpr CheckBoxSpec kChecks[] = {
+constexpr CheckBoxRow kChecks[] = {
     {CPrintFormatDlg::IDC_SHOW_TITLE, kValueShowFileName, kTxtFormatShowTitle, 7, 7},
     {CPrintFormatDlg::IDC_SHOW_PAGE_NUMBER, kValueShowPagenumber, kTxtFormatShowPageNumber, 7, 39},
     {CPrintFormatDlg::IDC_COLUMN_HEADINGS, kValueShowTextFO, kTxtFormatColumnHeadings, 13, 69},
@@ -47,13 +47,13 @@ constexpr CheckBoxSpec kChecks[] = {
 };
 
 // The margin rows: label, edit, setting, label text.
-struct MarginSpec {
+struct MarginRow {
   int labelId;
   int editId;
   QLatin1String setting;
   unsigned text;
 };
-constexpr MarginSpec kMargins[4] = {
+constexpr MarginRow kMargins[4] = {
     {CPrintFormatDlg::IDC_MARGIN_TOP_LABEL, CPrintFormatDlg::IDC_MARGIN_TOP, kValueMarginTop,
      kTxtFormatMarginTop},
     {CPrintFormatDlg::IDC_MARGIN_BOTTOM_LABEL, CPrintFormatDlg::IDC_MARGIN_BOTTOM,
@@ -110,12 +110,12 @@ CPrintFormatDlg::CPrintFormatDlg(CPlatform& platform, const std::string& title, 
   // Left column: the check boxes, the title and the headed groups.
   QWidget* leftColumn[16] = {};
   int leftCount = 0;
-  for (const CheckBoxSpec& spec : kChecks) {
-    auto* check = new QCheckBox(LangQText(spec.text), this);
-    Named(check, spec.id);
+  for (const CheckBoxRow& box : kChecks) {
+    auto* check = new QCheckBox(LangQText(box.text), this);
+    Named(check, box.id);
     check->adjustSize();
-    check->move(du.X(spec.x), du.Y(spec.y));
-    connect(check, &QAbstractButton::clicked, this, [this, id = spec.id] { OnCheckClicked(id); });
+    check->move(du.X(box.x), du.Y(box.y));
+    connect(check, &QAbstractButton::clicked, this, [this, id = box.id] { OnCheckClicked(id); });
     leftColumn[leftCount++] = check;
   }
   m_titleEdit = new CCp1252Edit(this);
@@ -237,8 +237,8 @@ QCheckBox* CPrintFormatDlg::Check(int id) const {
 }
 
 void CPrintFormatDlg::LoadSettings() {
-  for (const CheckBoxSpec& spec : kChecks)
-    Check(spec.id)->setChecked(PrintSetting(spec.setting) == QLatin1String("TRUE"));
+  for (const CheckBoxRow& box : kChecks)
+    Check(box.id)->setChecked(PrintSetting(box.setting) == QLatin1String("TRUE"));
   for (int i = 0; i < 4; ++i) {
     m_marginEdits[i]->setText(
         QString::number(CIniFile::LeadingInt(PrintSetting(kMargins[i].setting).toStdString())));
@@ -283,10 +283,10 @@ void CPrintFormatDlg::UpdateSample() {
 void CPrintFormatDlg::accept() {
   // The key is made if it is missing, so that no choice is dropped.
   CreateSettingsKey(SettingsRoot::CurrentUser, kKeyPrint);
-  for (const CheckBoxSpec& spec : kChecks) {
-    const bool on = Check(spec.id)->isChecked();
-    QLatin1String name = spec.setting;
-    if (spec.id == IDC_SHOW_PAGE_NUMBER && !on) name = kValueShowPageNumberOff;
+  for (const CheckBoxRow& box : kChecks) {
+    const bool on = Check(box.id)->isChecked();
+    QLatin1String name = box.setting;
+    if (box.id == IDC_SHOW_PAGE_NUMBER && !on) name = kValueShowPageNumberOff;
     WritePrintSetting(name, Bool(on));
   }
   for (int i = 0; i < 4; ++i) WritePrintSetting(kMargins[i].setting, m_marginEdits[i]->text());
