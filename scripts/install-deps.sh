@@ -9,9 +9,9 @@ packages=(
   qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # Qt's own texts (file dialogs, standard buttons) in Swedish and German
   qt6-translations-l10n
-  libgl-dev fonts-dejavu-core
+  libgl-dev fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev libbenchmark-dev libx11-dev bc
-  xvfb xauth
+  xvfb xauth poppler-utils
   # the Debian package (cpack -G DEB) and the checks of its desktop files
   dpkg-dev appstream desktop-file-utils shared-mime-info xdg-utils
 )

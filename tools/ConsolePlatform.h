@@ -1,6 +1,7 @@
 #pragma once
 // The platform seam for command-line tools: messages go to the terminal,
-// questions are answered with No (or Cancel), file dialogs are cancelled.
+// questions are answered with No (or Cancel), file and print dialogs are
+// cancelled.
 #include "Platform.h"
 
 class CConsolePlatform : public CPlatform {
@@ -14,6 +15,7 @@ class CConsolePlatform : public CPlatform {
   void PlaySound(const QString&) override {}
   void ShellOpen(const QString&) override {}
   void ShowHelp(const QString&, unsigned) override {}
+  std::unique_ptr<CPrintTarget> ShowPrintDialog(const QString&) override { return nullptr; }
 
   // Prints text and a line end to standard error.
   static void PrintError(const QString& text);

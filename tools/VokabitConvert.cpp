@@ -7,6 +7,8 @@
 
 #include "ConsolePlatform.h"
 #include "LangText.h"
+#include "PdfExport.h"
+#include "PdfOutput.h"
 #include "WordList.h"
 #include "WordListTexts.h"
 
@@ -16,7 +18,8 @@ constexpr const char* kUsage =
     "Usage: vokabit-convert INPUT OUTPUT\n"
     "Reads the word list INPUT (.vk2, .vk1, .ord, .txt, .skv, .scv) and writes it to\n"
     "OUTPUT in the type its extension names: vk2, vk1, html, ord, txt, skv or scv\n"
-    "(any other extension: vk2).\n"
+    "(any other extension: vk2); pdf writes the printed pages with the print\n"
+    "format of the settings.\n"
     "Exit status: 0 done, 1 the list could not be read or written, 2 usage.\n";
 
 QString OutputType(const QString& path) {
@@ -30,8 +33,8 @@ QString OutputType(const QString& path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QCoreApplication app(argc, argv);
-  const QStringList args = app.arguments();
+  const std::unique_ptr<QCoreApplication> app = MakeConverterApplication(argc, argv);
+  const QStringList args = app->arguments();
   if (args.size() == 2 && (args[1] == QLatin1String("-h") || args[1] == QLatin1String("--help"))) {
     std::fputs(kUsage, stdout);
     return 0;
@@ -47,7 +50,9 @@ int main(int argc, char* argv[]) {
   if (list.OpenFile(args[1]) != 0) return 1;
 
   const QString output = args[2];
-  if (list.SaveTo(output, OutputType(output)) != 0) {
+  const int written =
+      IsPdfPath(output) ? WriteListPdf(list, output) : list.SaveTo(output, OutputType(output));
+  if (written != 0) {
     QString text = LangQText(kTxtSaveFailed);
     const qsizetype at = text.indexOf(QLatin1String("%s"));
     if (at >= 0) text.replace(at, 2, output);

@@ -7,6 +7,7 @@
 #include "HelpViewer.h"
 #include "MainDlg.h"
 #include "QtPlatform.h"
+#include "QtPrinter.h"
 #include "StartupDlg.h"
 #include "StartupRoutine.h"
 
@@ -29,6 +30,7 @@ CVokabitApp::CVokabitApp(int& argc, char** argv) : QApplication(argc, argv) {
 bool CVokabitApp::InitInstance() {
   CQtPlatform platform;
   platform.SetHelpHandler(&ShowHelp);
+  platform.SetPrintDialogHandler(&ShowQtPrintDialog);
   CMainDlg dlg(platform);
   platform.SetParentWindow(&dlg);
 
@@ -58,6 +60,7 @@ bool CVokabitApp::InitInstance() {
   // A start without a list shows the tip of the day once the window is up.
   dlg.m_showTip = dlg.m_startFile.isEmpty();
   dlg.exec();
+  m_exitCode = dlg.ExitCode();
   return false;
 }
 
@@ -73,5 +76,5 @@ bool CVokabitApp::RunStartupDialog() {
 }
 
 int CVokabitApp::ExitInstance() {
-  return 0;
+  return m_exitCode;
 }

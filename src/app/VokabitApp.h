@@ -12,6 +12,8 @@ class CVokabitApp : public QApplication {
 
   // Runs the whole program; returns when the main window has ended.
   bool InitInstance();
+  // The program's exit status: non-zero when a file of the command line
+  // could not be read or printed.
   int ExitInstance();
 
   // The help file every help request opens.
@@ -21,6 +23,7 @@ class CVokabitApp : public QApplication {
   // The start-up picture with the start-up routine; false when the user
   // ended it, and with it the program.
   bool RunStartupDialog();
+  int m_exitCode = 0;
 };
 
 // The one application object while the program runs.

@@ -500,11 +500,17 @@ bool CMainDlg::OnInitDialog() {
   if (!m_startFile.isEmpty()) {
     setWindowTitle(LangQText(kTxtProgramName));
     if (m_wordList.OpenFile(m_startFile) != 0) {
+      m_exitCode = 1;
       done(1);
       return false;
     }
     UpdateRecentFiles();
     AfterListLoaded();
+    if (m_printAndExit) {
+      if (!OnPrint()) m_exitCode = 1;
+      done(1);
+      return false;
+    }
     return true;
   }
   OnFileNew();
@@ -598,6 +604,16 @@ void CMainDlg::OnCommand(int id) {
       break;
     case ID_LIST_PROPERTIES:
       ShowListProperties();
+      break;
+    case ID_PRINT:  // also the toolbar's print button
+      OnPrint();
+      break;
+    case ID_FILE_PRINT_PREVIEW:
+      OnPrintPreview();
+      break;
+    case ID_PRINT_FORMAT:
+    case IDC_PRINT_FORMAT:
+      OnPrintFormat();
       break;
     case ID_START_PRACTICE:
       StartExercise();

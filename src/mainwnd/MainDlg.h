@@ -55,8 +55,11 @@ class CMainDlg : public QDialog {
   bool m_showTip = false;
 
   // The window's start sequence; false when the window ended during it (the
-  // command-line file could not be read) and must not be shown.
+  // command-line file could not be read, or was printed) and must not be shown.
   bool OnInitDialog();
+  // The program's exit status once the window has ended: 1 when the
+  // command-line file could not be read or printed, else 0.
+  int ExitCode() const { return m_exitCode; }
   // Runs the start sequence, then the window until it ends.
   int exec() override;
 
@@ -174,6 +177,10 @@ class CMainDlg : public QDialog {
   void OnToolbarText();
   void OnHelpContents();
   void OnHelpTopic();
+  // Printing (MainDlgPrint.cpp). OnPrint is false when the job failed.
+  bool OnPrint();
+  void OnPrintPreview();
+  void OnPrintFormat();
   void OnEnter();
   void OnSpecialButton(int index);
   void OnSortClicked();
@@ -211,6 +218,7 @@ class CMainDlg : public QDialog {
   int m_clientWidth = 0;
   int m_clientHeight = 0;
   bool m_closing = false;
+  int m_exitCode = 0;
   CRecentFiles::Entries m_recent;
   // The text numbers shown, so that a new language can show them again.
   unsigned m_statusText = 0;  // left status pane; 0 when it holds another text

@@ -300,6 +300,7 @@ QMenu* CMainDlg::AddFileMenu() {
   file->addSeparator();
   AddCommand(file, ID_LIST_PROPERTIES, kTxtMenuProperties);
   AddCommand(file, ID_PRINT, kTxtMenuPrint);
+  AddCommand(file, ID_FILE_PRINT_PREVIEW, kTxtMenuPrintPreview);
   AddCommand(file, ID_PRINT_FORMAT, kTxtMenuPrintFormat);
   file->addSeparator();
   QMenu* recent = file->addMenu(LangQText(kTxtMenuRecent));

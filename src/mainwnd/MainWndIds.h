@@ -12,6 +12,7 @@ inline constexpr int ID_MODE_SETTINGS = 32778;
 inline constexpr int ID_LIST_PROPERTIES = 32812;
 inline constexpr int ID_PRINT = 1007;
 inline constexpr int ID_PRINT_FORMAT = 32794;
+inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 inline constexpr int ID_RECENT_FIRST = 32790;  // to 32793
 inline constexpr int ID_RECENT_LAST = 32793;
 

@@ -3,7 +3,11 @@
 // or touches the desktop only through this interface; the program passes the
 // Qt implementation, tests pass scripted fakes, and command-line tools pass a
 // console implementation.
+#include <memory>
+
 #include <QString>
+
+class QPaintDevice;
 
 // Message box results, as the callers compare them.
 enum MessageResult : int {
@@ -31,6 +35,20 @@ struct FileDialogResult {
   int filterIndex = 1;  // the filter entry chosen, counted from 1
 };
 
+// Where a print job draws: the printer the user chose in the print dialog,
+// set up for one document. The job begins and ends the document with a
+// painter on Device().
+class CPrintTarget {
+ public:
+  virtual ~CPrintTarget() = default;
+  virtual QPaintDevice* Device() = 0;
+  // Ends the current page and starts the next one; false when the printer
+  // refused the page.
+  virtual bool NewPage() = 0;
+  // Drops the document instead of printing it (before the painter ends).
+  virtual void Abort() = 0;
+};
+
 class CPlatform {
  public:
   virtual ~CPlatform() = default;
@@ -56,6 +74,11 @@ class CPlatform {
   // Shows the help file: context 0 for its contents, else the topic of the
   // context number. Reports nothing when the file or topic is missing.
   virtual void ShowHelp(const QString& helpFile, unsigned context) = 0;
+
+  // Shows the platform's print dialog for the named document (whole
+  // document only: no page range, no selection). Null when the user
+  // cancelled.
+  virtual std::unique_ptr<CPrintTarget> ShowPrintDialog(const QString& documentName) = 0;
 };
 
 // Keeps the wait cursor up for the life of a scope.

@@ -165,3 +165,8 @@ void CQtPlatform::ShellOpen(const QString& url) {
 void CQtPlatform::ShowHelp(const QString& helpFile, unsigned context) {
   if (m_helpHandler) m_helpHandler(m_parent, helpFile, context);
 }
+
+std::unique_ptr<CPrintTarget> CQtPlatform::ShowPrintDialog(const QString& documentName) {
+  if (!m_printDialogHandler) return nullptr;
+  return m_printDialogHandler(m_parent, documentName);
+}

@@ -25,10 +25,17 @@ class CQtPlatform : public CPlatform {
   void PlaySound(const QString& path) override;
   void ShellOpen(const QString& url) override;
   void ShowHelp(const QString& helpFile, unsigned context) override;
+  std::unique_ptr<CPrintTarget> ShowPrintDialog(const QString& documentName) override;
 
   // How a help request is shown; the program installs its help viewer here.
   using HelpHandler = void (*)(QWidget* parent, const QString& helpFile, unsigned context);
   void SetHelpHandler(HelpHandler handler) { m_helpHandler = handler; }
+
+  // How the print dialog is shown; the program installs its printer here.
+  // Without one, printing is cancelled.
+  using PrintDialogHandler = std::unique_ptr<CPrintTarget> (*)(QWidget* parent,
+                                                               const QString& documentName);
+  void SetPrintDialogHandler(PrintDialogHandler handler) { m_printDialogHandler = handler; }
 
   // "Desc|*.a;*.b|Desc2|*.c||" as a list of Qt name filters, one per entry.
   static QStringList ToQtFilters(const QString& filter);
@@ -42,4 +49,5 @@ class CQtPlatform : public CPlatform {
   QPointer<QWidget> m_parent;
   QSoundEffect* m_sound = nullptr;
   HelpHandler m_helpHandler = nullptr;
+  PrintDialogHandler m_printDialogHandler = nullptr;
 };

@@ -231,16 +231,20 @@ class TestLangCatalog : public QObject {
   }
 
   void formatConversionsAgree() {
-    // The texts the program uses as printf formats, each with one %s.
+    // The texts the program uses as printf formats, with their conversions.
     // Every other text is pasted into a format or shown as it is, so a % in it
     // would break the message.
-    const std::set<unsigned> formats = {252, 270, 302, 501, 503, 542};
+    const std::map<unsigned, QString> formats = {
+        {252, QStringLiteral("s")},  {270, QStringLiteral("s")}, {302, QStringLiteral("s")},
+        {501, QStringLiteral("s")},  {503, QStringLiteral("s")}, {542, QStringLiteral("s")},
+        {620, QStringLiteral("sdd")}};
     QStringList wrong;
     for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
       const auto check = [&](const std::map<unsigned, std::string>& section, bool isText) {
         for (const auto& [n, bytes] : section) {
-          const bool format = isText && formats.count(n);
-          if (Conversions(FromCp1252(bytes)) != (format ? QStringLiteral("s") : QString()))
+          const auto format = isText ? formats.find(n) : formats.end();
+          if (Conversions(FromCp1252(bytes)) !=
+              (format != formats.end() ? format->second : QString()))
             wrong.append(m_codes[qsizetype(i)] + QLatin1Char(' ') + QString::number(n));
         }
       };

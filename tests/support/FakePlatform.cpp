@@ -38,3 +38,11 @@ bool CFakePlatform::GetOpenFileName(const FileDialogRequest& request, FileDialog
 bool CFakePlatform::GetSaveFileName(const FileDialogRequest& request, FileDialogResult& result) {
   return NextFile(true, request, result);
 }
+
+std::unique_ptr<CPrintTarget> CFakePlatform::ShowPrintDialog(const QString& documentName) {
+  m_printDocuments.append(documentName);
+  if (m_printers.empty()) return nullptr;
+  std::unique_ptr<CPrintTarget> printer = std::move(m_printers.front());
+  m_printers.pop_front();
+  return printer;
+}

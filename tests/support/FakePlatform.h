@@ -27,12 +27,15 @@ class CFakePlatform : public CPlatform {
   std::deque<int> m_answers;
   // Answers for the next file dialogs; an empty path means Cancel.
   std::deque<FileDialogResult> m_files;
+  // Printers for the next print dialogs; a null one, or none, means Cancel.
+  std::deque<std::unique_ptr<CPrintTarget>> m_printers;
 
   std::vector<Message> m_messages;
   std::vector<Dialog> m_dialogs;
   QStringList m_sounds;
   QStringList m_opened;
   std::vector<std::pair<QString, unsigned>> m_help;
+  QStringList m_printDocuments;  // the document name of every print dialog
   int m_waitDepth = 0;
   int m_waitCalls = 0;
 
@@ -53,6 +56,7 @@ class CFakePlatform : public CPlatform {
   void ShowHelp(const QString& helpFile, unsigned context) override {
     m_help.emplace_back(helpFile, context);
   }
+  std::unique_ptr<CPrintTarget> ShowPrintDialog(const QString& documentName) override;
 
  private:
   bool NextFile(bool save, const FileDialogRequest& request, FileDialogResult& result);

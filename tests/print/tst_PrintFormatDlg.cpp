@@ -1,0 +1,228 @@
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "FakePlatform.h"
+#include "HelpTopics.h"
+#include "LangText.h"
+#include "PrintDialogTexts.h"
+#include "PrintFormatDlg.h"
+#include "PrintSample.h"
+#include "RecordingPrinter.h"
+#include "Settings.h"
+#include "SettingsKeys.h"
+#include "TestFiles.h"
+#include "VkLang.h"
+#include "WidgetDriver.h"
+
+using namespace Qt::StringLiterals;
+using Dlg = CPrintFormatDlg;
+
+namespace {
+
+QString Stored(QLatin1String name) {
+  return ReadSetting(SettingsRoot::CurrentUser, kKeyPrint, name);
+}
+
+void Store(QLatin1String name, const QString& value) {
+  WriteSetting(SettingsRoot::CurrentUser, kKeyPrint, name, value);
+}
+
+// The six check boxes, in a fixed order, as a string of 0 and 1.
+QString Checks(const QWidget& dlg) {
+  QString state;
+  for (int id : {Dlg::IDC_SHOW_TITLE, Dlg::IDC_SHOW_PAGE_NUMBER, Dlg::IDC_COLUMN_HEADINGS,
+                 Dlg::IDC_SINGLE_HEADING, Dlg::IDC_ONLY_FOREIGN, Dlg::IDC_ONLY_TRANSLATIONS})
+    state += Child<QCheckBox>(&dlg, id)->isChecked() ? u'1' : u'0';
+  return state;
+}
+
+// What the sample page shows, as painted.
+QStringList SampleTexts(const Dlg& dlg) {
+  CRecordingPrinter device(QSize(400, 400), 96);
+  QPainter painter(&device);
+  dlg.Sample()->render(&painter);
+  painter.end();
+  QStringList texts = device.AllTexts();
+  for (QString& text : texts) text = text.trimmed();
+  return texts;
+}
+
+QStringList Words(unsigned text) {
+  QStringList words = LangQText(text).split(u',');
+  for (QString& word : words) word = word.trimmed();
+  return words;
+}
+
+}  // namespace
+
+class TestPrintFormatDlg : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<QTemporaryDir> m_config;
+
+ private Q_SLOTS:
+  // Every test starts from the format the program starts with.
+  void init() {
+    m_config = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_config->isValid());
+    qputenv("VOKABIT_CONFIG_DIR", QFile::encodeName(m_config->path()));
+    QCOMPARE(VKLangSetLanguage(1), 0);
+    ApplyTestDefaults(m_config->path() + u'/');
+  }
+
+  // The rules between the boxes, by mouse and by key, and what the sample
+  // page then shows.
+  void checkBoxRules_data() {
+    QTest::addColumn<QString>("stored");  // the six boxes as stored, like Checks()
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<bool>("byKey");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("sampleWords");  // F foreign, T translations
+    QTest::newRow("only foreign unchecks only translations")
+        << u"111001"_s << Dlg::IDC_ONLY_FOREIGN << false << u"111010"_s << u"F"_s;
+    QTest::newRow("only translations unchecks only foreign, by key")
+        << u"111010"_s << Dlg::IDC_ONLY_TRANSLATIONS << true << u"111001"_s << u"T"_s;
+    QTest::newRow("both columns again")
+        << u"111010"_s << Dlg::IDC_ONLY_FOREIGN << false << u"111000"_s << u"FT"_s;
+    QTest::newRow("column headings off: single heading on")
+        << u"111000"_s << Dlg::IDC_COLUMN_HEADINGS << true << u"110100"_s << u"FT"_s;
+    QTest::newRow("single heading on: column headings off")
+        << u"110000"_s << Dlg::IDC_SINGLE_HEADING << false << u"110100"_s << u"FT"_s;
+    // The other box takes the opposite of the clicked one; it is not toggled.
+    QTest::newRow("both headings stored on")
+        << u"111100"_s << Dlg::IDC_SINGLE_HEADING << false << u"111000"_s << u"FT"_s;
+    QTest::newRow("page number only repaints")
+        << u"111000"_s << Dlg::IDC_SHOW_PAGE_NUMBER << true << u"101000"_s << u"FT"_s;
+  }
+
+  void checkBoxRules() {
+    QFETCH(QString, stored);
+    QFETCH(int, clicked);
+    QFETCH(bool, byKey);
+    QFETCH(QString, expected);
+    QFETCH(QString, sampleWords);
+    const QLatin1String names[6] = {kValueShowFileName, kValueShowPagenumber, kValueShowTextFO,
+                                    kValueShowOnlyTOv,  kValueShowOnlyF,      kValueShowOnlyO};
+    for (int i = 0; i < 6; ++i) Store(names[i], stored[i] == u'1' ? u"TRUE"_s : u"FALSE"_s);
+    CFakePlatform platform;
+    Dlg dlg(platform, "Djur");
+    QCOMPARE(Checks(dlg), stored);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    auto* box = Child<QCheckBox>(&dlg, clicked);
+    if (byKey) {
+      box->setFocus();
+      QTest::keyClick(box, Qt::Key_Space);
+    } else {
+      QTest::mouseClick(box, Qt::LeftButton);
+    }
+    QCOMPARE(Checks(dlg), expected);
+
+    const QStringList sample = SampleTexts(dlg);
+    const QStringList foreign = Words(kTxtSampleForeignWords);
+    const QStringList translations = Words(kTxtSampleTranslations);
+    for (int i = 0; i < 4; ++i) {
+      QCOMPARE(sample.count(foreign[i]), sampleWords.contains(u'F') ? 1 : 0);
+      QCOMPARE(sample.count(translations[i]), sampleWords.contains(u'T') ? 1 : 0);
+    }
+    QCOMPARE(sample.contains(LangQText(kTxtSamplePageNumber)), expected[1] == u'1');
+    QCOMPARE(sample.contains(LangQText(kTxtSampleForeignHeading)), expected[2] == u'1');
+    QCOMPARE(sample.count(LangQText(kTxtSampleTranslationHeading)),
+             expected[2] == u'1' || expected[3] == u'1' ? 1 : 0);
+    QVERIFY(sample.contains(LangQText(kTxtSampleFooter)));
+  }
+
+  // OK stores every value as shown; an unchecked page number goes under its
+  // other spelling, which is the same value. The title comes back even when
+  // it is not to be printed.
+  void okStoresTheFormat() {
+    CFakePlatform platform;
+    Dlg dlg(platform, "Djur");
+    const int result = RunModal(dlg, [&] {
+      QVERIFY(Child<QLineEdit>(&dlg, Dlg::IDC_TITLE)->isEnabled());
+      Child<QLineEdit>(&dlg, Dlg::IDC_TITLE)->selectAll();
+      Type(Child<QLineEdit>(&dlg, Dlg::IDC_TITLE), u"Fåglar"_s);
+      Click(&dlg, Dlg::IDC_SHOW_TITLE);
+      QVERIFY(!Child<QLineEdit>(&dlg, Dlg::IDC_TITLE)->isEnabled());
+      Click(&dlg, Dlg::IDC_SHOW_PAGE_NUMBER);
+      Click(&dlg, Dlg::IDC_ONLY_TRANSLATIONS);
+      Child<QLineEdit>(&dlg, Dlg::IDC_MARGIN_TOP)->clear();
+      Type(Child<QLineEdit>(&dlg, Dlg::IDC_MARGIN_LEFT), u"7x-"_s);  // digits only
+      Type(Child<QLineEdit>(&dlg, Dlg::IDC_TEXT_SIZE), u"14"_s);
+      QTest::keyClick(&dlg, Qt::Key_Return);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(dlg.GetTitle(), std::string("F\xE5glar"));
+    const QStringList expected = {u"FALSE"_s, u"FALSE"_s, u"TRUE"_s, u"FALSE"_s,
+                                  u"FALSE"_s, u"TRUE"_s,  QString(), u"50"_s,
+                                  u"507"_s,   u"50"_s,    u"014"_s};
+    const QStringList stored = {
+        Stored(kValueShowFileName), Stored(kValueShowPagenumber), Stored(kValueShowTextFO),
+        Stored(kValueShowOnlyTOv),  Stored(kValueShowOnlyF),      Stored(kValueShowOnlyO),
+        Stored(kValueMarginTop),    Stored(kValueMarginBottom),   Stored(kValueMarginLeft),
+        Stored(kValueMarginRight),  Stored(kValueTextSize)};
+    QCOMPARE(stored, expected);
+    QVERIFY(ReadAll(SettingsFilePath(SettingsRoot::CurrentUser)).count("ShowPage") == 1);
+  }
+
+  // Cancel, and Escape, leave the stored format and the title as they were;
+  // F1 opens the dialog's topic.
+  void cancelStoresNothing() {
+    const QByteArray before = ReadAll(SettingsFilePath(SettingsRoot::CurrentUser));
+    QVERIFY(!before.isEmpty());
+    CFakePlatform platform;
+    Dlg dlg(platform, "Djur", nullptr, [] { return u"/help/vokabit"_s; });
+    const int result = RunModal(dlg, [&] {
+      Type(Child<QLineEdit>(&dlg, Dlg::IDC_TITLE), u"X"_s);
+      Click(&dlg, Dlg::IDC_ONLY_FOREIGN);
+      Type(Child<QLineEdit>(&dlg, Dlg::IDC_MARGIN_TOP), u"9"_s);
+      QTest::keyClick(Child<QLineEdit>(&dlg, Dlg::IDC_MARGIN_TOP), Qt::Key_F1);
+      QTest::keyClick(&dlg, Qt::Key_Escape);
+    });
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(dlg.GetTitle(), std::string("Djur"));
+    QCOMPARE(ReadAll(SettingsFilePath(SettingsRoot::CurrentUser)), before);
+    const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, kHelpPrintFormat}};
+    QVERIFY(platform.m_help == help);
+  }
+
+  // Every control and the sample page fit, in every language and at a large
+  // dialog font.
+  void layoutInEachLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("pointSize");
+    for (int language : {0, 1, 2}) {
+      QTest::addRow("language %d", language) << language << 0;
+      QTest::addRow("language %d, 20 pt", language) << language << 20;
+    }
+  }
+
+  void layoutInEachLanguage() {
+    QFETCH(int, language);
+    QFETCH(int, pointSize);
+    QCOMPARE(VKLangSetLanguage(language), 0);
+    const QFont original = QApplication::font();
+    if (pointSize) {
+      QFont large = original;
+      large.setPointSize(pointSize);
+      QApplication::setFont(large);
+    }
+    CFakePlatform platform;
+    Dlg dlg(platform, "Djur");
+    QApplication::setFont(original);
+    // Edits are narrower than Qt would make them; the rest must fit whole.
+    QList<const QWidget*> widgets;
+    for (const QWidget* w : dlg.findChildren<QWidget*>())
+      if (w->parentWidget() == &dlg && !qobject_cast<const QLineEdit*>(w)) widgets.append(w);
+    QVERIFY(widgets.size() > 15);
+    const QString problem = LayoutProblem(widgets);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+  }
+};
+
+QTEST_MAIN(TestPrintFormatDlg)
+#include "tst_PrintFormatDlg.moc"

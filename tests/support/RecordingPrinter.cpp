@@ -1,0 +1,125 @@
+#include "RecordingPrinter.h"
+
+#include <QFontMetrics>
+#include <QPaintEngine>
+#include <QTextItem>
+
+namespace {
+
+class CRecordingEngine : public QPaintEngine {
+ public:
+  explicit CRecordingEngine(CRecordingPrinter& printer) : m_printer(printer) {}
+
+  bool begin(QPaintDevice*) override {
+    if (m_printer.m_refuseStart) return false;
+    if (m_printer.m_pages.empty()) m_printer.m_pages.emplace_back();
+    return true;
+  }
+  bool end() override {
+    ++m_printer.m_documentsEnded;
+    return true;
+  }
+  void updateState(const QPaintEngineState&) override {}
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  // Fills and frames are not recorded; Qt's defaults of the two overloads
+  // would call each other.
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+  void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
+  Type type() const override { return QPaintEngine::User; }
+
+  void drawTextItem(const QPointF& p, const QTextItem& item) override {
+    const QFontMetrics metrics(item.font(), &m_printer);
+    const QPoint base = p.toPoint();
+    Page().texts.push_back({item.text(), QPoint(base.x(), base.y() - metrics.ascent()),
+                            base.x() + metrics.horizontalAdvance(item.text()), item.font()});
+  }
+  void drawLines(const QLine* lines, int count) override {
+    for (int i = 0; i < count; ++i) Page().lines.push_back(lines[i]);
+  }
+  void drawLines(const QLineF* lines, int count) override {
+    for (int i = 0; i < count; ++i) Page().lines.push_back(lines[i].toLine());
+  }
+
+ private:
+  RecordedPage& Page() { return m_printer.m_pages.back(); }
+
+  CRecordingPrinter& m_printer;
+};
+
+class CLentPrinter : public CPrintTarget {
+ public:
+  explicit CLentPrinter(CRecordingPrinter& printer) : m_printer(printer) {}
+  QPaintDevice* Device() override { return m_printer.Device(); }
+  bool NewPage() override { return m_printer.NewPage(); }
+  void Abort() override { m_printer.Abort(); }
+
+ private:
+  CRecordingPrinter& m_printer;
+};
+
+}  // namespace
+
+std::unique_ptr<CPrintTarget> CRecordingPrinter::Lend() {
+  return std::make_unique<CLentPrinter>(*this);
+}
+
+QStringList RecordedPage::Texts() const {
+  QStringList result;
+  for (const RecordedText& t : texts) result.append(t.text);
+  return result;
+}
+
+const RecordedText* RecordedPage::Find(const QString& text) const {
+  for (const RecordedText& t : texts)
+    if (t.text == text) return &t;
+  return nullptr;
+}
+
+CRecordingPrinter::CRecordingPrinter(QSize size, int dpi)
+    : m_size(size), m_dpi(dpi), m_engine(std::make_unique<CRecordingEngine>(*this)) {}
+
+CRecordingPrinter::~CRecordingPrinter() = default;
+
+QPaintEngine* CRecordingPrinter::paintEngine() const {
+  return m_engine.get();
+}
+
+bool CRecordingPrinter::NewPage() {
+  if (m_refusePage == int(m_pages.size()) + 1) return false;
+  m_pages.emplace_back();
+  return true;
+}
+
+QStringList CRecordingPrinter::AllTexts() const {
+  QStringList result;
+  for (const RecordedPage& page : m_pages) result += page.Texts();
+  return result;
+}
+
+int CRecordingPrinter::metric(PaintDeviceMetric metric) const {
+  switch (metric) {
+    case PdmWidth:
+      return m_size.width();
+    case PdmHeight:
+      return m_size.height();
+    case PdmWidthMM:
+      return m_size.width() * 254 / (10 * m_dpi);
+    case PdmHeightMM:
+      return m_size.height() * 254 / (10 * m_dpi);
+    case PdmDpiX:
+    case PdmDpiY:
+    case PdmPhysicalDpiX:
+    case PdmPhysicalDpiY:
+      return m_dpi;
+    case PdmNumColors:
+      return 1 << 24;
+    case PdmDepth:
+      return 32;
+    case PdmDevicePixelRatio:
+      return 1;
+    case PdmDevicePixelRatioScaled:
+      return int(devicePixelRatioFScale());
+    default:
+      return 0;
+  }
+}
