@@ -14,6 +14,7 @@ namespace {
 // Texts whose content the rest of the program depends on.
 constexpr unsigned kSaveAsFilter = 107;
 constexpr unsigned kOpenFilter = 108;
+constexpr unsigned kFileRejected = 302;
 constexpr unsigned kSoundFilter = 475;
 constexpr unsigned kDefaultSound = 249;
 constexpr unsigned kClassNone = 189;
@@ -234,7 +235,7 @@ class TestLangCatalog : public QObject {
     // The texts the program uses as printf formats, each with one %s.
     // Every other text is pasted into a format or shown as it is, so a % in it
     // would break the message.
-    const std::set<unsigned> formats = {252, 270, 302, 501, 503, 542};
+    const std::set<unsigned> formats = {252, 270, 302, 501, 503, 542, 707, 708};
     QStringList wrong;
     for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
       const auto check = [&](const std::map<unsigned, std::string>& section, bool isText) {
@@ -265,14 +266,18 @@ class TestLangCatalog : public QObject {
       for (const auto& entry : saveAs) patterns.append(entry.second);
       QVERIFY2(patterns == QStringList({QStringLiteral("*.vk2"), QStringLiteral("*.vk1"),
                                         QStringLiteral("*.html"), QStringLiteral("*.ord"),
-                                        QStringLiteral("*.txt"), QStringLiteral("*.skv")}),
+                                        QStringLiteral("*.txt"), QStringLiteral("*.skv"),
+                                        QStringLiteral("*.csv")}),
                code);
 
       const auto open = FilterEntries(Text(catalog, kOpenFilter));
       QVERIFY2(!open.isEmpty(), code);
       const QStringList all = open.front().second.split(QLatin1Char(';'));
-      for (const char* type : {"*.vk2", "*.vk1", "*.ord", "*.txt", "*.skv", "*.scv"}) {
+      // The message about a file that cannot be read names every type too.
+      const QString rejected = Text(catalog, kFileRejected);
+      for (const char* type : {"*.vk2", "*.vk1", "*.ord", "*.txt", "*.skv", "*.scv", "*.csv"}) {
         QVERIFY2(all.contains(QLatin1String(type)), code);
+        QVERIFY2(rejected.contains(QLatin1String(type + 1)), code);
       }
 
       const auto sound = FilterEntries(Text(catalog, kSoundFilter));
