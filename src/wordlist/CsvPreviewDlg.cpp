@@ -149,12 +149,20 @@ void CCsvPreviewDlg::Refresh() {
         QStringList{FromCp1252(preview.GetForeign(i)), FromCp1252(preview.GetTranslation(i))}));
   }
   m_rows->addTopLevelItems(items);
-  if (count > 0) m_rows->setCurrentItem(m_rows->topLevelItem(0));
+  // A current row for the keyboard, but nothing looks chosen: rows are not picked here.
+  if (count > 0) m_rows->setCurrentItem(m_rows->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
 
   QString text = CListFileIo::LangFormat(kTxtCsvWordCount, QString::number(count));
-  std::string_view body = m_data;
-  if (body.substr(0, kBom.size()) == kBom) body.remove_prefix(kBom.size());
-  int inFile = CCsvFile::CountWordRows(body, options.delimiter);
+  // Counting takes the whole file; the header choice does not change it.
+  auto counted = m_wordRows.find(options.delimiter);
+  if (counted == m_wordRows.end()) {
+    std::string_view body = m_data;
+    if (body.substr(0, kBom.size()) == kBom) body.remove_prefix(kBom.size());
+    counted =
+        m_wordRows.emplace(options.delimiter, CCsvFile::CountWordRows(body, options.delimiter))
+            .first;
+  }
+  int inFile = counted->second;
   if (options.header && inFile > 0) --inFile;
   if (inFile > CWordList::kMaxWords)
     text += QLatin1Char('\n') + CListFileIo::LangFormat(kTxtCsvTooMany, QString::number(inFile));

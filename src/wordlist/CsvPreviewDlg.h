@@ -4,6 +4,7 @@
 // be read with these choices. The list file reader asks it through the
 // list's CSV question.
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -54,6 +55,7 @@ class CCsvPreviewDlg : public QDialog {
   CPlatform& m_platform;
   std::function<QString()> m_helpFile;
   std::string m_data;
+  std::map<char, int> m_wordRows;  // rows holding a word pair, by delimiter
   QComboBox* m_delimiter;
   QCheckBox* m_header;
   QTreeWidget* m_rows;
