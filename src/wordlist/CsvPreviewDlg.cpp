@@ -104,8 +104,13 @@ CCsvPreviewDlg::CCsvPreviewDlg(CPlatform& platform, const QString& path, std::st
   m_rows->setGeometry(margin, y, width, du.Y(120));
   m_rows->header()->resizeSection(0, width / 2);
   y += du.Y(120) + du.Y(4);
-  m_count->setGeometry(margin, y, width, du.Y(18));
-  y += du.Y(18) + du.Y(4);
+  // Room for the longest count text, however it wraps in this language.
+  m_count->setText(CListFileIo::LangFormat(kTxtCsvWordCount, QStringLiteral("300")) +
+                   QLatin1Char('\n') +
+                   CListFileIo::LangFormat(kTxtCsvTooMany, QStringLiteral("99999")));
+  const int countHeight = std::max(du.Y(18), m_count->heightForWidth(width));
+  m_count->setGeometry(margin, y, width, countHeight);
+  y += countHeight + du.Y(4);
   const int buttonWidth = std::max({du.X(50), ok->sizeHint().width(), cancel->sizeHint().width()});
   cancel->setGeometry(right - buttonWidth, y, buttonWidth, du.Y(14));
   ok->setGeometry(right - 2 * buttonWidth - du.X(4), y, buttonWidth, du.Y(14));
