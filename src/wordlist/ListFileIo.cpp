@@ -360,7 +360,7 @@ void CListFileIo::ReadDelimited(CWordList& list, std::string_view data, char sep
 
 bool CListFileIo::ReadCsv(CWordList& list, std::string_view data, QStringList& lossyWords) {
   const std::string_view whole = data;
-  const CInterchangeText text(data);
+  const CInterchangeText text(data);  // drops the byte order mark, picks the encoding
   CsvOptions options;
   options.delimiter = CCsvFile::DetectDelimiter(data);
   if (list.m_csvQuestion && !list.m_csvQuestion(list.m_path, whole, options)) return false;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <iterator>
 #include <random>
 
 #include "Cp1252.h"

@@ -39,7 +39,8 @@ class CWordList {
   CPlatform* Platform() const { return m_platform; }
 
   // Asked before a CSV file is read into this list (the program shows its
-  // preview); without one a CSV file is read as its first rows suggest.
+  // preview); without one a CSV file is read as its first rows suggest. When
+  // it declines, OpenFile and OpenWithDialog return 2 and nothing changes.
   void SetCsvQuestion(CsvQuestion question) { m_csvQuestion = std::move(question); }
 
   // --- words -------------------------------------------------------------
@@ -84,10 +85,10 @@ class CWordList {
   int IsModified() const { return m_modified; }
 
   // --- file operations (results as the main window acts on them) ----------
-  int AskSaveChanges();               // kIdYes, kIdNo or kIdCancel
-  int QueryClose();                   // 1 may drop, 2 stop
-  void NewList();                     // may be stopped at the save question
-  int OpenFile(const QString& path);  // 2 also when the CSV question declined
+  int AskSaveChanges();  // kIdYes, kIdNo or kIdCancel
+  int QueryClose();      // 1 may drop, 2 stop
+  void NewList();        // may be stopped at the save question
+  int OpenFile(const QString& path);
   int OpenWithDialog();
   int Save();
   int SaveAs(bool write);
