@@ -1,10 +1,14 @@
-// Loading and saving a full list of 300 words in the version 2 format.
+// Loading and saving a full list of 300 words in the version 2 format and as
+// a CSV file, and what the CSV preview does on each change of its choices.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <string>
 
+#include "CsvFile.h"
+#include "FileBytes.h"
+#include "ListFileIo.h"
 #include "WordList.h"
 
 namespace {
@@ -20,11 +24,11 @@ void FillFullList(CWordList& list) {
 
 class CFullList {
  public:
-  CFullList() {
-    m_path = m_dir.filePath(QStringLiteral("full.vk2"));
+  explicit CFullList(const QString& type = QStringLiteral("VK2")) {
+    m_path = m_dir.filePath(QStringLiteral("full.") + type.toLower());
     CWordList list;
     FillFullList(list);
-    m_ok = m_dir.isValid() && list.SaveTo(m_path, QStringLiteral("VK2")) == 0;
+    m_ok = m_dir.isValid() && list.SaveTo(m_path, type) == 0;
   }
   const QString& Path() const { return m_path; }
   bool Ok() const { return m_ok; }
@@ -70,6 +74,70 @@ void BM_SaveVersion2(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * CWordList::kMaxWords);
 }
 BENCHMARK(BM_SaveVersion2)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadCsv(benchmark::State& state) {
+  CFullList file(QStringLiteral("CSV"));
+  if (!file.Ok()) {
+    state.SkipWithError("cannot write the list");
+    return;
+  }
+  for (auto _ : state) {
+    CWordList list;
+    const int result = list.OpenFile(file.Path());
+    benchmark::DoNotOptimize(result);
+    if (result != 0 || list.GetCount() != CWordList::kMaxWords) {
+      state.SkipWithError("the list did not read back");
+      break;
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * CWordList::kMaxWords);
+}
+BENCHMARK(BM_LoadCsv)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveCsv(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("save.csv"));
+  CWordList list;
+  FillFullList(list);
+  for (auto _ : state) {
+    const int result = list.SaveTo(path, QStringLiteral("CSV"));
+    benchmark::DoNotOptimize(result);
+    if (result != 0) {
+      state.SkipWithError("cannot save the list");
+      break;
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * CWordList::kMaxWords);
+}
+BENCHMARK(BM_SaveCsv)->Unit(benchmark::kMicrosecond);
+
+// The preview reads the file again and counts its word rows whenever the
+// delimiter or the header choice changes; here on the largest file a list
+// reader takes, with quoted fields and line breaks in it.
+void BM_CsvPreviewOfLargestFile(benchmark::State& state) {
+  std::string data = "\xEF\xBB\xBFSvenska;Deutsch\r\n";
+  for (int i = 0; data.size() < kMaxListFileBytes - 100; ++i)
+    data +=
+        "fr\xC3\xA4mmande " + std::to_string(i) + ";\"\xC3\xB6versetzt, \"\"eins\"\"\r\nzwei\"\r\n";
+  CsvOptions options;
+  options.delimiter = ';';
+  for (auto _ : state) {
+    CWordList list;
+    list.SetCsvQuestion([options](const QString&, std::string_view, CsvOptions& asked) {
+      asked = options;
+      return true;
+    });
+    const int result = CListFileIo::ReadBytes(list, QStringLiteral("CSV"), data);
+    const int rows = CCsvFile::CountWordRows(std::string_view(data).substr(3), ';');
+    benchmark::DoNotOptimize(rows);
+    if (result != 0 || list.GetCount() != CWordList::kMaxWords) {
+      state.SkipWithError("the file did not read");
+      break;
+    }
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(data.size()));
+}
+BENCHMARK(BM_CsvPreviewOfLargestFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

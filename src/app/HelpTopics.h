@@ -17,10 +17,11 @@ inline constexpr unsigned kHelpDirection = 131218;     // practice direction
 inline constexpr unsigned kHelpSpecialChars = 131219;  // special characters
 inline constexpr unsigned kHelpStartup = 131220;       // start-up dialog
 inline constexpr unsigned kHelpTipOfTheDay = 131221;   // tip of the day
+inline constexpr unsigned kHelpCsvImport = 131222;     // preview of a CSV file
 
 // Every topic above except the contents, for code that walks them all.
 inline constexpr unsigned kHelpTopics[] = {
     kHelpEditMode,     kHelpSettingsMode, kHelpPracticeMode, kHelpSearch,     kHelpImport,
     kHelpLanguage,     kHelpResults,      kHelpPrintFormat,  kHelpProperties, kHelpDirection,
-    kHelpSpecialChars, kHelpStartup,      kHelpTipOfTheDay,
+    kHelpSpecialChars, kHelpStartup,      kHelpTipOfTheDay,  kHelpCsvImport,
 };

@@ -25,6 +25,7 @@
 #include "ColorEdit.h"
 #include "ColorLabel.h"
 #include "Cp1252.h"
+#include "CsvPreviewDlg.h"
 #include "DialogSupport.h"
 #include "DialogUnits.h"
 #include "HoverButton.h"
@@ -126,6 +127,8 @@ constexpr int kSpecialIds[4] = {IDC_SPECIAL1, IDC_SPECIAL2, IDC_SPECIAL3, IDC_SP
 
 CMainDlg::CMainDlg(CPlatform& platform, QWidget* parent)
     : QDialog(parent), m_platform(platform), m_wordList(&platform) {
+  // Open, the recent files and the start file show a CSV file before taking it.
+  m_wordList.SetCsvQuestion(CCsvPreviewDlg::Question(platform, this, &CMainDlg::HelpFile));
   setObjectName(QStringLiteral("MainDlg"));
   setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setSizeGripEnabled(false);

@@ -8,9 +8,10 @@
 #include <QStyle>
 
 #include "Cp1252.h"
+#include "CsvPreviewDlg.h"
+#include "DialogSupport.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
-#include "DialogSupport.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "Platform.h"
@@ -48,6 +49,7 @@ CImportDlg::CImportDlg(CPlatform& platform, QWidget* parent, std::function<QStri
       m_helpFile(std::move(helpFile)),
       m_sourceList(&platform) {
   setWindowTitle(LangQText(kTxtImportCaption));
+  m_sourceList.SetCsvQuestion(CCsvPreviewDlg::Question(platform, this, m_helpFile));
 
   m_file = new CPathLabel(LangQText(kTxtImportNoFileYet), this);
   m_file->setObjectName(QStringLiteral("c%1").arg(IDC_IMPORT_FILE));
@@ -111,7 +113,9 @@ void CImportDlg::BrowseForList() {
   // question that an interchange file (read as modified) would raise. The
   // loader still reports a file it rejects.
   m_sourceList.SetModified(0);
-  if (m_sourceList.OpenFile(chosen.path) != 0) {
+  const int result = m_sourceList.OpenFile(chosen.path);
+  if (result == 2) return;  // the CSV preview was cancelled: as if no file was chosen
+  if (result != 0) {
     m_file->setText(LangQText(kTxtImportNoFileOpen));
     m_file->setToolTip(QString());
     m_ok->setEnabled(false);

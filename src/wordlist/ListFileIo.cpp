@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "Cp1252.h"
+#include "CsvFile.h"
 #include "FileBytes.h"
 #include "IniFile.h"
 #include "LangText.h"
@@ -19,7 +20,8 @@ constexpr int kMaxNamedWords = 20;
 
 bool IsInterchangeType(const QString& type) {
   return type == QLatin1String("ORD") || type == QLatin1String("TXT") ||
-         type == QLatin1String("SKV") || type == QLatin1String("SCV");
+         type == QLatin1String("SKV") || type == QLatin1String("SCV") ||
+         type == QLatin1String("CSV");
 }
 
 bool IsSpace(char c) {
@@ -239,6 +241,8 @@ int CListFileIo::Parse(CWordList& list, const QString& type, std::string data) {
     ReadDelimited(list, data, '\t', lossyWords);
   } else if (type == QLatin1String("SKV") || type == QLatin1String("SCV")) {
     ReadDelimited(list, data, ';', lossyWords);
+  } else if (type == QLatin1String("CSV")) {
+    if (!ReadCsv(list, data, lossyWords)) return 2;
   } else {
     return Reject(list);
   }
@@ -354,6 +358,40 @@ void CListFileIo::ReadDelimited(CWordList& list, std::string_view data, char sep
   }
 }
 
+bool CListFileIo::ReadCsv(CWordList& list, std::string_view data, QStringList& lossyWords) {
+  const std::string_view whole = data;
+  const CInterchangeText text(data);  // drops the byte order mark, picks the encoding
+  CsvOptions options;
+  options.delimiter = CCsvFile::DetectDelimiter(data);
+  if (list.m_csvQuestion && !list.m_csvQuestion(list.m_path, whole, options)) return false;
+  if (std::string_view(CCsvFile::kDelimiters, 3).find(options.delimiter) == std::string_view::npos)
+    options.delimiter = ',';
+
+  list.m_owner.clear();
+  list.m_description.clear();
+  CCsvFile file(data, options.delimiter);
+  std::vector<CsvField> fields;
+  bool header = options.header;
+  while (file.NextRow(fields)) {
+    if (CCsvFile::IsWordless(fields)) continue;
+    if (header) {
+      header = false;
+      const auto name = [&](const std::string& field) {
+        bool lossy = false;
+        QString original;
+        std::string read = text.Word(field, lossy, original);
+        if (lossy) lossyWords.append(original);
+        return read;
+      };
+      list.m_firstLanguage = name(fields[0].text);
+      list.m_secondLanguage = name(fields[1].text);
+      continue;
+    }
+    if (!AddRead(list, text, fields[0].text, fields[1].text, lossyWords)) break;
+  }
+  return true;
+}
+
 void CListFileIo::FinishLoad(CWordList& list, const QString& type) {
   if (list.m_firstLanguage == kMarker || list.m_secondLanguage == kMarker) {
     list.m_firstLanguage = LangText(kTxtFirstLanguage);
@@ -406,6 +444,7 @@ std::string CListFileIo::Format(const CWordList& list, const QString& type) {
   if (type == QLatin1String("TXT")) return FormatDelimited(list, '\t');
   if (type == QLatin1String("SKV") || type == QLatin1String("SCV"))
     return FormatDelimited(list, ';');
+  if (type == QLatin1String("CSV")) return CCsvFile::Format(list);
   return FormatVersion2(list);
 }
 

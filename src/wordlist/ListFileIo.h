@@ -12,7 +12,8 @@ class CWordList;
 class CListFileIo {
  public:
   // Reads the file the list names (m_path, type from m_extension) into the
-  // list: 0 when read, -2 when rejected (the message has been shown).
+  // list: 0 when read, -2 when rejected (the message has been shown), 2 when
+  // the user declined to read a CSV file.
   static int Load(CWordList& list);
 
   // The same on data already in memory, read as a file of the given type;
@@ -42,6 +43,8 @@ class CListFileIo {
   static bool ReadOrd(CWordList& list, std::string_view data, QStringList& lossyWords);
   static void ReadDelimited(CWordList& list, std::string_view data, char separator,
                             QStringList& lossyWords);
+  // False when the list's CSV question declined the file.
+  static bool ReadCsv(CWordList& list, std::string_view data, QStringList& lossyWords);
   static void FinishLoad(CWordList& list, const QString& type);
 
   static std::string FormatVersion2(const CWordList& list);

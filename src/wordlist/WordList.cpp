@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <iterator>
 #include <random>
 
 #include "Cp1252.h"
@@ -247,6 +248,7 @@ int CWordList::ReadInto(CWordList& next) {
   // The current list stays whole until the new file has been read: a
   // rejected file must leave nothing of itself behind that a plain Save
   // could write over it.
+  next.m_csvQuestion = m_csvQuestion;
   const int result = CListFileIo::Load(next);
   if (result == 0) *this = std::move(next);
   return result;
@@ -318,8 +320,8 @@ int CWordList::SaveAs(bool write) {
 }
 
 QString CWordList::TypeOfFilterEntry(int filterIndex) {
-  static const char* const kTypes[] = {"VK2", "VK1", "HTML", "ORD", "TXT", "SKV"};
-  if (filterIndex < 1 || filterIndex > 6) return QStringLiteral("VK2");
+  static const char* const kTypes[] = {"VK2", "VK1", "HTML", "ORD", "TXT", "SKV", "CSV"};
+  if (filterIndex < 1 || filterIndex > int(std::size(kTypes))) return QStringLiteral("VK2");
   return QLatin1String(kTypes[filterIndex - 1]);
 }
 

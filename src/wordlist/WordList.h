@@ -12,6 +12,8 @@
 
 #include <QString>
 
+#include "CsvFile.h"
+
 class CPlatform;
 
 struct WordSlot {
@@ -35,6 +37,11 @@ class CWordList {
 
   void SetPlatform(CPlatform* platform) { m_platform = platform; }
   CPlatform* Platform() const { return m_platform; }
+
+  // Asked before a CSV file is read into this list (the program shows its
+  // preview); without one a CSV file is read as its first rows suggest. When
+  // it declines, OpenFile and OpenWithDialog return 2 and nothing changes.
+  void SetCsvQuestion(CsvQuestion question) { m_csvQuestion = std::move(question); }
 
   // --- words -------------------------------------------------------------
   int AddWord(const std::string& foreign, const std::string& translation, int mark = 0);
@@ -90,7 +97,7 @@ class CWordList {
   int ReportFileError(const QString& path, int code);
 
   // Save as without the dialog: writes the list to path in type ("VK2",
-  // "VK1", "HTML", "ORD", "TXT", "SKV", "SCV"; anything else is written as
+  // "VK1", "HTML", "ORD", "TXT", "SKV", "SCV", "CSV"; anything else is written as
   // version 2). An export leaves the list with its own file, as Save as does.
   int SaveTo(const QString& path, const QString& type);
 
@@ -109,6 +116,7 @@ class CWordList {
   void TakeTarget(const QString& path, const QString& fileName, const QString& type);
 
   CPlatform* m_platform = nullptr;
+  CsvQuestion m_csvQuestion;
   std::string m_secondLanguage;
   std::string m_firstLanguage;
   int m_modified = 0;

@@ -15,6 +15,17 @@ inline constexpr unsigned kTxtImportOk = 422;
 inline constexpr unsigned kTxtImportOtherFile = 423;
 inline constexpr unsigned kTxtImportNoFileOpen = 510;  // static 1161 after a rejected file
 
+// Preview of a CSV file before it is read
+inline constexpr unsigned kTxtCsvCaption = 700;
+inline constexpr unsigned kTxtCsvDelimiter = 701;
+inline constexpr unsigned kTxtCsvComma = 702;      // delimiter choices, in the order of
+inline constexpr unsigned kTxtCsvSemicolon = 703;  // CCsvFile::kDelimiters
+inline constexpr unsigned kTxtCsvTab = 704;
+inline constexpr unsigned kTxtCsvHeader = 705;
+inline constexpr unsigned kTxtCsvPreview = 706;
+inline constexpr unsigned kTxtCsvWordCount = 707;  // "%s" = words read
+inline constexpr unsigned kTxtCsvTooMany = 708;    // "%s" = word rows in the file
+
 // Common buttons
 inline constexpr unsigned kTxtDialogOk = 399;
 inline constexpr unsigned kTxtDialogCancel = 400;

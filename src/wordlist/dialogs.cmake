@@ -10,6 +10,7 @@ target_link_libraries(vokabit_wordlist_edit
 
 add_library(vokabit_wordlist_dialogs STATIC
   ImportDlg.h ImportDlg.cpp
+  CsvPreviewDlg.h CsvPreviewDlg.cpp
   ListPropertiesDlg.h ListPropertiesDlg.cpp)
 target_include_directories(vokabit_wordlist_dialogs PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(vokabit_wordlist_dialogs

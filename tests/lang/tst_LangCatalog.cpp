@@ -14,6 +14,7 @@ namespace {
 // Texts whose content the rest of the program depends on.
 constexpr unsigned kSaveAsFilter = 107;
 constexpr unsigned kOpenFilter = 108;
+constexpr unsigned kFileRejected = 302;
 constexpr unsigned kSoundFilter = 475;
 constexpr unsigned kDefaultSound = 249;
 constexpr unsigned kClassNone = 189;
@@ -237,7 +238,7 @@ class TestLangCatalog : public QObject {
     const std::map<unsigned, QString> formats = {
         {252, QStringLiteral("s")},  {270, QStringLiteral("s")}, {302, QStringLiteral("s")},
         {501, QStringLiteral("s")},  {503, QStringLiteral("s")}, {542, QStringLiteral("s")},
-        {620, QStringLiteral("sdd")}};
+        {620, QStringLiteral("sdd")}, {707, QStringLiteral("s")}, {708, QStringLiteral("s")}};
     QStringList wrong;
     for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
       const auto check = [&](const std::map<unsigned, std::string>& section, bool isText) {
@@ -269,14 +270,18 @@ class TestLangCatalog : public QObject {
       for (const auto& entry : saveAs) patterns.append(entry.second);
       QVERIFY2(patterns == QStringList({QStringLiteral("*.vk2"), QStringLiteral("*.vk1"),
                                         QStringLiteral("*.html"), QStringLiteral("*.ord"),
-                                        QStringLiteral("*.txt"), QStringLiteral("*.skv")}),
+                                        QStringLiteral("*.txt"), QStringLiteral("*.skv"),
+                                        QStringLiteral("*.csv")}),
                code);
 
       const auto open = FilterEntries(Text(catalog, kOpenFilter));
       QVERIFY2(!open.isEmpty(), code);
       const QStringList all = open.front().second.split(QLatin1Char(';'));
-      for (const char* type : {"*.vk2", "*.vk1", "*.ord", "*.txt", "*.skv", "*.scv"}) {
+      // The message about a file that cannot be read names every type too.
+      const QString rejected = Text(catalog, kFileRejected);
+      for (const char* type : {"*.vk2", "*.vk1", "*.ord", "*.txt", "*.skv", "*.scv", "*.csv"}) {
         QVERIFY2(all.contains(QLatin1String(type)), code);
+        QVERIFY2(rejected.contains(QLatin1String(type + 1)), code);
       }
 
       const auto sound = FilterEntries(Text(catalog, kSoundFilter));

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -157,6 +158,41 @@ class TestMainDlgFrame : public QObject {
     platform.QueueCancelFile();
     dlg->CommandAction(ID_FILE_OPEN)->trigger();
     QCOMPARE(platform.m_messages.size(), before);
+  }
+
+  // A CSV file, from Open or the command line, shows its preview first; the
+  // words come in as an untitled list (after Open the window counts it
+  // unchanged, as any opened list), and Cancel leaves the open list.
+  void csvFilesArePreviewedFirst() {
+    const QString sheet = Path(u"blad.csv"_s);
+    QVERIFY(WriteFile(sheet, "Svenska;Engelska\r\nhund;dog\r\nkatt;cat\r\n"));
+    const auto answer = [](bool header, bool ok) {
+      OnModalDialog([=](QDialog* preview) {
+        QCOMPARE(preview->windowTitle(), LangQText(700));
+        preview->findChild<QCheckBox*>()->setChecked(header);
+        ok ? preview->accept() : preview->reject();
+      });
+    };
+    CFakePlatform platform;
+    answer(false, true);
+    auto dlg = OpenMainWindow(platform, {}, sheet);
+    QVERIFY(dlg);
+    QCOMPARE(dlg->WordList().GetCount(), 3);
+    QCOMPARE(dlg->windowTitle(), Title(LangQText(104), false));
+
+    platform.QueueFile(sheet);
+    answer(true, false);
+    dlg->CommandAction(ID_FILE_OPEN)->trigger();
+    QCOMPARE(dlg->WordList().GetCount(), 3);
+    QVERIFY(platform.m_files.empty());
+
+    platform.QueueFile(sheet);
+    answer(true, true);
+    dlg->CommandAction(ID_FILE_OPEN)->trigger();
+    QCOMPARE(WordsOf(dlg->WordList()), (QStringList{u"hund/dog/0"_s, u"katt/cat/0"_s}));
+    QCOMPARE(EditOf(*dlg, IDC_FIRST_LANGUAGE)->text(), u"Svenska"_s);
+    QCOMPARE(dlg->windowTitle(), Title(LangQText(104), false));
+    QVERIFY(platform.m_messages.empty());
   }
 
   void exitFollowsTheSaveQuestion() {

@@ -46,8 +46,11 @@ class TestVokabitConvert : public QObject {
                      {"\x80-tecken", "euro sign", 0},
                      {"a=b", "2+2=4", -3},
                      {std::string(100000, 'l'), "long", 1},
-                     {"tom", "", 2}});
+                     {"tom", "", 2},
+                     {"katt, kisse", "\"cat\"", 0}});
     m_list.SetTitle("Djur");
+    m_list.SetFirstLanguage("Svenska");
+    m_list.SetSecondLanguage("Engelska");
     m_source = Path(QStringLiteral("source.vk2"));
     QCOMPARE(m_list.SaveTo(m_source, QStringLiteral("VK2")), 0);
   }
@@ -57,18 +60,21 @@ class TestVokabitConvert : public QObject {
   void roundTrips_data() {
     QTest::addColumn<QString>("extension");
     QTest::addColumn<bool>("keepsMarks");
+    QTest::addColumn<bool>("keepsNames");  // the two language names
     QTest::addColumn<bool>("exported");
-    QTest::newRow("vk2") << "vk2" << true << false;
-    QTest::newRow("vk1") << "vk1" << false << false;
-    QTest::newRow("ord") << "ord" << false << true;
-    QTest::newRow("txt") << "txt" << false << true;
-    QTest::newRow("skv") << "skv" << false << true;
-    QTest::newRow("scv") << "scv" << false << true;
+    QTest::newRow("vk2") << "vk2" << true << true << false;
+    QTest::newRow("vk1") << "vk1" << false << true << false;
+    QTest::newRow("ord") << "ord" << false << false << true;
+    QTest::newRow("txt") << "txt" << false << false << true;
+    QTest::newRow("skv") << "skv" << false << false << true;
+    QTest::newRow("scv") << "scv" << false << false << true;
+    QTest::newRow("csv") << "csv" << false << true << true;
   }
 
   void roundTrips() {
     QFETCH(QString, extension);
     QFETCH(bool, keepsMarks);
+    QFETCH(bool, keepsNames);
     QFETCH(bool, exported);
     const QString middle = Path(QStringLiteral("middle.") + extension);
     const QString back = Path(QStringLiteral("back-") + extension + QStringLiteral(".vk2"));
@@ -90,6 +96,34 @@ class TestVokabitConvert : public QObject {
     CWordList list;
     QCOMPARE(list.OpenFile(back), 0);
     QCOMPARE(WordsOf(list), expected);
+    const auto names = [](const std::string& first, const std::string& second) {
+      return first + '|' + second;
+    };
+    QCOMPARE(names(list.GetFirstLanguage(), list.GetSecondLanguage()),
+             keepsNames ? names(m_list.GetFirstLanguage(), m_list.GetSecondLanguage())
+                        : names(LangText(kTxtFirstLanguage), LangText(kTxtSecondLanguage)));
+  }
+
+  void csvHeaderOption() {
+    // A sheet without a heading row: --no-header, before or after the files,
+    // reads its first row as a word.
+    const QString sheet = Path(QStringLiteral("sheet.csv"));
+    QVERIFY(WriteFile(sheet, "katt;Katze\r\nhund;Hund\r\n"));
+    const QString out = Path(QStringLiteral("sheet.vk2"));
+    const QList<std::pair<QStringList, QStringList>> cases = {
+        {{sheet, out}, {QStringLiteral("hund/Hund/0")}},
+        {{QStringLiteral("--no-header"), sheet, out},
+         {QStringLiteral("katt/Katze/0"), QStringLiteral("hund/Hund/0")}},
+        {{sheet, out, QStringLiteral("--no-header")},
+         {QStringLiteral("katt/Katze/0"), QStringLiteral("hund/Hund/0")}}};
+    for (const auto& [args, words] : cases) {
+      QCOMPARE(Convert(args).exitCode, 0);
+      CWordList list;
+      QCOMPARE(list.OpenFile(out), 0);
+      QCOMPARE(WordsOf(list), words);
+      QCOMPARE(list.GetFirstLanguage(),
+               words.size() == 1 ? std::string("katt") : LangText(kTxtFirstLanguage));
+    }
   }
 
   void htmlAndUnknownTypes() {
@@ -124,12 +158,16 @@ class TestVokabitConvert : public QObject {
   }
 
   void usage() {
+    const QString out = Path(QStringLiteral("never.csv"));
     for (const QStringList& args :
-         {QStringList{}, QStringList{m_source}, QStringList{m_source, m_source, m_source}}) {
+         {QStringList{}, QStringList{m_source}, QStringList{m_source, m_source, m_source},
+          QStringList{QStringLiteral("--header"), m_source, out},
+          QStringList{QStringLiteral("--no-header"), m_source}}) {
       const Run run = Convert(args);
       QCOMPARE(run.exitCode, 2);
-      QVERIFY(run.err.contains(QStringLiteral("vokabit-convert INPUT OUTPUT")));
+      QVERIFY(run.err.contains(QStringLiteral("vokabit-convert [--no-header] INPUT OUTPUT")));
     }
+    QVERIFY(!QFile::exists(out));
   }
 };
 
