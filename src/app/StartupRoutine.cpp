@@ -23,6 +23,14 @@ QString RunStartupSettings(const QString& programDirectory, const QString& progr
   return warnings;
 }
 
+QString RunStartupWithFile(const QString& programDirectory) {
+  ApplySettingsDefaults(programDirectory, [](unsigned n) { return LangQText(n); });
+  ApplyStoredLanguage();
+  const QString damaged = SettingsStoreProblem();
+  if (damaged.isEmpty()) return QString();
+  return LangQText(kTxtSettingsDamaged).replace(QLatin1String("%s"), damaged);
+}
+
 bool ApplyStoredLanguage() {
   const QString stored = ReadSetting(SettingsRoot::CurrentUser, kKeySetups, kValueLanguage);
   if (stored.isEmpty()) return true;

@@ -69,9 +69,9 @@ bool CVokabitApp::InitInstance() {
     // by a double click must not find its options missing (no words to
     // practise, no special characters), so missing defaults are written too.
     // It speaks the language the user chose.
-    ApplySettingsDefaults(DataDirectory() + QLatin1Char('/'),
-                          [](unsigned n) { return LangQText(n); });
-    ApplyStoredLanguage();
+    const QString warnings = RunStartupWithFile(DataDirectory() + QLatin1Char('/'));
+    if (!warnings.isEmpty())
+      platform.MessageBox(warnings, MessageButtons::Ok, MessageIcon::Warning);
   }
   dlg.exec();
   return false;
