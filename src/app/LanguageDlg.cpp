@@ -16,6 +16,7 @@
 #include "ProgramLanguage.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
+#include "TextParse.h"
 #include "VkLang.h"
 
 namespace {
@@ -61,7 +62,7 @@ CLanguageDlg::CLanguageDlg(CPlatform& platform, QWidget* parent)
   // Before any choice the language the library took from the user's locale
   // is offered.
   const int row =
-      stored.isEmpty() ? CLangLibrary::Instance().CurrentLanguage() : LeadingNumber(stored);
+      stored.isEmpty() ? CLangLibrary::Instance().CurrentLanguage() : LeadingInt(stored);
   if (row >= 0 && row < m_list->count()) m_list->setCurrentRow(row);
   m_list->setFocus();
   LayOut();

@@ -11,6 +11,7 @@
 #include "Settings.h"
 #include "SettingsDefaults.h"
 #include "SettingsKeys.h"
+#include "TextParse.h"
 #include "VkFiles.h"
 #include "VkLang.h"
 
@@ -69,7 +70,7 @@ void LoadLanguage(CStartupView& view, QString& warnings) {
       view.SetStatus(kStatusNoLanguage);
       if (view.ChooseLanguage()) continue;
     }
-    if (SetProgramLanguage(LeadingNumber(stored)) != 0) {
+    if (SetProgramLanguage(LeadingInt(stored)) != 0) {
       view.SetStatusRed(true);
       view.SetStatus(kStatusLanguageError);
       if (view.ChooseLanguage()) continue;

@@ -19,6 +19,7 @@
 #include "ProgramLanguage.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
+#include "TextParse.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ CTipDlg::CTipDlg(CPlatform& platform, QWidget* parent) : QDialog(parent), m_plat
   // The file work is done before the dialog is shown.
   m_showAtStartup = ReadSetting(SettingsRoot::CurrentUser, kKeyTip, kValueStartUp) != kHidden;
   const qint64 position =
-      LeadingNumber(ReadSetting(SettingsRoot::CurrentUser, kKeyTip, kValueFilePos));
+      LeadingInt(ReadSetting(SettingsRoot::CurrentUser, kKeyTip, kValueFilePos));
   if (!m_file.Open(TipsFilePath())) {
     m_tip = LangQText(kTxtTipsMissing);
   } else {

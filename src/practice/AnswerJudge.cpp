@@ -4,18 +4,9 @@
 
 #include "Exercise.h"
 #include "PracticeTexts.h"
+#include "TextParse.h"
 
 namespace {
-
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-std::string_view Strip(std::string_view text) {
-  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 char UpperAsciiChar(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -27,7 +18,7 @@ std::vector<std::string> CAnswerJudge::SplitTyped(std::string_view typed) {
   std::vector<std::string> parts;
   while (true) {
     const std::size_t comma = typed.find(',');
-    const std::string_view piece = Strip(typed.substr(0, comma));
+    const std::string_view piece = TrimSpace(typed.substr(0, comma));
     if (!piece.empty()) parts.emplace_back(piece);
     if (comma == std::string_view::npos) break;
     typed.remove_prefix(comma + 1);
@@ -58,7 +49,7 @@ std::vector<std::string> CAnswerJudge::StoredAlternatives() const {
   for (int k = 1; k <= n; ++k) {
     // Typed alternatives lose all white space at their ends, so the stored
     // ones must too: 'house,  building' (two spaces) must accept 'building'.
-    stored.emplace_back(Strip(m_exercise.AnswerPart(i, k, side)));
+    stored.emplace_back(TrimSpace(m_exercise.AnswerPart(i, k, side)));
   }
   return stored;
 }

@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "DialogSupport.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
-#include "DialogSupport.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "Pictures.h"
@@ -34,9 +34,6 @@ constexpr int kHintIndent = 2;
 constexpr int kIconSize = 32;
 
 constexpr int kFocusTimerMs = 1;
-
-const QString kTrue = QStringLiteral("TRUE");
-const QString kFalse = QStringLiteral("FALSE");
 
 }  // namespace
 
@@ -143,20 +140,29 @@ void CDirectionDlg::showEvent(QShowEvent* event) {
 
 void CDirectionDlg::OnFocusTimer() {
   m_focusTimer.stop();
-  // Only the exact "FALSE" means translations; anything else, also nothing
-  // stored yet, means foreign words.
-  const QString last = ReadSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF);
-  (last == kFalse ? m_translation : m_foreign)->setFocus(Qt::OtherFocusReason);
+  (LastDirection() == Direction::Translation ? m_translation : m_foreign)
+      ->setFocus(Qt::OtherFocusReason);
 }
 
 void CDirectionDlg::OnForeign() {
-  WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, kTrue);
+  RememberDirection(Direction::Foreign);
   done(IDC_FOREIGN);
 }
 
 void CDirectionDlg::OnTranslation() {
-  WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, kFalse);
+  RememberDirection(Direction::Translation);
   done(IDC_TRANSLATION);
+}
+
+std::optional<Direction> CDirectionDlg::Choose() {
+  switch (exec()) {
+    case IDC_FOREIGN:
+      return Direction::Foreign;
+    case IDC_TRANSLATION:
+      return Direction::Translation;
+    default:
+      return std::nullopt;
+  }
 }
 
 void CDirectionDlg::reject() {

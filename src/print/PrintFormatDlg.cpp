@@ -15,11 +15,11 @@
 #include "DialogUnits.h"
 #include "HelpTopics.h"
 #include "HoverButton.h"
-#include "IniFile.h"
 #include "LangText.h"
 #include "Platform.h"
 #include "PrintDialogTexts.h"
 #include "PrintSample.h"
+#include "SettingValues.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
 
@@ -64,16 +64,8 @@ constexpr MarginRow kMargins[4] = {
      kTxtFormatMarginRight},
 };
 
-QString PrintSetting(QLatin1String name) {
-  return ReadSetting(SettingsRoot::CurrentUser, kKeyPrint, name);
-}
-
 void WritePrintSetting(QLatin1String name, const QString& value) {
   WriteSetting(SettingsRoot::CurrentUser, kKeyPrint, name, value);
-}
-
-QString Bool(bool on) {
-  return on ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 
 QString Named(QWidget* widget, int id) {
@@ -238,13 +230,11 @@ QCheckBox* CPrintFormatDlg::Check(int id) const {
 
 void CPrintFormatDlg::LoadSettings() {
   for (const CheckBoxRow& box : kChecks)
-    Check(box.id)->setChecked(PrintSetting(box.setting) == QLatin1String("TRUE"));
+    Check(box.id)->setChecked(ReadBoolSetting(kKeyPrint, box.setting));
   for (int i = 0; i < 4; ++i) {
-    m_marginEdits[i]->setText(
-        QString::number(CIniFile::LeadingInt(PrintSetting(kMargins[i].setting).toStdString())));
+    m_marginEdits[i]->setText(QString::number(ReadIntSetting(kKeyPrint, kMargins[i].setting)));
   }
-  m_textSizeEdit->setText(
-      QString::number(CIniFile::LeadingInt(PrintSetting(kValueTextSize).toStdString())));
+  m_textSizeEdit->setText(QString::number(ReadIntSetting(kKeyPrint, kValueTextSize)));
   UpdateSample();
 }
 
@@ -287,7 +277,7 @@ void CPrintFormatDlg::accept() {
     const bool on = Check(box.id)->isChecked();
     QLatin1String name = box.setting;
     if (box.id == IDC_SHOW_PAGE_NUMBER && !on) name = kValueShowPageNumberOff;
-    WritePrintSetting(name, Bool(on));
+    WriteBoolSetting(kKeyPrint, name, on);
   }
   for (int i = 0; i < 4; ++i) WritePrintSetting(kMargins[i].setting, m_marginEdits[i]->text());
   WritePrintSetting(kValueTextSize, m_textSizeEdit->text());

@@ -8,6 +8,7 @@
 #include "IniFile.h"
 #include "LangText.h"
 #include "Platform.h"
+#include "TextParse.h"
 #include "WordList.h"
 #include "WordListTexts.h"
 
@@ -22,16 +23,6 @@ bool IsInterchangeType(const QString& type) {
   return type == QLatin1String("ORD") || type == QLatin1String("TXT") ||
          type == QLatin1String("SKV") || type == QLatin1String("SCV") ||
          type == QLatin1String("CSV");
-}
-
-bool IsSpace(char c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
-  return s;
 }
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
@@ -343,7 +334,7 @@ bool CListFileIo::ReadVersion2(CWordList& list, const CIniFile& ini) {
     const std::string foreign = ini.Value("WORDS", k);
     const int slot = list.GetCount();
     if (list.AddWord(foreign, translation, 0) != 0) break;
-    if (hasMarks) list.m_slots[slot].m_mark = CIniFile::LeadingInt(ini.Value("MARKS", k + "M"));
+    if (hasMarks) list.m_slots[slot].m_mark = LeadingInt(ini.Value("MARKS", k + "M"));
   }
   return true;
 }
@@ -373,25 +364,16 @@ bool CListFileIo::ReadOrd(CWordList& list, std::string_view data, QStringList& l
 
   // The count may follow after any white space, empty lines included; the
   // rest of its line is read as the next word line.
-  while (pos < data.size() && IsSpace(data[pos])) ++pos;
-  long long count = 0;
-  bool negative = false;
-  if (pos < data.size() && (data[pos] == '+' || data[pos] == '-')) {
-    negative = data[pos] == '-';
-    ++pos;
-  }
-  while (pos < data.size() && data[pos] >= '0' && data[pos] <= '9') {
-    if (count < 1000000) count = count * 10 + (data[pos] - '0');
-    ++pos;
-  }
-  if (negative) count = 0;
+  std::size_t used = 0;
+  const std::int64_t count = std::max<std::int64_t>(0, LeadingInteger(data.substr(pos), &used));
+  pos += used;
 
   list.m_owner.clear();
   list.m_description.clear();
   std::string_view pair[2];
   int filled = 0;
-  for (long long pairs = 0; pairs < count && NextLine(data, pos, line);) {
-    const std::string_view word = Trim(line.text);
+  for (std::int64_t pairs = 0; pairs < count && NextLine(data, pos, line);) {
+    const std::string_view word = TrimSpace(line.text);
     if (word.empty()) continue;
     pair[filled++] = word;
     if (filled == 2) {
@@ -555,7 +537,7 @@ std::string CListFileIo::FormatOrd(const CWordList& list) {
   int written = 0;
   for (int i = 0; i < count; ++i) {
     const WordSlot& slot = list.m_slots[i];
-    if (Trim(slot.m_translation).empty() || Trim(slot.m_foreign).empty()) continue;
+    if (TrimSpace(slot.m_translation).empty() || TrimSpace(slot.m_foreign).empty()) continue;
     AppendLine(pairs, Line(slot.m_translation));
     AppendLine(pairs, Line(slot.m_foreign));
     ++written;
