@@ -28,7 +28,7 @@ class CFullList {
     m_path = m_dir.filePath(QStringLiteral("full.") + type.toLower());
     CWordList list;
     FillFullList(list);
-    m_ok = m_dir.isValid() && list.SaveTo(m_path, type) == 0;
+    m_ok = m_dir.isValid() && list.SaveTo(m_path, type) == FileResult::Done;
   }
   const QString& Path() const { return m_path; }
   bool Ok() const { return m_ok; }
@@ -47,9 +47,9 @@ void BM_LoadVersion2(benchmark::State& state) {
   }
   for (auto _ : state) {
     CWordList list;
-    const int result = list.OpenFile(file.Path());
+    const FileResult result = list.OpenFile(file.Path());
     benchmark::DoNotOptimize(result);
-    if (result != 0 || list.GetCount() != CWordList::kMaxWords) {
+    if (result != FileResult::Done || list.GetCount() != CWordList::kMaxWords) {
       state.SkipWithError("the list did not read back");
       break;
     }
@@ -64,9 +64,9 @@ void BM_SaveVersion2(benchmark::State& state) {
   CWordList list;
   FillFullList(list);
   for (auto _ : state) {
-    const int result = list.SaveTo(path, QStringLiteral("VK2"));
+    const FileResult result = list.SaveTo(path, QStringLiteral("VK2"));
     benchmark::DoNotOptimize(result);
-    if (result != 0) {
+    if (result != FileResult::Done) {
       state.SkipWithError("cannot save the list");
       break;
     }
@@ -83,9 +83,9 @@ void BM_LoadCsv(benchmark::State& state) {
   }
   for (auto _ : state) {
     CWordList list;
-    const int result = list.OpenFile(file.Path());
+    const FileResult result = list.OpenFile(file.Path());
     benchmark::DoNotOptimize(result);
-    if (result != 0 || list.GetCount() != CWordList::kMaxWords) {
+    if (result != FileResult::Done || list.GetCount() != CWordList::kMaxWords) {
       state.SkipWithError("the list did not read back");
       break;
     }
@@ -100,9 +100,9 @@ void BM_SaveCsv(benchmark::State& state) {
   CWordList list;
   FillFullList(list);
   for (auto _ : state) {
-    const int result = list.SaveTo(path, QStringLiteral("CSV"));
+    const FileResult result = list.SaveTo(path, QStringLiteral("CSV"));
     benchmark::DoNotOptimize(result);
-    if (result != 0) {
+    if (result != FileResult::Done) {
       state.SkipWithError("cannot save the list");
       break;
     }
@@ -127,10 +127,10 @@ void BM_CsvPreviewOfLargestFile(benchmark::State& state) {
       asked = options;
       return true;
     });
-    const int result = CListFileIo::ReadBytes(list, QStringLiteral("CSV"), data);
+    const ReadResult result = list.ReadBytes(QStringLiteral("CSV"), data);
     const int rows = CCsvFile::CountWordRows(std::string_view(data).substr(3), ';');
     benchmark::DoNotOptimize(rows);
-    if (result != 0 || list.GetCount() != CWordList::kMaxWords) {
+    if (result != ReadResult::Read || list.GetCount() != CWordList::kMaxWords) {
       state.SkipWithError("the file did not read");
       break;
     }

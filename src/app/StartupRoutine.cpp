@@ -55,8 +55,7 @@ void CheckSettings(CStartupView& view, const StartupSetup& setup, QString& warni
   ApplySettingsDefaults(setup.programDirectory, [](unsigned n) { return LangQText(n); });
   WriteFileAssociations(setup.programPath);
   if (const QString damaged = SettingsStoreProblem(); !damaged.isEmpty()) {
-    warnings +=
-        LangQText(kTxtSettingsDamaged).replace(QLatin1String("%s"), damaged) + QLatin1Char('\n');
+    warnings += LangQTextWith(kTxtSettingsDamaged, damaged) + QLatin1Char('\n');
   }
 }
 
@@ -115,5 +114,5 @@ QString PrepareStartWithFile(const QString& programDirectory) {
   ApplyStoredLanguage();
   const QString damaged = SettingsStoreProblem();
   if (damaged.isEmpty()) return QString();
-  return LangQText(kTxtSettingsDamaged).replace(QLatin1String("%s"), damaged);
+  return LangQTextWith(kTxtSettingsDamaged, damaged);
 }

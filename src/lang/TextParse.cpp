@@ -42,5 +42,5 @@ int LeadingInt(const QString& text) {
 QString LangQTextWith(unsigned n, const QString& arg) {
   QString text = LangQText(n);
   const qsizetype at = text.indexOf(QLatin1String("%s"));
-  return at >= 0 ? text.replace(at, 2, arg) : text + arg;
+  return at >= 0 ? text.replace(at, 2, arg) : text;
 }

@@ -21,6 +21,6 @@ std::int64_t LeadingInteger(std::string_view text, std::size_t* used = nullptr);
 int LeadingInt(std::string_view text);
 int LeadingInt(const QString& text);
 
-// Language text n with arg put in for its first "%s" (arg is appended when the
-// text has none, so that it is never lost).
+// Language text n with arg put in for its first "%s"; a text without one
+// is shown as it stands.
 QString LangQTextWith(unsigned n, const QString& arg);

@@ -511,7 +511,7 @@ bool CMainDlg::OnInitDialog() {
 
   if (!m_startFile.isEmpty()) {
     setWindowTitle(LangQText(kTxtProgramName));
-    if (m_wordList.OpenFile(m_startFile) != 0) {
+    if (m_wordList.OpenFile(m_startFile) != FileResult::Done) {
       m_exitCode = 1;
       done(1);
       return false;
@@ -732,8 +732,8 @@ void CMainDlg::OnFileNew() {
 
 void CMainDlg::OnFileOpen() {
   SetStatus(kTxtStatusOpen);
-  const int result = m_wordList.OpenWithDialog();
-  if (result == 0) {
+  const FileResult result = m_wordList.OpenWithDialog();
+  if (result == FileResult::Done) {
     UpdateRecentFiles();
     AfterListLoaded();
     if (m_mode == Practice) ShowEditPanel(true);
@@ -741,7 +741,7 @@ void CMainDlg::OnFileOpen() {
     ShowFocusHint();
     return;
   }
-  if (result == -2) {
+  if (result == FileResult::Failed) {
     m_platform.MessageBox(LangQText(kTxtOpenFailed), MessageButtons::Ok, MessageIcon::Warning);
   }
   if (m_mode == Edit) Control(IDC_FOREIGN)->setFocus();
@@ -762,37 +762,37 @@ void CMainDlg::OnOpenRecent(int index) {
                           MessageIcon::Warning);
     return;
   }
-  const int result = m_wordList.OpenFile(path);
-  if (result == 0) {
+  const FileResult result = m_wordList.OpenFile(path);
+  if (result == FileResult::Done) {
     UpdateRecentFiles();
     AfterListLoaded();
     if (m_mode == Practice) ShowEditPanel(true);
-  } else if (result == -2) {
+  } else if (result == FileResult::Failed) {
     m_platform.MessageBox(LangQText(kTxtOpenFailed), MessageButtons::Ok, MessageIcon::Warning);
   }
 }
 
 void CMainDlg::OnFileSave() {
-  const int result = m_wordList.Save();
-  if (result == 0) {
+  const FileResult result = m_wordList.Save();
+  if (result == FileResult::Done) {
     // An export (Save of an untitled list to an export type) leaves the list
     // modified: it is still in no file of its own.
     UpdateRecentFiles();
     SetListTitle(m_wordList.IsModified() != 0);
-  } else if (result == -2) {
+  } else if (result == FileResult::Failed) {
     m_platform.MessageBox(LangQText(kTxtSaveFailed), MessageButtons::Ok, MessageIcon::Warning);
   }
 }
 
 void CMainDlg::OnFileSaveAs() {
   SetStatus(kTxtStatusSaveAs);
-  const int result = m_wordList.SaveAs(true);
-  if (result == 0 || result == 1) {
+  const FileResult result = m_wordList.SaveAs(true);
+  if (result == FileResult::Done) {
     // After an export the list is still modified.
     UpdateRecentFiles();
     SetListTitle(m_wordList.IsModified() != 0);
     FocusAfterCommand();
-  } else if (result == -2) {
+  } else if (result == FileResult::Failed) {
     m_platform.MessageBox(LangQText(kTxtSaveFailed), MessageButtons::Ok, MessageIcon::Warning);
   }
 }
@@ -801,7 +801,7 @@ bool CMainDlg::CanClose() {
   SavePracticeOptions();
   // The window may be gone before a posted message would show.
   ReportSettingsFailure();
-  return m_wordList.QueryClose() == 1;
+  return m_wordList.QueryClose();
 }
 
 void CMainDlg::ReportSettingsFailure() {

@@ -111,7 +111,7 @@ void CMainDlg::AddOrChangeWord() {
   if (!m_adding) {
     const int i = m_wordListBox->currentRow();
     if (i >= 0 && i < m_wordList.GetCount()) {
-      m_wordList.SetWord(i, foreign, translation, mark);
+      (void)m_wordList.SetWord(i, foreign, translation, mark);  // i is a word of the list
       FillWordListBox();
       // With sorting on, the changed word may have moved.
       int row = i;
@@ -141,7 +141,7 @@ void CMainDlg::AddOrChangeWord() {
       m_platform.MessageBox(LangQText(kTxtListFull), MessageButtons::Ok, MessageIcon::Warning);
       return;
     }
-    const bool added = m_wordList.AddWord(foreign, translation, mark) == 0;
+    const bool added = m_wordList.AddWord(foreign, translation, mark) == WordResult::Done;
     FillWordListBox();
     if (added) {
       const std::string line = foreign + '\t' + translation;
@@ -179,7 +179,7 @@ void CMainDlg::DeleteWords() {
   const std::vector<int> rows = m_wordListBox->SelectedRows();
   if (rows.empty()) return;
   for (std::size_t k = 0; k < rows.size(); ++k) {
-    if (m_wordList.DeleteWord(rows[k] - static_cast<int>(k)) != 0) {
+    if (m_wordList.DeleteWord(rows[k] - static_cast<int>(k)) != WordResult::Done) {
       m_platform.MessageBox(LangQText(kTxtErrorPrefix) + QStringLiteral(": !DelWord"),
                             MessageButtons::Ok, MessageIcon::Error);
       return;

@@ -31,7 +31,7 @@ class CPdfTarget : public CPrintTarget {
 
 }  // namespace
 
-int WriteListPdf(const CWordList& list, const QString& path) {
+bool WriteListPdf(const CWordList& list, const QString& path) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
@@ -46,10 +46,10 @@ int WriteListPdf(const CWordList& list, const QString& path) {
     writer.setTitle(FromCp1252(list.GetTitle()));
     writer.setCreator(LangQText(kTxtPrintProgramName));
     CPdfTarget target(writer);
-    if (!PrintPages(list, target)) return -2;
+    if (!PrintPages(list, target)) return false;
   }
   const QByteArray& bytes = buffer.data();
   if (!WriteWholeFile(path, std::string_view(bytes.constData(), std::size_t(bytes.size()))))
-    return -2;
-  return 0;
+    return false;
+  return true;
 }

@@ -21,6 +21,7 @@
 #include "Platform.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
+#include "TextParse.h"
 #include "WordList.h"
 #include "WordListDialogTexts.h"
 
@@ -105,9 +106,8 @@ CCsvPreviewDlg::CCsvPreviewDlg(CPlatform& platform, const QString& path, std::st
   m_rows->header()->resizeSection(0, width / 2);
   y += du.Y(120) + du.Y(4);
   // Room for the longest count text, however it wraps in this language.
-  m_count->setText(CListFileIo::LangFormat(kTxtCsvWordCount, QStringLiteral("300")) +
-                   QLatin1Char('\n') +
-                   CListFileIo::LangFormat(kTxtCsvTooMany, QStringLiteral("99999")));
+  m_count->setText(LangQTextWith(kTxtCsvWordCount, QStringLiteral("300")) + QLatin1Char('\n') +
+                   LangQTextWith(kTxtCsvTooMany, QStringLiteral("99999")));
   const int countHeight = std::max(du.Y(18), m_count->heightForWidth(width));
   m_count->setGeometry(margin, y, width, countHeight);
   y += countHeight + du.Y(4);
@@ -141,7 +141,7 @@ void CCsvPreviewDlg::Refresh() {
     asked = options;
     return true;
   });
-  CListFileIo::ReadBytes(preview, QStringLiteral("CSV"), m_data);
+  (void)preview.ReadBytes(QStringLiteral("CSV"), m_data);  // a preview has no messages to show
 
   m_rows->setHeaderLabels(
       {FromCp1252(preview.GetFirstLanguage()), FromCp1252(preview.GetSecondLanguage())});
@@ -157,7 +157,7 @@ void CCsvPreviewDlg::Refresh() {
   // A current row for the keyboard, but nothing looks chosen: rows are not picked here.
   if (count > 0) m_rows->setCurrentItem(m_rows->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
 
-  QString text = CListFileIo::LangFormat(kTxtCsvWordCount, QString::number(count));
+  QString text = LangQTextWith(kTxtCsvWordCount, QString::number(count));
   // Counting takes the whole file; the header choice does not change it.
   auto counted = m_wordRows.find(options.delimiter);
   if (counted == m_wordRows.end()) {
@@ -170,7 +170,7 @@ void CCsvPreviewDlg::Refresh() {
   int inFile = counted->second;
   if (options.header && inFile > 0) --inFile;
   if (inFile > CWordList::kMaxWords)
-    text += QLatin1Char('\n') + CListFileIo::LangFormat(kTxtCsvTooMany, QString::number(inFile));
+    text += QLatin1Char('\n') + LangQTextWith(kTxtCsvTooMany, QString::number(inFile));
   m_count->setText(text);
 }
 

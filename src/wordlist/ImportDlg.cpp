@@ -112,10 +112,11 @@ void CImportDlg::BrowseForList() {
   // The source list is never saved from here, so it must not ask the save
   // question that an interchange file (read as modified) would raise. The
   // loader still reports a file it rejects.
-  m_sourceList.SetModified(0);
-  const int result = m_sourceList.OpenFile(chosen.path);
-  if (result == 2) return;  // the CSV preview was cancelled: as if no file was chosen
-  if (result != 0) {
+  m_sourceList.SetModified(false);
+  const FileResult result = m_sourceList.OpenFile(chosen.path);
+  // A cancelled CSV preview is as if no file was chosen.
+  if (result == FileResult::Cancelled) return;
+  if (result == FileResult::Failed) {
     m_file->setText(LangQText(kTxtImportNoFileOpen));
     m_file->setToolTip(QString());
     m_ok->setEnabled(false);
@@ -142,8 +143,9 @@ void CImportDlg::accept() {
   const int count = m_sourceList.GetCount();
   for (const int row : m_words->SelectedRows()) {
     if (row >= count) continue;
-    m_chosenWords.AddWord(m_sourceList.GetForeign(row), m_sourceList.GetTranslation(row),
-                          m_sourceList.GetMark(row));
+    // The chosen words come from one list: they always fit another.
+    (void)m_chosenWords.AddWord(m_sourceList.GetForeign(row), m_sourceList.GetTranslation(row),
+                                m_sourceList.GetMark(row));
   }
   QDialog::accept();
 }

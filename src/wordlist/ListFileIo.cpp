@@ -89,20 +89,42 @@ class CInterchangeText {
   bool m_utf8 = false;
 };
 
-// Stores one word read from an interchange file; false when the list is full.
-bool AddRead(CWordList& list, const CInterchangeText& text, std::string_view foreign,
-             std::string_view translation, QStringList& lossyWords) {
-  bool lossyForeign = false;
-  bool lossyTranslation = false;
-  QString foreignText;
-  QString translationText;
-  std::string f = text.Word(foreign, lossyForeign, foreignText);
-  std::string t = text.Word(translation, lossyTranslation, translationText);
-  if (list.AddWord(f, t, 0) != 0) return false;
-  if (lossyForeign) lossyWords.append(foreignText);
-  if (lossyTranslation) lossyWords.append(translationText);
-  return true;
-}
+// One file being read: what it holds so far, and the words of an
+// interchange file that lost characters on the way into the list.
+struct CReader {
+  const ListFileSource& source;
+  ListFileContent& content;
+  QStringList lossyWords;
+
+  // Stores one word; false when the list is full.
+  bool Add(std::string foreign, std::string translation, int mark = 0) {
+    if (content.words.size() >= static_cast<std::size_t>(CWordList::kMaxWords)) return false;
+    content.words.push_back({std::move(foreign), std::move(translation), mark});
+    return true;
+  }
+
+  // The same for a word of an interchange file in the encoding it was found in.
+  bool AddRead(const CInterchangeText& text, std::string_view foreign,
+               std::string_view translation) {
+    bool lossyForeign = false;
+    bool lossyTranslation = false;
+    QString foreignText;
+    QString translationText;
+    std::string f = text.Word(foreign, lossyForeign, foreignText);
+    std::string t = text.Word(translation, lossyTranslation, translationText);
+    if (!Add(std::move(f), std::move(t))) return false;
+    if (lossyForeign) lossyWords.append(foreignText);
+    if (lossyTranslation) lossyWords.append(translationText);
+    return true;
+  }
+
+  ReadResult Reject() {
+    if (source.platform)
+      source.platform->MessageBox(LangQTextWith(kTxtFileRejected, source.path), MessageButtons::Ok,
+                                  MessageIcon::None);
+    return ReadResult::Rejected;
+  }
+};
 
 void AppendLine(std::string& out, std::string_view text) {
   out += text;
@@ -222,14 +244,117 @@ std::string OneLineDescription(std::string text) {
   return text;
 }
 
-}  // namespace
+// --- reading -------------------------------------------------------------------
 
-QString CListFileIo::LangFormat(unsigned n, const QString& arg) {
-  QString text = FromCp1252(LangText(n));
-  const qsizetype at = text.indexOf(QLatin1String("%s"));
-  if (at >= 0) text.replace(at, 2, arg);
-  return text;
+bool ReadVersion2(CReader& reader, const CIniFile& ini) {
+  if (ini.Value("INFO", "VERSION") != "2.0") return false;
+  ListFileContent& content = reader.content;
+  content.creator = ini.Value("INFO", "CREATOR");
+  if (std::string title = ini.Value("INFO", "TITLE"); title != kMarker) content.title = title;
+  content.description = ini.Value("INFO", "DESCRIPTION");
+  content.owner = ini.Value("INFO", "OWNER");
+  content.firstLanguage = ini.Value("WORDS", "F");
+  content.secondLanguage = ini.Value("WORDS", "O");
+  const int count = ini.Int("INFO", "ANTAL");
+  const bool hasMarks = ini.HasSection("MARKS");
+  // The count is only a hint: the loop ends when the table is full.
+  for (int n = 1; n <= count; ++n) {
+    const std::string k = Number(n);
+    const int mark = hasMarks ? LeadingInt(ini.Value("MARKS", k + "M")) : 0;
+    if (!reader.Add(ini.Value("WORDS", k), ini.Value("WORDS", k + "B"), mark)) break;
+  }
+  return true;
 }
+
+bool ReadVersion1(CReader& reader, const CIniFile& ini) {
+  if (ini.Value("INFO", "VERSION") != "1.0") return false;
+  reader.content.creator = ini.Value("INFO", "CREATOR");
+  reader.content.firstLanguage = ini.Value("WORDS", "F");
+  reader.content.secondLanguage = ini.Value("WORDS", "O");
+  const int count = ini.Int("INFO", "ANTAL");
+  for (int n = 1; n <= count; ++n) {
+    const std::string k = Number(n);
+    if (!reader.Add(ini.Value("WORDS", k), ini.Value("WORDS", k + "T"))) break;
+  }
+  return true;
+}
+
+bool ReadOrd(CReader& reader, std::string_view data) {
+  const CInterchangeText text(data);
+  std::size_t pos = 0;
+  TextLine line;
+  if (!NextLine(data, pos, line) || line.text.find("GLOSOR") == std::string_view::npos)
+    return false;
+
+  // The count may follow after any white space, empty lines included; the
+  // rest of its line is read as the next word line.
+  std::size_t used = 0;
+  const std::int64_t count = std::max<std::int64_t>(0, LeadingInteger(data.substr(pos), &used));
+  pos += used;
+
+  std::string_view pair[2];
+  int filled = 0;
+  for (std::int64_t pairs = 0; pairs < count && NextLine(data, pos, line);) {
+    const std::string_view word = TrimSpace(line.text);
+    if (word.empty()) continue;
+    pair[filled++] = word;
+    if (filled == 2) {
+      filled = 0;
+      ++pairs;
+      // Translation first, foreign word second.
+      if (!reader.AddRead(text, pair[1], pair[0])) break;
+    }
+  }
+  return true;
+}
+
+void ReadDelimited(CReader& reader, std::string_view data, char separator) {
+  const CInterchangeText text(data);
+  std::size_t pos = 0;
+  TextLine line;
+  std::string foreign;
+  std::string translation;
+  while (NextLine(data, pos, line)) {
+    if (!SplitDelimited(line.text, separator, foreign, translation)) continue;
+    if (!reader.AddRead(text, foreign, translation)) break;
+  }
+}
+
+// False when the CSV question declined the file.
+bool ReadCsv(CReader& reader, std::string_view data) {
+  const std::string_view whole = data;
+  const CInterchangeText text(data);  // drops the byte order mark, picks the encoding
+  CsvOptions options;
+  options.delimiter = CCsvFile::DetectDelimiter(data);
+  const ListFileSource& source = reader.source;
+  if (source.csvQuestion && !source.csvQuestion(source.path, whole, options)) return false;
+  if (std::string_view(CCsvFile::kDelimiters, 3).find(options.delimiter) == std::string_view::npos)
+    options.delimiter = ',';
+
+  CCsvFile file(data, options.delimiter);
+  std::vector<CsvField> fields;
+  bool header = options.header;
+  while (file.NextRow(fields)) {
+    if (CCsvFile::IsWordless(fields)) continue;
+    if (header) {
+      header = false;
+      const auto name = [&](const std::string& field) {
+        bool lossy = false;
+        QString original;
+        std::string read = text.Word(field, lossy, original);
+        if (lossy) reader.lossyWords.append(original);
+        return read;
+      };
+      reader.content.firstLanguage = name(fields[0].text);
+      reader.content.secondLanguage = name(fields[1].text);
+      continue;
+    }
+    if (!reader.AddRead(text, fields[0].text, fields[1].text)) break;
+  }
+  return true;
+}
+
+}  // namespace
 
 std::string CListFileIo::ToListText(const QString& text, bool* lossy) {
   std::string out;
@@ -257,259 +382,89 @@ bool CListFileIo::IsExportType(const QString& type) {
   return type == QLatin1String("HTML") || IsInterchangeType(type);
 }
 
-// --- reading -----------------------------------------------------------------
+bool CListFileIo::IsReadableType(const QString& type) {
+  return type == QLatin1String("VK1") || type == QLatin1String("VK2") || IsInterchangeType(type);
+}
 
-int CListFileIo::Load(CWordList& list) {
-  CWaitCursor wait(list.m_platform);
-  const QString type = list.m_extension.toUpper();
-  const bool readable =
-      type == QLatin1String("VK1") || type == QLatin1String("VK2") || IsInterchangeType(type);
+ReadResult CListFileIo::Read(const ListFileSource& source, ListFileContent& content) {
+  CWaitCursor wait(source.platform);
   std::string data;
-  if (!readable || ReadWholeFile(list.m_path, data) != ReadStatus::Ok) {
-    list.m_firstLanguage = list.m_secondLanguage = std::string(kMarker);
-    list.m_extension = type;
-    return Reject(list);
+  if (!IsReadableType(source.type) || ReadWholeFile(source.path, data) != ReadStatus::Ok) {
+    content = {};
+    CReader reader{source, content, {}};
+    return reader.Reject();
   }
-  return ReadBytes(list, type, std::move(data));
+  return ReadBytes(source, std::move(data), content);
 }
 
-int CListFileIo::ReadBytes(CWordList& list, const QString& type, std::string data) {
-  list.m_firstLanguage = list.m_secondLanguage = std::string(kMarker);
-  list.m_extension = type.toUpper();
-  return Parse(list, list.m_extension, std::move(data));
-}
-
-int CListFileIo::Parse(CWordList& list, const QString& type, std::string data) {
-  QStringList lossyWords;
+ReadResult CListFileIo::ReadBytes(const ListFileSource& source, std::string data,
+                                  ListFileContent& content) {
+  content = {};
+  content.firstLanguage = content.secondLanguage = std::string(kMarker);
+  CReader reader{source, content, {}};
+  const QString& type = source.type;
   if (type == QLatin1String("VK2") || type == QLatin1String("VK1")) {
     const CIniFile ini(std::move(data));
     const bool ok =
-        type == QLatin1String("VK2") ? ReadVersion2(list, ini) : ReadVersion1(list, ini);
-    if (!ok) return Reject(list);
+        type == QLatin1String("VK2") ? ReadVersion2(reader, ini) : ReadVersion1(reader, ini);
+    if (!ok) return reader.Reject();
   } else if (type == QLatin1String("ORD")) {
-    if (!ReadOrd(list, data, lossyWords)) return Reject(list);
+    if (!ReadOrd(reader, data)) return reader.Reject();
   } else if (type == QLatin1String("TXT")) {
-    ReadDelimited(list, data, '\t', lossyWords);
+    ReadDelimited(reader, data, '\t');
   } else if (type == QLatin1String("SKV") || type == QLatin1String("SCV")) {
-    ReadDelimited(list, data, ';', lossyWords);
+    ReadDelimited(reader, data, ';');
   } else if (type == QLatin1String("CSV")) {
-    if (!ReadCsv(list, data, lossyWords)) return 2;
+    if (!ReadCsv(reader, data)) return ReadResult::Declined;
   } else {
-    return Reject(list);
+    return reader.Reject();
   }
 
-  if (!lossyWords.isEmpty() && list.m_platform) {
-    QString text = LangFormat(kTxtCharsReplaced, list.m_path);
+  const QStringList& lossyWords = reader.lossyWords;
+  if (!lossyWords.isEmpty() && source.platform) {
+    QString text = LangQTextWith(kTxtCharsReplaced, source.path);
     text += QLatin1String("\n");
     for (int i = 0; i < lossyWords.size() && i < kMaxNamedWords; ++i)
       text += QLatin1String("\n") + lossyWords.at(i);
     if (lossyWords.size() > kMaxNamedWords) text += QLatin1String("\n") + QChar(0x2026);
-    list.m_platform->MessageBox(text, MessageButtons::Ok, MessageIcon::Warning);
+    source.platform->MessageBox(text, MessageButtons::Ok, MessageIcon::Warning);
   }
-  FinishLoad(list, type);
-  return 0;
-}
 
-int CListFileIo::Reject(CWordList& list) {
-  // The names still hold the marker; show the defaults rather than "ERROR".
-  list.m_firstLanguage = LangText(kTxtFirstLanguage);
-  list.m_secondLanguage = LangText(kTxtSecondLanguage);
-  return list.ReportFileError(list.m_path, -2);
-}
-
-bool CListFileIo::ReadVersion2(CWordList& list, const CIniFile& ini) {
-  if (ini.Value("INFO", "VERSION") != "2.0") return false;
-  list.m_creator = ini.Value("INFO", "CREATOR");
-  list.m_title = ini.Value("INFO", "TITLE");
-  list.m_description = ini.Value("INFO", "DESCRIPTION");
-  list.m_owner = ini.Value("INFO", "OWNER");
-  list.m_firstLanguage = ini.Value("WORDS", "F");
-  list.m_secondLanguage = ini.Value("WORDS", "O");
-  const int count = ini.Int("INFO", "ANTAL");
-  const bool hasMarks = ini.HasSection("MARKS");
-  // The count is only a hint: the loop ends when the table is full.
-  for (int n = 1; n <= count; ++n) {
-    const std::string k = Number(n);
-    const std::string translation = ini.Value("WORDS", k + "B");
-    const std::string foreign = ini.Value("WORDS", k);
-    const int slot = list.GetCount();
-    if (list.AddWord(foreign, translation, 0) != 0) break;
-    if (hasMarks) list.m_slots[slot].m_mark = LeadingInt(ini.Value("MARKS", k + "M"));
+  // A file without both language names shows the defaults, never the marker.
+  if (content.firstLanguage == kMarker || content.secondLanguage == kMarker) {
+    content.firstLanguage = LangText(kTxtFirstLanguage);
+    content.secondLanguage = LangText(kTxtSecondLanguage);
   }
-  return true;
+  if (content.owner == kMarker) content.owner.clear();
+  if (content.description == kMarker) content.description.clear();
+  content.interchange = IsInterchangeType(type);
+  // An imported list has no creator of its own until it is saved.
+  if (content.interchange) content.creator = "N\\A";
+  return ReadResult::Read;
 }
 
-bool CListFileIo::ReadVersion1(CWordList& list, const CIniFile& ini) {
-  if (ini.Value("INFO", "VERSION") != "1.0") return false;
-  list.m_creator = ini.Value("INFO", "CREATOR");
-  list.m_firstLanguage = ini.Value("WORDS", "F");
-  list.m_secondLanguage = ini.Value("WORDS", "O");
-  // Version 1 has neither; the previous list's must not stay behind.
-  list.m_owner.clear();
-  list.m_description.clear();
-  const int count = ini.Int("INFO", "ANTAL");
-  for (int n = 1; n <= count; ++n) {
-    const std::string k = Number(n);
-    if (list.AddWord(ini.Value("WORDS", k), ini.Value("WORDS", k + "T"), 0) != 0) break;
-  }
-  return true;
+// --- writing -------------------------------------------------------------------
+
+bool CListFileIo::Write(const CWordList& list, const QString& path, const QString& type) {
+  return WriteWholeFile(path, Format(list, type));
 }
 
-bool CListFileIo::ReadOrd(CWordList& list, std::string_view data, QStringList& lossyWords) {
-  const CInterchangeText text(data);
-  std::size_t pos = 0;
-  TextLine line;
-  if (!NextLine(data, pos, line) || line.text.find("GLOSOR") == std::string_view::npos)
-    return false;
+namespace {
 
-  // The count may follow after any white space, empty lines included; the
-  // rest of its line is read as the next word line.
-  std::size_t used = 0;
-  const std::int64_t count = std::max<std::int64_t>(0, LeadingInteger(data.substr(pos), &used));
-  pos += used;
-
-  list.m_owner.clear();
-  list.m_description.clear();
-  std::string_view pair[2];
-  int filled = 0;
-  for (std::int64_t pairs = 0; pairs < count && NextLine(data, pos, line);) {
-    const std::string_view word = TrimSpace(line.text);
-    if (word.empty()) continue;
-    pair[filled++] = word;
-    if (filled == 2) {
-      filled = 0;
-      ++pairs;
-      // Translation first, foreign word second.
-      if (!AddRead(list, text, pair[1], pair[0], lossyWords)) break;
-    }
-  }
-  return true;
-}
-
-void CListFileIo::ReadDelimited(CWordList& list, std::string_view data, char separator,
-                                QStringList& lossyWords) {
-  const CInterchangeText text(data);
-  list.m_owner.clear();
-  list.m_description.clear();
-  std::size_t pos = 0;
-  TextLine line;
-  std::string foreign;
-  std::string translation;
-  while (NextLine(data, pos, line)) {
-    if (!SplitDelimited(line.text, separator, foreign, translation)) continue;
-    if (!AddRead(list, text, foreign, translation, lossyWords)) break;
-  }
-}
-
-bool CListFileIo::ReadCsv(CWordList& list, std::string_view data, QStringList& lossyWords) {
-  const std::string_view whole = data;
-  const CInterchangeText text(data);  // drops the byte order mark, picks the encoding
-  CsvOptions options;
-  options.delimiter = CCsvFile::DetectDelimiter(data);
-  if (list.m_csvQuestion && !list.m_csvQuestion(list.m_path, whole, options)) return false;
-  if (std::string_view(CCsvFile::kDelimiters, 3).find(options.delimiter) == std::string_view::npos)
-    options.delimiter = ',';
-
-  list.m_owner.clear();
-  list.m_description.clear();
-  CCsvFile file(data, options.delimiter);
-  std::vector<CsvField> fields;
-  bool header = options.header;
-  while (file.NextRow(fields)) {
-    if (CCsvFile::IsWordless(fields)) continue;
-    if (header) {
-      header = false;
-      const auto name = [&](const std::string& field) {
-        bool lossy = false;
-        QString original;
-        std::string read = text.Word(field, lossy, original);
-        if (lossy) lossyWords.append(original);
-        return read;
-      };
-      list.m_firstLanguage = name(fields[0].text);
-      list.m_secondLanguage = name(fields[1].text);
-      continue;
-    }
-    if (!AddRead(list, text, fields[0].text, fields[1].text, lossyWords)) break;
-  }
-  return true;
-}
-
-void CListFileIo::FinishLoad(CWordList& list, const QString& type) {
-  if (list.m_firstLanguage == kMarker || list.m_secondLanguage == kMarker) {
-    list.m_firstLanguage = LangText(kTxtFirstLanguage);
-    list.m_secondLanguage = LangText(kTxtSecondLanguage);
-  }
-  if (list.m_title == kMarker)
-    list.m_title =
-        ToListText(list.m_fileName.chopped(std::min<qsizetype>(4, list.m_fileName.size())));
-  if (list.m_owner == kMarker) list.m_owner.clear();
-  if (list.m_description == kMarker) list.m_description.clear();
-  // A lone CR inside a line of the file is kept by the line reader; stored
-  // one-line texts never hold one.
-  for (std::string* text :
-       {&list.m_title, &list.m_owner, &list.m_firstLanguage, &list.m_secondLanguage})
-    *text = CWordList::OneLine(std::move(*text));
-  if (IsInterchangeType(type)) {
-    list.m_untitled = 1;
-    list.m_modified = 1;
-    list.m_fileName = list.m_path = LangQText(kTxtUntitled);
-    // An imported list has no creator of its own until it is saved.
-    list.m_creator = "N\\A";
-  } else {
-    list.m_modified = 0;
-  }
-}
-
-// --- writing -----------------------------------------------------------------
-
-int CListFileIo::Write(CWordList& list) {
-  list.m_extension = list.m_extension.toUpper();
-  const QString type = list.m_extension;
-  if (!WriteWholeFile(list.m_path, Format(list, type))) return -2;
-
-  if (!IsExportType(type)) {
-    list.m_creator = LangText(kTxtProgramName);
-    list.m_modified = 0;
-    list.m_untitled = 0;
-    return 0;
-  }
-  // An export leaves the list with its own file.
-  const QString message = LangFormat(kTxtExported, list.m_path);
-  list.m_path = list.m_savedPath;
-  list.m_fileName = list.m_savedFileName;
-  list.m_extension = list.m_savedExtension;
-  if (list.m_platform)
-    list.m_platform->MessageBox(message, MessageButtons::Ok, MessageIcon::Information);
-  list.m_modified = 1;
-  return 0;
-}
-
-std::string CListFileIo::Format(const CWordList& list, const QString& type) {
-  if (type == QLatin1String("VK1")) return FormatVersion1(list);
-  if (type == QLatin1String("HTML")) return FormatHtml(list);
-  if (type == QLatin1String("ORD")) return FormatOrd(list);
-  if (type == QLatin1String("TXT")) return FormatDelimited(list, '\t');
-  if (type == QLatin1String("SKV") || type == QLatin1String("SCV"))
-    return FormatDelimited(list, ';');
-  if (type == QLatin1String("CSV")) return CCsvFile::Format(list);
-  return FormatVersion2(list);
-}
-
-std::string CListFileIo::FormatVersion2(const CWordList& list) {
+std::string FormatVersion2(const CWordList& list) {
   const int count = list.GetCount();
   std::string out;
   AppendLine(out, "[INFO]");
   AppendLine(out, "VERSION=2.0");
   AppendLine(out, "CREATOR=" + LangText(kTxtProgramName));
   AppendLine(out, "ANTAL=" + Number(count));
-  AppendLine(out, "TITLE=" + Line(list.m_title));
-  AppendLine(out, "OWNER=" + Line(list.m_owner));
-  AppendLine(out, "DESCRIPTION=" + OneLineDescription(list.m_description));
+  AppendLine(out, "TITLE=" + Line(list.GetTitle()));
+  AppendLine(out, "OWNER=" + Line(list.GetOwner()));
+  AppendLine(out, "DESCRIPTION=" + OneLineDescription(list.GetDescription()));
   AppendLine(out, "");
   AppendLine(out, "[MARKS]");
   for (int i = 0; i < count; ++i) {
-    const int mark = list.m_slots[i].m_mark;
+    const int mark = list.GetMark(i);
     if (mark != 0) AppendLine(out, Number(i + 1) + "M=" + Number(mark));
   }
   AppendLine(out, "");
@@ -517,7 +472,7 @@ std::string CListFileIo::FormatVersion2(const CWordList& list) {
   return out;
 }
 
-std::string CListFileIo::FormatVersion1(const CWordList& list) {
+std::string FormatVersion1(const CWordList& list) {
   const int count = list.GetCount();
   std::string out;
   AppendLine(out, "[INFO]");
@@ -529,14 +484,14 @@ std::string CListFileIo::FormatVersion1(const CWordList& list) {
   return out;
 }
 
-std::string CListFileIo::FormatOrd(const CWordList& list) {
+std::string FormatOrd(const CWordList& list) {
   // The reader skips blank lines, so a word with a blank side would shift
   // every pair after it: such words are left out of the file.
   const int count = list.GetCount();
   std::string pairs;
   int written = 0;
   for (int i = 0; i < count; ++i) {
-    const WordSlot& slot = list.m_slots[i];
+    const WordSlot& slot = list.GetSlotTable()[i];
     if (TrimSpace(slot.m_translation).empty() || TrimSpace(slot.m_foreign).empty()) continue;
     AppendLine(pairs, Line(slot.m_translation));
     AppendLine(pairs, Line(slot.m_foreign));
@@ -549,32 +504,32 @@ std::string CListFileIo::FormatOrd(const CWordList& list) {
   return out + pairs;
 }
 
-std::string CListFileIo::FormatDelimited(const CWordList& list, char separator) {
+std::string FormatDelimited(const CWordList& list, char separator) {
   const int count = list.GetCount();
   std::string out;
   for (int i = 0; i < count; ++i)
-    AppendLine(out, DelimitedField(list.m_slots[i].m_foreign, separator) + separator +
-                        DelimitedField(list.m_slots[i].m_translation, separator));
+    AppendLine(out, DelimitedField(list.GetSlotTable()[i].m_foreign, separator) + separator +
+                        DelimitedField(list.GetSlotTable()[i].m_translation, separator));
   return out;
 }
 
-std::string CListFileIo::FormatHtml(const CWordList& list) {
+std::string FormatHtml(const CWordList& list) {
   const int count = list.GetCount();
   const std::string program = HtmlText(LangText(kTxtProgramName));
   const std::string web = HtmlText(LangText(kTxtWebAddress));
   std::string out;
-  out += "<html>\r\n<head>\r\n<title>" + program + " gloslista - " + HtmlText(list.m_title) +
+  out += "<html>\r\n<head>\r\n<title>" + program + " gloslista - " + HtmlText(list.GetTitle()) +
          "</title>\r\n</head>\r\n";
   out += "<body>\r\n";
   out += "<table border=\"0\">\r\n";
   out += "<tr>\r\n";
-  out += "<td><b>" + HtmlText(list.m_firstLanguage) + "</b></td>";
-  out += "<td><b>" + HtmlText(list.m_secondLanguage) + "</b></td>";
+  out += "<td><b>" + HtmlText(list.GetFirstLanguage()) + "</b></td>";
+  out += "<td><b>" + HtmlText(list.GetSecondLanguage()) + "</b></td>";
   // Rows are opened but not closed one by one; one "</tr>" ends the table.
   for (int i = 0; i < count; ++i) {
     out += "<tr>\r\n";
-    out += "<td>" + HtmlText(list.m_slots[i].m_foreign) + "</td>";
-    out += "<td>" + HtmlText(list.m_slots[i].m_translation) + "</td>";
+    out += "<td>" + HtmlText(list.GetSlotTable()[i].m_foreign) + "</td>";
+    out += "<td>" + HtmlText(list.GetSlotTable()[i].m_translation) + "</td>";
   }
   out += "</tr>\r\n";
   out += "</table>\r\n";
@@ -583,4 +538,17 @@ std::string CListFileIo::FormatHtml(const CWordList& list) {
   out += "</body>\r\n";
   out += "</html>";
   return out;
+}
+
+}  // namespace
+
+std::string CListFileIo::Format(const CWordList& list, const QString& type) {
+  if (type == QLatin1String("VK1")) return FormatVersion1(list);
+  if (type == QLatin1String("HTML")) return FormatHtml(list);
+  if (type == QLatin1String("ORD")) return FormatOrd(list);
+  if (type == QLatin1String("TXT")) return FormatDelimited(list, '\t');
+  if (type == QLatin1String("SKV") || type == QLatin1String("SCV"))
+    return FormatDelimited(list, ';');
+  if (type == QLatin1String("CSV")) return CCsvFile::Format(list);
+  return FormatVersion2(list);
 }

@@ -1,55 +1,73 @@
 #pragma once
-// The readers and writers of every list file type, and the steps that
-// CWordList::Load and CWordList::Write take around each of them.
+// The readers and writers of every list file type. A reader hands back what
+// the file holds; CWordList takes it over, so that a file that cannot be read
+// leaves nothing of itself in the open list.
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QString>
 
+#include "CsvFile.h"
+
 class CIniFile;
+class CPlatform;
 class CWordList;
+
+// The list information and words of a file as read.
+struct ListFileContent {
+  std::string firstLanguage;
+  std::string secondLanguage;
+  // Only version 2 files have a title of their own; without one the list is
+  // named after the file.
+  std::optional<std::string> title;
+  std::string owner;
+  std::string description;
+  std::string creator;
+  struct Word {
+    std::string foreign;
+    std::string translation;
+    int mark = 0;
+  };
+  std::vector<Word> words;  // at most CWordList::kMaxWords
+  // Read from an interchange type: the words make a new, untitled list.
+  bool interchange = false;
+};
+
+enum class [[nodiscard]] ReadResult{
+    Read,
+    Rejected,  // not a list of its type; the user has been told
+    Declined,  // the user declined to read a CSV file
+};
+
+// Where a file is read from, and who is asked and told.
+struct ListFileSource {
+  QString path;
+  QString type;                   // upper case: "VK2", "VK1", "ORD", "TXT", "SKV", "SCV", "CSV"
+  CPlatform* platform = nullptr;  // null: nothing is shown
+  CsvQuestion csvQuestion;        // empty: a CSV file is read as its first rows suggest
+};
 
 class CListFileIo {
  public:
-  // Reads the file the list names (m_path, type from m_extension) into the
-  // list: 0 when read, -2 when rejected (the message has been shown), 2 when
-  // the user declined to read a CSV file.
-  static int Load(CWordList& list);
+  // Reads the file at source.path.
+  static ReadResult Read(const ListFileSource& source, ListFileContent& content);
+  // The same on data already in memory; source.path serves only for messages.
+  static ReadResult ReadBytes(const ListFileSource& source, std::string data,
+                              ListFileContent& content);
 
-  // The same on data already in memory, read as a file of the given type;
-  // list's path serves only for messages.
-  static int ReadBytes(CWordList& list, const QString& type, std::string data);
-
-  // Writes the list to m_path in the type m_extension names: 0 or -2.
-  static int Write(CWordList& list);
+  // Writes the list to path in type (upper case); false when the file could
+  // not be written whole, and then the old file is as it was.
+  [[nodiscard]] static bool Write(const CWordList& list, const QString& path, const QString& type);
 
   // The bytes of the file Write produces for type (upper case).
   static std::string Format(const CWordList& list, const QString& type);
-
-  // Language text n with arg put in for its "%s".
-  static QString LangFormat(unsigned n, const QString& arg);
 
   // text in Windows-1252; a character it cannot hold becomes "?", and
   // *lossy (when given) is set.
   static std::string ToListText(const QString& text, bool* lossy = nullptr);
 
   static bool IsExportType(const QString& type);
-
- private:
-  static int Parse(CWordList& list, const QString& type, std::string data);
-  static int Reject(CWordList& list);
-  static bool ReadVersion2(CWordList& list, const CIniFile& ini);
-  static bool ReadVersion1(CWordList& list, const CIniFile& ini);
-  static bool ReadOrd(CWordList& list, std::string_view data, QStringList& lossyWords);
-  static void ReadDelimited(CWordList& list, std::string_view data, char separator,
-                            QStringList& lossyWords);
-  // False when the list's CSV question declined the file.
-  static bool ReadCsv(CWordList& list, std::string_view data, QStringList& lossyWords);
-  static void FinishLoad(CWordList& list, const QString& type);
-
-  static std::string FormatVersion2(const CWordList& list);
-  static std::string FormatVersion1(const CWordList& list);
-  static std::string FormatOrd(const CWordList& list);
-  static std::string FormatDelimited(const CWordList& list, char separator);
-  static std::string FormatHtml(const CWordList& list);
+  static bool IsReadableType(const QString& type);
 };

@@ -22,7 +22,7 @@ inline std::unique_ptr<CMainDlg> OpenMainWindow(CFakePlatform& platform,
   auto dlg = std::make_unique<CMainDlg>(platform);
   dlg->m_startFile = startFile;
   if (!dlg->OnInitDialog()) return nullptr;
-  for (const TestWord& w : words) dlg->WordList().AddWord(w.foreign, w.translation, w.mark);
+  for (const TestWord& w : words) (void)dlg->WordList().AddWord(w.foreign, w.translation, w.mark);
   if (!words.empty()) {
     dlg->WordList().SetModified(0);
     dlg->SetListTitle(false);

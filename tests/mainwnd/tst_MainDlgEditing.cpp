@@ -141,7 +141,7 @@ class TestMainDlgEditing : public QObject {
     // was and the typed word stays in the fields.
     dlg->OnCommand(ID_NEW_WORD);
     for (int i = 2; i < CWordList::kMaxWords; ++i)
-      dlg->WordList().AddWord("f" + std::to_string(i), "t" + std::to_string(i));
+      (void)dlg->WordList().AddWord("f" + std::to_string(i), "t" + std::to_string(i));
     dlg->WordList().SetModified(0);
     dlg->SetListTitle(false);
     dlg->FillWordListBox();

@@ -42,7 +42,7 @@ QString Title(const QString& name, bool modified) {
 
 // Makes the open list modified the way an edit does.
 void Modify(CMainDlg& dlg) {
-  dlg.WordList().AddWord("katt", "cat", 0);
+  (void)dlg.WordList().AddWord("katt", "cat", 0);
   dlg.SetListTitle(true);
 }
 
@@ -78,7 +78,7 @@ class TestMainDlgFrame : public QObject {
     CWordList list = ListOf({{"hund", "dog"}, {"h\xe4st", "horse"}});
     list.SetFirstLanguage("Svenska");
     list.SetSecondLanguage("Engelska");
-    QCOMPARE(list.SaveTo(Path(u"djur.vk2"_s), u"VK2"_s), 0);
+    QCOMPARE(list.SaveTo(Path(u"djur.vk2"_s), u"VK2"_s), FileResult::Done);
   }
 
   void startsWithTheCommandLineFileOrAnUntitledList() {
@@ -226,7 +226,8 @@ class TestMainDlgFrame : public QObject {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform, {}, path);
     QVERIFY(dlg);
-    for (int i = 0; i < 300; ++i) dlg->WordList().SetWord(i, "ord " + std::to_string(i), "word", 1);
+    for (int i = 0; i < 300; ++i)
+      (void)dlg->WordList().SetWord(i, "ord " + std::to_string(i), "word", 1);
     dlg->SetListTitle(true);
     {
       const CFileSizeLimit limit(1024);

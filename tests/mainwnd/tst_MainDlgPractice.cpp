@@ -539,7 +539,7 @@ class TestMainDlgPractice : public QObject {
     // In the order they were missed, and without their classes; the open list
     // is not touched.
     CWordList saved(&platform);
-    QCOMPARE(saved.OpenFile(path), 0);
+    QCOMPARE(saved.OpenFile(path), FileResult::Done);
     QCOMPARE(WordsOf(saved), (QStringList{u"hund/dog/0"_s, u"mus/mouse/0"_s}));
     QCOMPARE(WordsOf(dlg->WordList()),
              (QStringList{u"hund/dog/1"_s, u"katt/cat/0"_s, u"mus/mouse/2"_s}));

@@ -167,12 +167,12 @@ class TestResultsDlg : public QObject {
     dlg.Prepare(m_exercise);
 
     platform.QueueCancelFile();
-    QCOMPARE(dlg.SaveWrongWords(), 2);
+    QCOMPARE(dlg.SaveWrongWords(), FileResult::Cancelled);
     QVERIFY(platform.m_messages.empty());
 
     const QString path = m_dir->filePath(u"no-such-folder/missed.vk2"_s);
     platform.QueueFile(path, 1);
-    QCOMPARE(dlg.SaveWrongWords(), -2);
+    QCOMPARE(dlg.SaveWrongWords(), FileResult::Failed);
     QCOMPARE(platform.m_messages.size(), std::size_t(1));
     QCOMPARE(platform.m_messages.front().text, LangQText(kTxtResultsSaveFailed));
     QVERIFY(!QFileInfo::exists(path));

@@ -115,7 +115,7 @@ class TestCsvFile : public QObject {
     CFakePlatform platform;
     CWordList list(&platform);
     list.SetCsvQuestion(Answer(true, nullptr, header));
-    QCOMPARE(list.OpenFile(Write(content)), 0);
+    QCOMPARE(list.OpenFile(Write(content)), FileResult::Done);
     QVERIFY(platform.m_messages.empty());
     QCOMPARE(Names(list), names.isNull() ? DefaultNames() : names);
     QCOMPARE(list.GetCount(), count);
@@ -130,7 +130,7 @@ class TestCsvFile : public QObject {
     CWordList list(&platform);
     list.NewList();
     list.SetOwner("Eva");
-    list.AddWord("gammal", "old", 1);
+    (void)list.AddWord("gammal", "old", 1);
     list.SetModified(0);
     const QByteArray content =
         kBom +
@@ -141,7 +141,7 @@ class TestCsvFile : public QObject {
     CsvOptions seen;
     seen.delimiter = 'x';
     list.SetCsvQuestion(Answer(false, &seen));
-    QCOMPARE(list.OpenFile(path), 2);
+    QCOMPARE(list.OpenFile(path), FileResult::Cancelled);
     QCOMPARE(seen.delimiter, ';');
     QVERIFY(seen.header);
     QVERIFY(platform.m_messages.empty());
@@ -157,7 +157,7 @@ class TestCsvFile : public QObject {
       askedData = QByteArray(data.data(), qsizetype(data.size()));
       return true;
     });
-    QCOMPARE(list.OpenFile(path), 0);
+    QCOMPARE(list.OpenFile(path), FileResult::Done);
     QCOMPARE(askedPath, path);
     QCOMPARE(askedData, content);
     QCOMPARE(Names(list), QByteArray("Svenska|???"));
@@ -202,14 +202,14 @@ class TestCsvFile : public QObject {
     list.SetFirstLanguage(texts[0].toStdString());
     list.SetSecondLanguage(texts[1].toStdString());
     for (qsizetype i = 2; i + 1 < texts.size(); i += 2)
-      list.AddWord(texts[i].toStdString(), texts[i + 1].toStdString());
+      (void)list.AddWord(texts[i].toStdString(), texts[i + 1].toStdString());
     const QString path = m_dir.filePath(QStringLiteral("golden.csv"));
-    QCOMPARE(list.SaveTo(path, QStringLiteral("CSV")), 0);
+    QCOMPARE(list.SaveTo(path, QStringLiteral("CSV")), FileResult::Done);
     QCOMPARE(ReadAll(path), golden);
 
     // Read back, the list is the same but for the line breaks.
     CWordList back;
-    QCOMPARE(back.OpenFile(path), 0);
+    QCOMPARE(back.OpenFile(path), FileResult::Done);
     QCOMPARE(Names(back), Names(list));
     QCOMPARE(back.GetCount(), list.GetCount());
     for (int i = 0; i < list.GetCount(); ++i) {
@@ -223,9 +223,9 @@ class TestCsvFile : public QObject {
     CFakePlatform platform;
     CWordList list(&platform);
     list.NewList();
-    list.AddWord("hus", "house", 2);
+    (void)list.AddWord("hus", "house", 2);
     platform.QueueFile(m_dir.filePath(QStringLiteral("Lista")), 7);
-    QCOMPARE(list.SaveAs(true), 0);
+    QCOMPARE(list.SaveAs(true), FileResult::Done);
     const QString written = m_dir.filePath(QStringLiteral("Lista.csv"));
     QVERIFY(ReadAll(written).endsWith("\r\nhus,house\r\n"));
     QCOMPARE(platform.m_messages.back().text, WithPath(kTxtExported, written));

@@ -52,7 +52,8 @@ class TestImportDlg : public QObject {
 
   void aFullListTakesWhatFits() {
     CWordList open;
-    for (int i = 0; i < 299; ++i) open.AddWord("f" + std::to_string(i), "t" + std::to_string(i));
+    for (int i = 0; i < 299; ++i)
+      (void)open.AddWord("f" + std::to_string(i), "t" + std::to_string(i));
     const ImportResult result = ImportWordsInto(open, ListOf({{"a", "1"}, {"b", "2"}, {"c", "3"}}));
     QCOMPARE(result.added, 1);
     QCOMPARE(result.skipped, std::string("b\t2\nc\t3\n"));

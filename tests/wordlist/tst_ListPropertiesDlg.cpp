@@ -85,11 +85,12 @@ class TestListPropertiesDlg : public QObject {
   void savedListShowsItsFile() {
     CWordList list;
     list.NewList();
-    for (int i = 0; i < 300; ++i) list.AddWord("f" + std::to_string(i), "t" + std::to_string(i));
+    for (int i = 0; i < 300; ++i)
+      (void)list.AddWord("f" + std::to_string(i), "t" + std::to_string(i));
     const QString path = m_dir.filePath(u"m\u00e5nga.vk2"_s);
-    QCOMPARE(list.SaveTo(path, u"VK2"_s), 0);
+    QCOMPARE(list.SaveTo(path, u"VK2"_s), FileResult::Done);
     CWordList read;
-    QCOMPARE(read.OpenFile(path), 0);
+    QCOMPARE(read.OpenFile(path), FileResult::Done);
 
     CFakePlatform platform;
     CListPropertiesDlg dlg(platform);

@@ -68,7 +68,7 @@ class TestVokabitConvert : public QObject {
     m_list.SetFirstLanguage("Svenska");
     m_list.SetSecondLanguage("Engelska");
     m_source = Path(QStringLiteral("source.vk2"));
-    QCOMPARE(m_list.SaveTo(m_source, QStringLiteral("VK2")), 0);
+    QCOMPARE(m_list.SaveTo(m_source, QStringLiteral("VK2")), FileResult::Done);
   }
 
   // Every readable type out and back to version 2 keeps the words; version 2
@@ -110,7 +110,7 @@ class TestVokabitConvert : public QObject {
                       QString::number(keepsMarks ? m_list.GetMark(i) : 0);
     }
     CWordList list;
-    QCOMPARE(list.OpenFile(back), 0);
+    QCOMPARE(list.OpenFile(back), FileResult::Done);
     QCOMPARE(WordsOf(list), expected);
     const auto names = [](const std::string& first, const std::string& second) {
       return first + '|' + second;
@@ -135,7 +135,7 @@ class TestVokabitConvert : public QObject {
     for (const auto& [args, words] : cases) {
       QCOMPARE(Convert(args).exitCode, 0);
       CWordList list;
-      QCOMPARE(list.OpenFile(out), 0);
+      QCOMPARE(list.OpenFile(out), FileResult::Done);
       QCOMPARE(WordsOf(list), words);
       QCOMPARE(list.GetFirstLanguage(),
                words.size() == 1 ? std::string("katt") : LangText(kTxtFirstLanguage));
@@ -190,8 +190,8 @@ class TestVokabitConvert : public QObject {
   void fullDiskKeepsTheOldOutput() {
     const QString small = Path(QStringLiteral("small.vk2"));
     CWordList words;
-    for (int i = 0; i < 300; ++i) words.AddWord("ord" + std::to_string(i), "word", 1);
-    QCOMPARE(words.SaveTo(small, QStringLiteral("VK2")), 0);
+    for (int i = 0; i < 300; ++i) (void)words.AddWord("ord" + std::to_string(i), "word", 1);
+    QCOMPARE(words.SaveTo(small, QStringLiteral("VK2")), FileResult::Done);
     for (const QString& input : {small, m_source}) {
       for (const char* extension : {"vk2", "vk1", "html", "ord", "txt", "skv"}) {
         const QString output = Path(QStringLiteral("kept.") + QLatin1String(extension));
