@@ -114,7 +114,7 @@ class TestResultsDlg : public QObject {
     const auto restore = qScopeGuard([&previous] { QLocale::setDefault(previous); });
 
     CWordList list;
-    for (qsizetype i = sorted.size(); i-- > 0;) list.AddWord(ToCp1252(sorted[i]), "x", 0);
+    for (qsizetype i = sorted.size(); i-- > 0;) (void)list.AddWord(ToCp1252(sorted[i]), "x", 0);
     m_exercise.Start(list, ExerciseSetup{});
     Run(m_exercise, QByteArray(sorted.size(), 'X').constData());
     CFakePlatform platform;
