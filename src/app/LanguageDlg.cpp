@@ -97,9 +97,6 @@ void CLanguageDlg::accept() {
 }
 
 void CLanguageDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    m_platform.ShowHelp(ProgramHelpFile(), kHelpLanguage);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpLanguage)) return;
   QDialog::keyPressEvent(event);
 }

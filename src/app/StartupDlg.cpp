@@ -14,6 +14,7 @@
 #include "Pictures.h"
 #include "Platform.h"
 #include "ProgramHelp.h"
+#include "DialogSupport.h"
 
 namespace {
 
@@ -135,10 +136,7 @@ void CStartupDlg::keyPressEvent(QKeyEvent* event) {
     reject();
     return;
   }
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    m_platform.ShowHelp(ProgramHelpFile(), kHelpStartup);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpStartup)) return;
   // Any other key closes the picture, once the routine is done.
   if (m_finished) accept();
 }

@@ -211,9 +211,6 @@ void CTipDlg::paintEvent(QPaintEvent* event) {
 }
 
 void CTipDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    m_platform.ShowHelp(ProgramHelpFile(), kHelpTipOfTheDay);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpTipOfTheDay)) return;
   QDialog::keyPressEvent(event);
 }

@@ -1,7 +1,10 @@
 #include "DialogSupport.h"
 
+#include <QKeyEvent>
+
 #include "ColorRef.h"
 #include "HoverButton.h"
+#include "ProgramHelp.h"
 
 namespace {
 constexpr ColorRef kBlue = 0xFF0000;
@@ -20,4 +23,11 @@ QString AccessibleLabel(QString text) {
   text = text.trimmed();
   if (text.endsWith(QLatin1Char(':'))) text.chop(1);
   return text;
+}
+
+bool HelpOnF1(QKeyEvent* event, CPlatform& platform, unsigned topic) {
+  if (event->key() != Qt::Key_F1 || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    return false;
+  ShowProgramHelp(platform, topic);
+  return true;
 }

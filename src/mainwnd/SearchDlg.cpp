@@ -16,8 +16,8 @@
 #include "Settings.h"
 #include "SettingsKeys.h"
 
-CSearchDlg::CSearchDlg(CPlatform& platform, QWidget* parent, std::function<QString()> helpFile)
-    : QDialog(parent), m_platform(platform), m_helpFile(std::move(helpFile)) {
+CSearchDlg::CSearchDlg(CPlatform& platform, QWidget* parent)
+    : QDialog(parent), m_platform(platform) {
   setWindowTitle(LangQText(kTxtSearchCaption));
 
   m_label = new QLabel(LangQText(kTxtSearchLabel), this);
@@ -69,12 +69,6 @@ void CSearchDlg::accept() {
 }
 
 void CSearchDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    const QString file =
-        m_helpFile ? m_helpFile()
-                   : ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
-    m_platform.ShowHelp(file, kHelpSearch);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpSearch)) return;
   QDialog::keyPressEvent(event);
 }

@@ -17,9 +17,8 @@
 #include "Settings.h"
 #include "SettingsKeys.h"
 
-CSpecialCharDlg::CSpecialCharDlg(CPlatform& platform, QWidget* parent,
-                                 std::function<QString()> helpFile)
-    : QDialog(parent), m_platform(platform), m_helpFile(std::move(helpFile)) {
+CSpecialCharDlg::CSpecialCharDlg(CPlatform& platform, QWidget* parent)
+    : QDialog(parent), m_platform(platform) {
   setWindowTitle(LangQText(kTxtSpecialCaption));
 
   m_charLabel = new QLabel(LangQText(kTxtSpecialCharLabel), this);
@@ -98,12 +97,6 @@ void CSpecialCharDlg::accept() {
 }
 
 void CSpecialCharDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    const QString file =
-        m_helpFile ? m_helpFile()
-                   : ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
-    m_platform.ShowHelp(file, kHelpSpecialChars);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpSpecialChars)) return;
   QDialog::keyPressEvent(event);
 }

@@ -21,10 +21,7 @@ class CSpecialCharDlg : public QDialog {
   static constexpr int IDC_CHAR_EDIT = 1119;
   static constexpr int IDC_CHAR_GRID = 1096;
 
-  // helpFile gives the help file for F1; without it the help file of the
-  // settings is used.
-  explicit CSpecialCharDlg(CPlatform& platform, QWidget* parent = nullptr,
-                           std::function<QString()> helpFile = {});
+  explicit CSpecialCharDlg(CPlatform& platform, QWidget* parent = nullptr);
 
   // The character shown at opening; the grid marks it.
   void SetCharacter(const QString& character);
@@ -40,7 +37,6 @@ class CSpecialCharDlg : public QDialog {
   void OnCharChosen(QChar ch);
 
   CPlatform& m_platform;
-  std::function<QString()> m_helpFile;
   QLabel* m_charLabel;
   QLabel* m_gridLabel;
   CCp1252Edit* m_edit;

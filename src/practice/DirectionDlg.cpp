@@ -9,6 +9,7 @@
 #include "DialogSupport.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
+#include "ProgramHelp.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "Pictures.h"
@@ -180,8 +181,7 @@ void CDirectionDlg::OnEnter() {
 }
 
 void CDirectionDlg::OnHelp() {
-  m_platform.ShowHelp(ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile),
-                      kHelpDirection);
+  ShowProgramHelp(m_platform, kHelpDirection);
 }
 
 void CDirectionDlg::keyPressEvent(QKeyEvent* event) {

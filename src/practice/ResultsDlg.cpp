@@ -260,10 +260,6 @@ void CResultsDlg::reject() {
 }
 
 void CResultsDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-    m_platform.ShowHelp(ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile),
-                        kHelpResults);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpResults)) return;
   QDialog::keyPressEvent(event);
 }

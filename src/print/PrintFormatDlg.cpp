@@ -92,9 +92,8 @@ QLineEdit* MakeDigitsEdit(int id, int maxLength, QWidget* parent) {
 
 }  // namespace
 
-CPrintFormatDlg::CPrintFormatDlg(CPlatform& platform, const std::string& title, QWidget* parent,
-                                 std::function<QString()> helpFile)
-    : QDialog(parent), m_platform(platform), m_helpFile(std::move(helpFile)), m_title(title) {
+CPrintFormatDlg::CPrintFormatDlg(CPlatform& platform, const std::string& title, QWidget* parent)
+    : QDialog(parent), m_platform(platform), m_title(title) {
   setWindowTitle(LangQText(kTxtFormatCaption));
   const CDialogUnits du(font());
   const int margin = du.X(7);
@@ -286,12 +285,6 @@ void CPrintFormatDlg::accept() {
 }
 
 void CPrintFormatDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    const QString file =
-        m_helpFile ? m_helpFile()
-                   : ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
-    m_platform.ShowHelp(file, kHelpPrintFormat);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpPrintFormat)) return;
   QDialog::keyPressEvent(event);
 }

@@ -38,9 +38,8 @@ T* Named(T* widget, int id) {
 }  // namespace
 
 CCsvPreviewDlg::CCsvPreviewDlg(CPlatform& platform, const QString& path, std::string_view data,
-                               const CsvOptions& options, QWidget* parent,
-                               std::function<QString()> helpFile)
-    : QDialog(parent), m_platform(platform), m_helpFile(std::move(helpFile)), m_data(data) {
+                               const CsvOptions& options, QWidget* parent)
+    : QDialog(parent), m_platform(platform), m_data(data) {
   setWindowTitle(LangQText(kTxtCsvCaption));
 
   auto* file = Named(new QLabel(this), IDC_CSV_FILE);
@@ -175,21 +174,14 @@ void CCsvPreviewDlg::Refresh() {
 }
 
 void CCsvPreviewDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    const QString file =
-        m_helpFile ? m_helpFile()
-                   : ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
-    m_platform.ShowHelp(file, kHelpCsvImport);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpCsvImport)) return;
   QDialog::keyPressEvent(event);
 }
 
-CsvQuestion CCsvPreviewDlg::Question(CPlatform& platform, QWidget* parent,
-                                     std::function<QString()> helpFile) {
-  return [&platform, window = QPointer<QWidget>(parent), helpFile](
+CsvQuestion CCsvPreviewDlg::Question(CPlatform& platform, QWidget* parent) {
+  return [&platform, window = QPointer<QWidget>(parent)](
              const QString& path, std::string_view data, CsvOptions& options) {
-    CCsvPreviewDlg dialog(platform, path, data, options, window, helpFile);
+    CCsvPreviewDlg dialog(platform, path, data, options, window);
     // Reading holds the wait cursor; the user's turn shows the normal one.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const bool accepted = dialog.exec() == QDialog::Accepted;

@@ -43,13 +43,10 @@ class CPathLabel : public QLabel {
 
 }  // namespace
 
-CImportDlg::CImportDlg(CPlatform& platform, QWidget* parent, std::function<QString()> helpFile)
-    : QDialog(parent),
-      m_platform(platform),
-      m_helpFile(std::move(helpFile)),
-      m_sourceList(&platform) {
+CImportDlg::CImportDlg(CPlatform& platform, QWidget* parent)
+    : QDialog(parent), m_platform(platform), m_sourceList(&platform) {
   setWindowTitle(LangQText(kTxtImportCaption));
-  m_sourceList.SetCsvQuestion(CCsvPreviewDlg::Question(platform, this, m_helpFile));
+  m_sourceList.SetCsvQuestion(CCsvPreviewDlg::Question(platform, this));
 
   m_file = new CPathLabel(LangQText(kTxtImportNoFileYet), this);
   m_file->setObjectName(QStringLiteral("c%1").arg(IDC_IMPORT_FILE));
@@ -151,12 +148,6 @@ void CImportDlg::accept() {
 }
 
 void CImportDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    const QString file =
-        m_helpFile ? m_helpFile()
-                   : ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
-    m_platform.ShowHelp(file, kHelpImport);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpImport)) return;
   QDialog::keyPressEvent(event);
 }

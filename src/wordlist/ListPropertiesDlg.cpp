@@ -105,9 +105,8 @@ QString ShownDescription(const std::string& stored) {
 
 }  // namespace
 
-CListPropertiesDlg::CListPropertiesDlg(CPlatform& platform, QWidget* parent,
-                                       std::function<QString()> helpFile)
-    : QDialog(parent), m_platform(platform), m_helpFile(std::move(helpFile)) {
+CListPropertiesDlg::CListPropertiesDlg(CPlatform& platform, QWidget* parent)
+    : QDialog(parent), m_platform(platform) {
   setWindowTitle(LangQText(kTxtPropCaption));
 
   auto* icon = new QLabel(this);
@@ -275,12 +274,6 @@ bool CListPropertiesDlg::ApplyTo(CWordList& list) const {
 }
 
 void CListPropertiesDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    const QString file =
-        m_helpFile ? m_helpFile()
-                   : ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
-    m_platform.ShowHelp(file, kHelpProperties);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpProperties)) return;
   QDialog::keyPressEvent(event);
 }

@@ -286,7 +286,7 @@ class TestHelpViewer : public QObject {
     CQtPlatform platform;
     platform.SetParentWindow(&main);
     platform.SetHelpHandler(&ShowHelp);
-    CSearchDlg dialog(platform, &main, [] { return HelpFile(); });
+    CSearchDlg dialog(platform, &main);
     bool followed = false;
     QString page;
     RunModal(dialog, [&] {

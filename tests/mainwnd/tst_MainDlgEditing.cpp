@@ -74,7 +74,7 @@ QString Search(CMainDlg& dlg, const QString& text) {
   QString preset;
   SearchFor(text, &preset);
   QWidget* focus = dlg.focusWidget();
-  QTest::keyClick(focus ? focus : dlg.Control(IDC_FOREIGN), Qt::Key_F3);
+  QTest::keyClick(focus ? focus : ControlOf(dlg, IDC_FOREIGN), Qt::Key_F3);
   return preset;
 }
 
@@ -106,7 +106,7 @@ class TestMainDlgEditing : public QObject {
     QCOMPARE(Lines(*dlg)->LineText(0), std::string("hus\thouse"));
     QCOMPARE(Selected(*dlg), std::vector<int>{0});
     QCOMPARE(EditOf(*dlg, IDC_FOREIGN)->text() + EditOf(*dlg, IDC_TRANSLATION)->text(), QString());
-    QCOMPARE(dlg->focusWidget(), dlg->Control(IDC_FOREIGN));
+    QCOMPARE(dlg->focusWidget(), ControlOf(*dlg, IDC_FOREIGN));
     QCOMPARE(TextOf(*dlg, IDC_WORD_COUNT), WordCount(1));
     QVERIFY(platform.m_messages.empty());
 
@@ -123,29 +123,29 @@ class TestMainDlgEditing : public QObject {
     QCOMPARE(dlg->WordList().GetCount(), 1);
 
     // Each side is compared with its own column only. The add button adds too.
-    QTest::mouseClick(dlg->Control(IDC_NEW_WORD), Qt::LeftButton);
+    QTest::mouseClick(ControlOf(*dlg, IDC_NEW_WORD), Qt::LeftButton);
     QCOMPARE(EditOf(*dlg, IDC_TRANSLATION)->text(), QString());
-    QVERIFY(!dlg->Control(IDC_ADD)->isEnabled());
+    QVERIFY(!ControlOf(*dlg, IDC_ADD)->isEnabled());
     Type(EditOf(*dlg, IDC_FOREIGN), u"house"_s);
     Type(EditOf(*dlg, IDC_TRANSLATION), u"hus"_s);
-    QTest::mouseClick(dlg->Control(IDC_ADD), Qt::LeftButton);
+    QTest::mouseClick(ControlOf(*dlg, IDC_ADD), Qt::LeftButton);
     QCOMPARE(dlg->WordList().GetCount(), 2);
 
     // A missing translation stores nothing and asks for it.
     Type(EditOf(*dlg, IDC_FOREIGN), u"tak"_s);
     QTest::keyClick(EditOf(*dlg, IDC_FOREIGN), Qt::Key_Return);
     QCOMPARE(dlg->WordList().GetCount(), 2);
-    QCOMPARE(dlg->focusWidget(), dlg->Control(IDC_TRANSLATION));
+    QCOMPARE(dlg->focusWidget(), ControlOf(*dlg, IDC_TRANSLATION));
 
     // A full list takes no more words and says so; the list stays as it
     // was and the typed word stays in the fields.
     dlg->OnCommand(ID_NEW_WORD);
     for (int i = 2; i < CWordList::kMaxWords; ++i)
       (void)dlg->WordList().AddWord("f" + std::to_string(i), "t" + std::to_string(i));
-    dlg->WordList().SetModified(0);
-    dlg->SetListTitle(false);
-    dlg->FillWordListBox();
-    dlg->UpdateWordCount();
+    dlg->WordList().SetModified(false);
+    dlg->ShowTitle();
+    dlg->EditPanel().ShowWords();
+    dlg->EditPanel().ShowWordCount();
     TypeWord(*dlg, u"extra"_s, u"more"_s);
     QCOMPARE(dlg->WordList().GetCount(), CWordList::kMaxWords);
     QCOMPARE(dlg->WordList().FindForeign(0, "extra"), -1);
@@ -175,12 +175,12 @@ class TestMainDlgEditing : public QObject {
              u"springa/run"_s);
     QCOMPARE(ClassBox(*dlg)->CurrentItemData(), 2);
     QCOMPARE(TextOf(*dlg, IDC_ADD), LangQText(52));
-    QVERIFY(dlg->Control(IDC_DELETE)->isEnabled());
+    QVERIFY(ControlOf(*dlg, IDC_DELETE)->isEnabled());
     QCOMPARE(dlg->CommandAction(ID_ADD_WORD)->text(), LangQText(24));
     QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), LangQText(166));
 
     // A click on the window's background gives up the change.
-    QTest::mouseClick(dlg->Control(IDC_LINE_TOP)->parentWidget(), Qt::LeftButton, {},
+    QTest::mouseClick(ControlOf(*dlg, IDC_LINE_TOP)->parentWidget(), Qt::LeftButton, {},
                       QPoint(3, 200));
     QCOMPARE(EditOf(*dlg, IDC_FOREIGN)->text(), QString());
     QCOMPARE(TextOf(*dlg, IDC_ADD), LangQText(49));
@@ -224,12 +224,12 @@ class TestMainDlgEditing : public QObject {
     QCOMPARE(Lines(*dlg)->ItemData(1), 2);
     QVERIFY(ShowsModified(*dlg));
     QCOMPARE(TextOf(*dlg, IDC_WORD_COUNT), WordCount(3));
-    QVERIFY(!dlg->Control(IDC_DELETE)->isEnabled());
+    QVERIFY(!ControlOf(*dlg, IDC_DELETE)->isEnabled());
     QVERIFY(!dlg->CommandAction(ID_DELETE_WORDS)->isEnabled());
 
     // The last line by the delete button; with nothing selected nothing goes.
     ClickRow(Lines(*dlg), 2);
-    QTest::mouseClick(dlg->Control(IDC_DELETE), Qt::LeftButton);
+    QTest::mouseClick(ControlOf(*dlg, IDC_DELETE), Qt::LeftButton);
     QCOMPARE(WordsOf(dlg->WordList()), (QStringList{u"a/1/0"_s, u"d/4/2"_s}));
     Lines(*dlg)->clearSelection();
     dlg->OnCommand(ID_DELETE_WORDS);
@@ -243,12 +243,12 @@ class TestMainDlgEditing : public QObject {
         OpenMainWindow(platform, {{"zebra", "zebra"}, {"apa", "monkey"}, {"kanin", "rabbit", 1}});
     QVERIFY(dlg);
 
-    QTest::mouseClick(dlg->Control(IDC_SORT), Qt::LeftButton);
+    QTest::mouseClick(ControlOf(*dlg, IDC_SORT), Qt::LeftButton);
     QCOMPARE(WordsOf(dlg->WordList()),
              (QStringList{u"apa/monkey/0"_s, u"kanin/rabbit/1"_s, u"zebra/zebra/0"_s}));
     QCOMPARE(Lines(*dlg)->LineText(1), std::string("kanin\trabbit"));
     QCOMPARE(Lines(*dlg)->ItemData(1), 1);
-    QCOMPARE(dlg->focusWidget(), dlg->Control(IDC_FOREIGN));
+    QCOMPARE(dlg->focusWidget(), ControlOf(*dlg, IDC_FOREIGN));
 
     // An added word lands at its place, without regard to case, selected there.
     TypeWord(*dlg, u"Bison"_s, u"bison"_s);
@@ -263,7 +263,7 @@ class TestMainDlgEditing : public QObject {
     QCOMPARE(Selected(*dlg), std::vector<int>{2});
 
     // Switched off, the list stays in the order it has.
-    QTest::mouseClick(dlg->Control(IDC_SORT), Qt::LeftButton);
+    QTest::mouseClick(ControlOf(*dlg, IDC_SORT), Qt::LeftButton);
     TypeWord(*dlg, u"al"_s, u"alder"_s);
     QCOMPARE(dlg->WordList().GetForeign(4), std::string("al"));
     QCOMPARE(Selected(*dlg), std::vector<int>{4});
@@ -278,7 +278,7 @@ class TestMainDlgEditing : public QObject {
                                             {"fleur", "flower"},
                                             {"Eau", "water"}});
     QVERIFY(french);
-    QTest::mouseClick(french->Control(IDC_SORT), Qt::LeftButton);
+    QTest::mouseClick(ControlOf(*french, IDC_SORT), Qt::LeftButton);
     QCOMPARE(WordsOf(french->WordList()),
              (QStringList{u"arbre/tree/0"_s, u"Eau/water/0"_s, u"\u00e9t\u00e9/summer/0"_s,
                           u"fleur/flower/0"_s, u"z\u00e8bre/zebra/0"_s}));
@@ -293,7 +293,7 @@ class TestMainDlgEditing : public QObject {
     // From no line the first hit is taken; the list box gets the focus.
     QCOMPARE(Search(*dlg, u"hund"_s), QString());
     QCOMPARE(Selected(*dlg), std::vector<int>{1});
-    QCOMPARE(dlg->focusWidget(), dlg->Control(IDC_WORDLIST));
+    QCOMPARE(dlg->focusWidget(), ControlOf(*dlg, IDC_WORDLIST));
 
     // A foreign word further on wins over a nearer translation, and the dialog
     // offers the last text again; from the last line the search wraps.
@@ -304,7 +304,7 @@ class TestMainDlgEditing : public QObject {
 
     // Button 5 searches as F3 does; translations count when no foreign word matches.
     SearchFor(u"fisk"_s);
-    QTest::mouseClick(dlg->Control(IDC_SEARCH), Qt::LeftButton);
+    QTest::mouseClick(ControlOf(*dlg, IDC_SEARCH), Qt::LeftButton);
     QCOMPARE(Selected(*dlg), std::vector<int>{2});
     Search(*dlg, u"dogs"_s);
     QCOMPARE(Selected(*dlg), std::vector<int>{3});
@@ -321,7 +321,7 @@ class TestMainDlgEditing : public QObject {
     OnModalDialog([](QDialog* dialog) { Click(dialog, 2); });
     QTest::keyClick(Lines(*dlg), Qt::Key_F3);
     QCOMPARE(platform.m_messages.size(), size_t(1));
-    QCOMPARE(dlg->focusWidget(), dlg->Control(IDC_FOREIGN));
+    QCOMPARE(dlg->focusWidget(), ControlOf(*dlg, IDC_FOREIGN));
   }
 
   void functionKeysTypeTheSpecialCharacters() {
@@ -356,7 +356,7 @@ class TestMainDlgEditing : public QObject {
     }
 
     // Outside the options mode the buttons only explain themselves.
-    QTest::mouseClick(dlg->Control(IDC_SPECIAL3), Qt::LeftButton);
+    QTest::mouseClick(ControlOf(*dlg, IDC_SPECIAL3), Qt::LeftButton);
     QCOMPARE(platform.m_messages.size(), size_t(1));
     QCOMPARE(platform.m_messages.back().text, LangQText(181));
 
@@ -373,7 +373,7 @@ class TestMainDlgEditing : public QObject {
       QCOMPARE(edit->text(), u"\u00e9"_s);
       Click(dialog, 1);
     });
-    QTest::mouseClick(dlg->Control(IDC_SPECIAL3), Qt::LeftButton);
+    QTest::mouseClick(ControlOf(*dlg, IDC_SPECIAL3), Qt::LeftButton);
     QCOMPARE(ReadSetting(SettingsRoot::CurrentUser, kKeySetups, kValueSpecial3), u"\u00e9"_s);
     QCOMPARE(TextOf(*dlg, IDC_SPECIAL3), u"F7: \u00e9"_s);
     QCOMPARE(platform.m_messages.size(), size_t(1));
@@ -383,7 +383,7 @@ class TestMainDlgEditing : public QObject {
       Type(Child<QLineEdit>(dialog, 1119), u"x"_s);
       Click(dialog, 2);
     });
-    QTest::mouseClick(dlg->Control(IDC_SPECIAL3), Qt::LeftButton);
+    QTest::mouseClick(ControlOf(*dlg, IDC_SPECIAL3), Qt::LeftButton);
     QCOMPARE(ReadSetting(SettingsRoot::CurrentUser, kKeySetups, kValueSpecial3), u"\u00e9"_s);
 
     dlg->OnCommand(ID_MODE_EDIT);
@@ -408,7 +408,7 @@ class TestMainDlgEditing : public QObject {
     first->setFocus();
     QVERIFY(!first->isReadOnly());
     QCOMPARE(first->selectedText(), LangQText(47));
-    dlg->Control(IDC_FOREIGN)->setFocus();
+    ControlOf(*dlg, IDC_FOREIGN)->setFocus();
     QVERIFY(first->isReadOnly());
     QVERIFY(!dlg->WordList().IsModified() && !ShowsModified(*dlg));
 
@@ -423,7 +423,7 @@ class TestMainDlgEditing : public QObject {
 
     second->selectAll();
     Type(second, u"Svenska"_s);
-    dlg->Control(IDC_FOREIGN)->setFocus();
+    ControlOf(*dlg, IDC_FOREIGN)->setFocus();
     QCOMPARE(dlg->WordList().GetSecondLanguage(), std::string("Svenska"));
     QVERIFY(second->isReadOnly());
 
@@ -454,7 +454,7 @@ class TestMainDlgEditing : public QObject {
           Click(dialog, 1);
         },
         loaded);
-    QTest::mouseClick(dlg->Control(IDC_IMPORT), Qt::LeftButton);
+    QTest::mouseClick(ControlOf(*dlg, IDC_IMPORT), Qt::LeftButton);
 
     QCOMPARE(platform.m_dialogs.size(), size_t(1));
     QCOMPARE(WordsOf(dlg->WordList()),

@@ -43,20 +43,20 @@ QString Title(const QString& name, bool modified) {
 // Makes the open list modified the way an edit does.
 void Modify(CMainDlg& dlg) {
   (void)dlg.WordList().AddWord("katt", "cat", 0);
-  dlg.SetListTitle(true);
+  dlg.ShowTitle();
 }
 
 void VisibleOnly(CMainDlg& dlg, const std::vector<int>& shown) {
   for (const auto* panel : {&kEdit, &kSettings, &kPractice}) {
     for (int id : *panel) {
-      QVERIFY2(dlg.Control(id), qPrintable(QString::number(id)));
-      QCOMPARE(dlg.Control(id)->isVisible(),
+      QVERIFY2(ControlOf(dlg, id), qPrintable(QString::number(id)));
+      QCOMPARE(ControlOf(dlg, id)->isVisible(),
                std::find(shown.begin(), shown.end(), id) != shown.end());
     }
   }
   for (int id : {IDC_SPECIAL1, IDC_SPECIAL2, IDC_SPECIAL3, IDC_SPECIAL4})
-    QVERIFY(dlg.Control(id)->isVisible());
-  QVERIFY(!dlg.Control(IDC_SUGGESTIONS)->isVisible());
+    QVERIFY(ControlOf(dlg, id)->isVisible());
+  QVERIFY(!ControlOf(dlg, IDC_SUGGESTIONS)->isVisible());
 }
 
 bool Latched(CMainDlg& dlg, int id) {
@@ -100,8 +100,8 @@ class TestMainDlgFrame : public QObject {
     QVERIFY(platform.m_messages.empty());
 
     // An unreadable file ends the window after the loader's own message.
-    CMainDlg missing(platform);
-    missing.m_startFile = Path(u"missing.vk2"_s);
+    CMainDlg missing(platform, AppDialogs());
+    missing.SetStartFile(Path(u"missing.vk2"_s));
     QVERIFY(!missing.OnInitDialog());
     QCOMPARE(missing.result(), 1);
     QCOMPARE(platform.m_messages.size(), size_t(1));
@@ -228,10 +228,10 @@ class TestMainDlgFrame : public QObject {
     QVERIFY(dlg);
     for (int i = 0; i < 300; ++i)
       (void)dlg->WordList().SetWord(i, "ord " + std::to_string(i), "word", 1);
-    dlg->SetListTitle(true);
+    dlg->ShowTitle();
     {
       const CFileSizeLimit limit(1024);
-      QTest::keyClick(dlg->Control(IDC_FOREIGN), Qt::Key_S, Qt::ControlModifier);
+      QTest::keyClick(ControlOf(*dlg, IDC_FOREIGN), Qt::Key_S, Qt::ControlModifier);
     }
     QCOMPARE(platform.m_messages.size(), size_t(1));
     QCOMPARE(platform.m_messages.back().text, LangQText(300));
@@ -323,17 +323,17 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Settings);
     VisibleOnly(*dlg, kSettings);
     QVERIFY(Latched(*dlg, IDC_TB_SETTINGS) && !Latched(*dlg, IDC_TB_EDIT));
-    QCOMPARE(dlg->Control(IDC_SPECIAL1)->geometry(), QRect(39, 200, 40, 40));
+    QCOMPARE(ControlOf(*dlg, IDC_SPECIAL1)->geometry(), QRect(39, 200, 40, 40));
 
-    dlg->ShowPracticePanel(true);
+    dlg->SetMode(CMainDlg::Practice);
     VisibleOnly(*dlg, kPractice);
     QVERIFY(Latched(*dlg, IDC_TB_PRACTICE) && !Latched(*dlg, IDC_TB_SETTINGS));
-    QCOMPARE(dlg->Control(IDC_SPECIAL4)->geometry(), QRect(135, 250, 40, 20));
+    QCOMPARE(ControlOf(*dlg, IDC_SPECIAL4)->geometry(), QRect(135, 250, 40, 20));
 
     ControlOf<QAbstractButton>(*dlg, IDC_TB_EDIT)->click();
     VisibleOnly(*dlg, kEdit);
-    const int w = dlg->Control(IDC_LINE_TOOLBAR)->width();
-    QCOMPARE(dlg->Control(IDC_SPECIAL2)->geometry(), QRect(w - 90, 205, 66, 18));
+    const int w = ControlOf(*dlg, IDC_LINE_TOOLBAR)->width();
+    QCOMPARE(ControlOf(*dlg, IDC_SPECIAL2)->geometry(), QRect(w - 90, 205, 66, 18));
 
     // The options panel widens a narrow window while it shows; the other
     // modes give the width back, unless the user sized the window meanwhile.
@@ -348,7 +348,7 @@ class TestMainDlgFrame : public QObject {
     const int sized = dlg->width() + 30;
     dlg->resize(sized, dlg->height());
     QTRY_COMPARE(dlg->width(), sized);
-    dlg->ShowPracticePanel(true);
+    dlg->SetMode(CMainDlg::Practice);
     QCOMPARE(dlg->width(), sized);
   }
 
@@ -382,12 +382,12 @@ class TestMainDlgFrame : public QObject {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
     QVERIFY(dlg);
-    QWidget* focus = dlg->Control(IDC_FOREIGN);
+    QWidget* focus = ControlOf(*dlg, IDC_FOREIGN);
     focus->setFocus();
 
     QTest::keyClick(focus, Qt::Key_I, Qt::ControlModifier);
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Settings);
-    QTest::keyClick(dlg->Control(IDC_PAUSE), Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(ControlOf(*dlg, IDC_PAUSE), Qt::Key_R, Qt::ControlModifier);
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
 
     // Ctrl+O opens the file dialog, Ctrl+S the save dialog of an untitled list.
@@ -400,9 +400,9 @@ class TestMainDlgFrame : public QObject {
     QTest::keyClick(focus, Qt::Key_F1);
     QCOMPARE(platform.m_help.back().second, 131202u);
     QTest::keyClick(focus, Qt::Key_I, Qt::ControlModifier);
-    QTest::keyClick(dlg->Control(IDC_PAUSE), Qt::Key_F1);
+    QTest::keyClick(ControlOf(*dlg, IDC_PAUSE), Qt::Key_F1);
     QCOMPARE(platform.m_help.back().second, 131203u);
-    QTest::keyClick(dlg->Control(IDC_PAUSE), Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(ControlOf(*dlg, IDC_PAUSE), Qt::Key_R, Qt::ControlModifier);
 
     // Ctrl+F on an empty list says so and stays in the editing panel.
     QTest::keyClick(focus, Qt::Key_F, Qt::ControlModifier);
@@ -443,20 +443,20 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(dlg->CommandAction(ID_RECENT_FIRST + 2)->text(), u"3. "_s);
     QVERIFY(!dlg->CommandAction(ID_RECENT_FIRST + 2)->isEnabled());
 
-    dlg->ShowSettingsPanel(true);
+    dlg->SetMode(CMainDlg::Settings);
     QCOMPARE(bar->actions().size(), 4);  // file, practice, view, help
     QVERIFY(!dlg->CommandAction(ID_IMPORT) && !dlg->CommandAction(ID_RESTART));
     QCOMPARE(dlg->CommandAction(ID_RECENT_FIRST)->text(), u"1. /tmp/a.vk2"_s);
 
-    dlg->ShowPracticePanel(true);
+    dlg->SetMode(CMainDlg::Practice);
     QCOMPARE(dlg->CommandAction(ID_RESTART)->text(), LangQText(138));
 
     // Toolbar captions follow the view menu's check mark.
-    dlg->ShowEditPanel(true);
+    dlg->SetMode(CMainDlg::Edit);
     QVERIFY(dlg->CommandAction(ID_TOOLBAR_TEXT)->isChecked());
     dlg->CommandAction(ID_TOOLBAR_TEXT)->trigger();
     QVERIFY(!dlg->ToolbarText());
-    dlg->ShowSettingsPanel(true);
+    dlg->SetMode(CMainDlg::Settings);
     QVERIFY(!dlg->CommandAction(ID_TOOLBAR_TEXT)->isChecked());
   }
 
@@ -466,13 +466,13 @@ class TestMainDlgFrame : public QObject {
     QVERIFY(dlg);
     // The button and its menu item, each "1" when enabled.
     const auto state = [&dlg](int button, int command) {
-      return QString::number(dlg->Control(button)->isEnabled()) +
+      return QString::number(ControlOf(*dlg, button)->isEnabled()) +
              QString::number(dlg->CommandAction(command)->isEnabled());
     };
     QCOMPARE(state(IDC_ADD, ID_ADD_WORD) + state(IDC_DELETE, ID_DELETE_WORDS), u"0000"_s);
-    QTest::keyClicks(dlg->Control(IDC_FOREIGN), u"a"_s);
+    QTest::keyClicks(ControlOf(*dlg, IDC_FOREIGN), u"a"_s);
     QCOMPARE(state(IDC_ADD, ID_ADD_WORD), u"11"_s);
-    QTest::keyClicks(dlg->Control(IDC_TRANSLATION), u"b"_s);
+    QTest::keyClicks(ControlOf(*dlg, IDC_TRANSLATION), u"b"_s);
     dlg->OnCommand(ID_ADD_WORD);
     QCOMPARE(state(IDC_ADD, ID_ADD_WORD), u"00"_s);
     ControlOf<CWordListBox>(*dlg, IDC_WORDLIST)->SelectOnly(0);
@@ -493,9 +493,9 @@ class TestMainDlgFrame : public QObject {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
     QVERIFY(dlg);
-    dlg->ShowPracticePanel(true);
-    dlg->Control(IDC_LINE_TOP)->parentWidget()->resize(width, 420);
-    const auto at = [&dlg](int id) { return dlg->Control(id)->geometry(); };
+    dlg->SetMode(CMainDlg::Practice);
+    ControlOf(*dlg, IDC_LINE_TOP)->parentWidget()->resize(width, 420);
+    const auto at = [&dlg](int id) { return ControlOf(*dlg, id)->geometry(); };
     QCOMPARE(at(IDC_QUESTION_GROUP), QRect(200, 90, panel, at(IDC_QUESTION_GROUP).height()));
     QCOMPARE(at(IDC_ANSWER_GROUP), QRect(200, 160, panel, at(IDC_ANSWER_GROUP).height()));
     QCOMPARE(at(IDC_ANSWER), QRect(220, 183, panel - 100, 20));
@@ -521,8 +521,8 @@ class TestMainDlgFrame : public QObject {
     });
     dlg->OnCommand(ID_START_PRACTICE);
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Practice);
-    Type(dlg->Control(IDC_ANSWER), u"katt"_s);
-    QTest::keyClick(dlg->Control(IDC_ANSWER), Qt::Key_Return);
+    Type(ControlOf(*dlg, IDC_ANSWER), u"katt"_s);
+    QTest::keyClick(ControlOf(*dlg, IDC_ANSWER), Qt::Key_Return);
     QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtWrongOnceGroup));
 
     // The view menu's item, named in English too, opens the choice.
@@ -549,7 +549,7 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Practice);
 
     // Back to English through the options panel's button.
-    dlg->ShowSettingsPanel(true);
+    dlg->SetMode(CMainDlg::Settings);
     choose(1);
     Click(dlg.get(), IDC_LANGUAGE);
     QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), u"Settings"_s);
@@ -565,8 +565,8 @@ class TestMainDlgFrame : public QObject {
     bool tipShown = false;
     OnModalDialog([&](QDialog*) { tipShown = true; },
                   [](QDialog* d) { return qobject_cast<CTipDlg*>(d) != nullptr; });
-    auto dlg = std::make_unique<CMainDlg>(platform);
-    dlg->m_showTip = true;
+    auto dlg = std::make_unique<CMainDlg>(platform, AppDialogs());
+    dlg->SetShowTip(true);
     QVERIFY(dlg->OnInitDialog());
     dlg->show();
     QTRY_VERIFY(tipShown);
@@ -589,13 +589,13 @@ class TestMainDlgFrame : public QObject {
     QVERIFY(dlg);
     const auto hover = [&dlg](int id) {
       QEvent enter(QEvent::Enter);
-      QCoreApplication::sendEvent(dlg->Control(id), &enter);
+      QCoreApplication::sendEvent(ControlOf(*dlg, id), &enter);
       return TextOf(*dlg, IDC_STATUS_MIDDLE);
     };
     QCOMPARE(hover(IDC_FOREIGN), LangQText(169));
     QCOMPARE(hover(IDC_SPECIAL1), LangQText(200));
     QCOMPARE(hover(IDC_LINE_TOP), QString());
-    dlg->ShowSettingsPanel(true);
+    dlg->SetMode(CMainDlg::Settings);
     QCOMPARE(hover(IDC_SPECIAL1), LangQText(199));
     QCOMPARE(hover(IDC_PAUSE), LangQText(202));
     QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), LangQText(36));

@@ -105,10 +105,10 @@ void Answer(CMainDlg& dlg, const QString& text) {
 // Answers the current question right and waits for the next one (or the
 // results, after the last).
 bool AnswerRight(CMainDlg& dlg) {
-  const int current = dlg.Exercise().Current();
-  Answer(dlg, QString::fromStdString(dlg.Exercise().AnswerText()));
+  const int current = dlg.PracticePanel().Exercise().Current();
+  Answer(dlg, QString::fromStdString(dlg.PracticePanel().Exercise().AnswerText()));
   return QTest::qWaitFor([&] {
-    return dlg.Exercise().Current() != current || !dlg.isVisible() ||
+    return dlg.PracticePanel().Exercise().Current() != current || !dlg.isVisible() ||
            dlg.CurrentMode() != CMainDlg::Practice;
   });
 }
@@ -172,7 +172,7 @@ class TestMainDlgPractice : public QObject {
     Answer(*dlg, u"sebra"_s);
     QCOMPARE(edit->BackColour(), kGreen);
     QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtRightGroup));
-    QTRY_COMPARE(dlg->Exercise().Current(), 2);
+    QTRY_COMPARE(dlg->PracticePanel().Exercise().Current(), 2);
     QCOMPARE(edit->text(), QString());
     QCOMPARE(edit->BackColour(), Window(*dlg));
     QCOMPARE(TextOf(*dlg, IDC_QUESTION), u"ape"_s);
@@ -199,9 +199,9 @@ class TestMainDlgPractice : public QObject {
     QCOMPARE(edit->BackColour(), Window(*dlg));
     QTest::keyClicks(edit, u"apa"_s);
     QCOMPARE(edit->BackColour(), kGreen);
-    QCOMPARE(dlg->Exercise().Current(), 2);  // copying is confirmed by Enter
+    QCOMPARE(dlg->PracticePanel().Exercise().Current(), 2);  // copying is confirmed by Enter
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(dlg->Exercise().Current(), 3);  // at once, no pause
+    QCOMPARE(dlg->PracticePanel().Exercise().Current(), 3);  // at once, no pause
     QCOMPARE(TextOf(*dlg, IDC_QUESTION), u"cat"_s);
     QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtAnswerGroup));
     QCOMPARE(TextOf(*dlg, IDC_ANSWER_BUTTON), LangQText(kTxtAnswerButton));
@@ -259,14 +259,14 @@ class TestMainDlgPractice : public QObject {
 
     ChooseDirection(CDirectionDlg::IDC_FOREIGN);
     dlg->OnCommand(ID_START_PRACTICE);
-    QCOMPARE(dlg->Exercise().Current(), 1);
+    QCOMPARE(dlg->PracticePanel().Exercise().Current(), 1);
     QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtAnswerGroup));
     QCOMPARE(TextOf(*dlg, IDC_ANSWER_BUTTON), LangQText(kTxtAnswerButton));
     QCOMPARE(edit->text(), QString());
     QCOMPARE(edit->BackColour(), Window(*dlg));
     Answer(*dlg, u"hem, HUS"_s);
     QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtRightGroup));
-    QTRY_COMPARE(dlg->Exercise().Current(), 2);
+    QTRY_COMPARE(dlg->PracticePanel().Exercise().Current(), 2);
     QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtAnswerGroup));
     // Only A to Z are folded: the stored word, not "\xE4PPLE", is shown.
     Answer(*dlg, u"pear"_s);
@@ -286,20 +286,20 @@ class TestMainDlgPractice : public QObject {
     QVERIFY(dlg);
     CColorEdit* edit = AnswerField(*dlg);
     Answer(*dlg, u"hund"_s);
-    QVERIFY(dlg->IsPauseRunning());
+    QVERIFY(dlg->PracticePanel().IsPauseRunning());
     QTest::keyClicks(edit, u"ka"_s);
-    QCOMPARE(dlg->Exercise().Current(), 2);
+    QCOMPARE(dlg->PracticePanel().Exercise().Current(), 2);
     QCOMPARE(edit->text(), u"ka"_s);
     QCOMPARE(edit->BackColour(), Window(*dlg));
     QTest::keyClicks(edit, u"tt"_s);
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(dlg->Exercise().RightFirstTry(), 2);
+    QCOMPARE(dlg->PracticePanel().Exercise().RightFirstTry(), 2);
     // After the last question there is no next answer: the results follow
     // the pause as always.
     Results results;
     OnResults(results, CResultsDlg::IDOK);
     QTest::keyClicks(edit, u"x"_s);
-    QVERIFY(dlg->IsPauseRunning());
+    QVERIFY(dlg->PracticePanel().IsPauseRunning());
     QTRY_VERIFY(results.seen);
   }
 
@@ -361,10 +361,10 @@ class TestMainDlgPractice : public QObject {
     const auto words = NumberedWords(25);
     auto dlg = StartPractice(platform, words, CDirectionDlg::IDC_FOREIGN);
     QVERIFY(dlg);
-    QCOMPARE(dlg->Exercise().Total(), 25);
+    QCOMPARE(dlg->PracticePanel().Exercise().Total(), 25);
     std::vector<std::string> asked, listed, original;
     for (int i = 0; i < 25; ++i) {
-      asked.push_back(dlg->Exercise().Questions()[i].m_foreign);
+      asked.push_back(dlg->PracticePanel().Exercise().Questions()[i].m_foreign);
       listed.push_back(dlg->WordList().GetForeign(i));
       original.push_back(words[i].foreign);
     }
@@ -398,7 +398,7 @@ class TestMainDlgPractice : public QObject {
       dlg->OnCommand(ID_START_PRACTICE);
       QVERIFY(focused);
       QCOMPARE(dlg->CurrentMode(), CMainDlg::Practice);
-      QVERIFY(!dlg->Exercise().WriteForeign());
+      QVERIFY(!dlg->PracticePanel().Exercise().WriteForeign());
       QCOMPARE(TextOf(*dlg, IDC_DIRECTION), LangQText(kTxtWriteTranslation));
       QCOMPARE(TextOf(*dlg, IDC_QUESTION), u"hund"_s);
       QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), LangQText(kTxtStatusForeign));
@@ -435,15 +435,15 @@ class TestMainDlgPractice : public QObject {
     QTest::keyClick(edit, Qt::Key_Backspace);
     // One whole alternative is on track but not the whole answer: no submit.
     QCOMPARE(typed(u"ggnad, h"_s), kBlack);
-    QCOMPARE(dlg->Exercise().Current(), 1);
-    QCOMPARE(dlg->Exercise().RightFirstTry(), 0);
+    QCOMPARE(dlg->PracticePanel().Exercise().Current(), 1);
+    QCOMPARE(dlg->PracticePanel().Exercise().RightFirstTry(), 0);
 
     // The exact stored answer is taken without Enter.
     edit->clear();
     QTest::keyClicks(edit, u"hus, byggnad"_s);
-    QCOMPARE(dlg->Exercise().RightFirstTry(), 1);
+    QCOMPARE(dlg->PracticePanel().Exercise().RightFirstTry(), 1);
     QCOMPARE(edit->BackColour(), kGreen);
-    QTRY_COMPARE(dlg->Exercise().Current(), 2);
+    QTRY_COMPARE(dlg->PracticePanel().Exercise().Current(), 2);
     QCOMPARE(edit->TextColour(), kBlack);
     QCOMPARE(edit->text(), QString());
 
@@ -533,8 +533,8 @@ class TestMainDlgPractice : public QObject {
     QVERIFY(platform.m_dialogs.back().save);
     QVERIFY(platform.m_messages.empty());
     // Saving took nothing from the run: both words are asked again, with their classes.
-    QCOMPARE(dlg->Exercise().Total(), 2);
-    QCOMPARE(dlg->Exercise().GetEntryMark(ExerciseTable::Questions, 1), 2);
+    QCOMPARE(dlg->PracticePanel().Exercise().Total(), 2);
+    QCOMPARE(dlg->PracticePanel().Exercise().GetEntryMark(ExerciseTable::Questions, 1), 2);
 
     // In the order they were missed, and without their classes; the open list
     // is not touched.
@@ -560,19 +560,19 @@ class TestMainDlgPractice : public QObject {
     // Enter on an empty field, or on commas and spaces only, judges nothing.
     Answer(*dlg, QString());
     Answer(*dlg, u" , "_s);
-    QCOMPARE(dlg->Exercise().WrongAnswers() + dlg->Exercise().RightFirstTry(), 0);
-    QVERIFY(!dlg->IsPauseRunning());
+    QCOMPARE(dlg->PracticePanel().Exercise().WrongAnswers() + dlg->PracticePanel().Exercise().RightFirstTry(), 0);
+    QVERIFY(!dlg->PracticePanel().IsPauseRunning());
     fresh();
 
     QVERIFY(AnswerRight(*dlg));
     Answer(*dlg, u"hund"_s);
-    QCOMPARE(dlg->Exercise().WrongAnswers(), 1);
+    QCOMPARE(dlg->PracticePanel().Exercise().WrongAnswers(), 1);
 
     // Alt+Enter starts the same questions again with the counts at 0.
     QTest::keyClick(edit, Qt::Key_Return, Qt::AltModifier);
-    QCOMPARE(dlg->Exercise().Total(), 3);
-    QCOMPARE(dlg->Exercise().WrongAnswers() + dlg->Exercise().RightFirstTry(), 0);
-    QVERIFY(!dlg->Exercise().IsRetryPending());
+    QCOMPARE(dlg->PracticePanel().Exercise().Total(), 3);
+    QCOMPARE(dlg->PracticePanel().Exercise().WrongAnswers() + dlg->PracticePanel().Exercise().RightFirstTry(), 0);
+    QVERIFY(!dlg->PracticePanel().Exercise().IsRetryPending());
     QCOMPARE(TextOf(*dlg, IDC_QUESTION), u"dog"_s);
     QCOMPARE(TextOf(*dlg, IDC_COUNT_TOTAL) + TextOf(*dlg, IDC_COUNT_CURRENT) +
                  TextOf(*dlg, IDC_COUNT_RIGHT) + TextOf(*dlg, IDC_COUNT_WRONG),
@@ -583,19 +583,19 @@ class TestMainDlgPractice : public QObject {
     // A restart during the pause stops it: the first question stays asked.
     SetOption(kValuePause, u"30"_s);
     dlg->OnCommand(ID_RESTART);
-    QCOMPARE(dlg->Exercise().PauseMs(), 0);  // taken at the start only
-    dlg->Exercise().SetPause("30");
+    QCOMPARE(dlg->PracticePanel().Exercise().PauseMs(), 0);  // taken at the start only
+    dlg->PracticePanel().Exercise().SetPause("30");
     Answer(*dlg, u"hund"_s);
-    QVERIFY(dlg->IsPauseRunning());
+    QVERIFY(dlg->PracticePanel().IsPauseRunning());
     // Enter during the pause does not count the same answer again.
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(dlg->Exercise().RightFirstTry(), 1);
+    QCOMPARE(dlg->PracticePanel().Exercise().RightFirstTry(), 1);
     dlg->OnCommand(ID_RESTART);
-    QVERIFY(!dlg->IsPauseRunning());
+    QVERIFY(!dlg->PracticePanel().IsPauseRunning());
     QTest::qWait(20);
-    QCOMPARE(dlg->Exercise().Current(), 1);
-    QCOMPARE(dlg->Exercise().RightFirstTry(), 0);
-    dlg->Exercise().SetPause("0");
+    QCOMPARE(dlg->PracticePanel().Exercise().Current(), 1);
+    QCOMPARE(dlg->PracticePanel().Exercise().RightFirstTry(), 0);
+    dlg->PracticePanel().Exercise().SetPause("0");
 
     // Words missed before the restart are still listed when something is
     // missed after it; the counts are those after the restart.
@@ -643,16 +643,16 @@ class TestMainDlgPractice : public QObject {
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(!list->isVisible() && !drop->IsLatched());
     QCOMPARE(edit->text(), u"house"_s);
-    QCOMPARE(dlg->Exercise().WrongAnswers() + dlg->Exercise().RightFirstTry(), 0);
+    QCOMPARE(dlg->PracticePanel().Exercise().WrongAnswers() + dlg->PracticePanel().Exercise().RightFirstTry(), 0);
 
     // The next Enter judges it: "house" is not the answer for "hund".
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(dlg->Exercise().WrongAnswers(), 1);
+    QCOMPARE(dlg->PracticePanel().Exercise().WrongAnswers(), 1);
 
     // A click on the window closes the list too.
     QTest::keyClick(edit, Qt::Key_L, Qt::AltModifier);
     QVERIFY(list->isVisible());
-    QTest::mouseClick(dlg->Control(IDC_COUNTERS_GROUP)->parentWidget(), Qt::LeftButton,
+    QTest::mouseClick(ControlOf(*dlg, IDC_COUNTERS_GROUP)->parentWidget(), Qt::LeftButton,
                       Qt::NoModifier, QPoint(5, 80));
     QVERIFY(!list->isVisible());
   }

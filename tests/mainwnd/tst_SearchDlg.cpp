@@ -5,6 +5,7 @@
 #include "Cp1252Edit.h"
 #include "FakePlatform.h"
 #include "LangText.h"
+#include "ProgramHelp.h"
 #include "SearchDlg.h"
 #include "SearchLogic.h"
 #include "TestFiles.h"
@@ -43,7 +44,7 @@ class TestSearchDlg : public QObject {
 
   void returnsTheEnteredText() {
     CFakePlatform platform;
-    CSearchDlg dlg(platform, nullptr, [] { return u"/help/vokabit"_s; });
+    CSearchDlg dlg(platform, nullptr);
     dlg.SetSearchText("h\xe4st");
     QCOMPARE(dlg.windowTitle(), LangQText(213));
     auto* edit = Child<CCp1252Edit>(&dlg, 1080);
@@ -66,7 +67,7 @@ class TestSearchDlg : public QObject {
     });
     QCOMPARE(cancelled, int(QDialog::Rejected));
     QCOMPARE(dlg.GetSearchText(), std::string("k\xf6tt"));  // Cancel hands back nothing new
-    const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, 131205u}};
+    const std::vector<std::pair<QString, unsigned>> help{{ProgramHelpFile(), 131205u}};
     QVERIFY(platform.m_help == help);
   }
 };

@@ -15,7 +15,7 @@ class TestSpecialCharDlg : public QObject {
  private Q_SLOTS:
   void gridAndEditFollowEachOther() {
     CFakePlatform platform;
-    CSpecialCharDlg dlg(platform, nullptr, [] { return u"/help/vokabit"_s; });
+    CSpecialCharDlg dlg(platform, nullptr);
     dlg.SetCharacter(u"\u00df"_s);
     auto* edit = Child<CCp1252Edit>(&dlg, 1119);
     auto* grid = Child<CCharGrid>(&dlg, 1096);

@@ -12,6 +12,7 @@
 #include "FakePlatform.h"
 #include "ImportDlg.h"
 #include "LangText.h"
+#include "ProgramHelp.h"
 #include "TestFiles.h"
 #include "VkLang.h"
 #include "WidgetDriver.h"
@@ -103,7 +104,7 @@ class TestCsvPreviewDlg : public QObject {
   void questionRunsTheDialog() {
     CFakePlatform platform;
     const CsvQuestion question =
-        CCsvPreviewDlg::Question(platform, nullptr, [] { return u"/help/vokabit"_s; });
+        CCsvPreviewDlg::Question(platform, nullptr);
     CsvOptions options = Options(';', true);
     const auto toggleHeader = [](QDialog* dialog) {
       auto* header = Child<QCheckBox>(dialog, CCsvPreviewDlg::IDC_CSV_HEADER);
@@ -120,7 +121,7 @@ class TestCsvPreviewDlg : public QObject {
     QVERIFY(question(u"sheet.csv"_s, kSheet, options));
     QCOMPARE(options.delimiter, ';');
     QVERIFY(!options.header);
-    const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, 131222u}};
+    const std::vector<std::pair<QString, unsigned>> help{{ProgramHelpFile(), 131222u}};
     QVERIFY(platform.m_help == help);
 
     OnModalDialog([&](QDialog* dialog) {

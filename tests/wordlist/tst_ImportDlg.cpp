@@ -7,6 +7,7 @@
 #include "FakePlatform.h"
 #include "ImportDlg.h"
 #include "LangText.h"
+#include "ProgramHelp.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
 #include "WordImport.h"
@@ -68,7 +69,7 @@ class TestImportDlg : public QObject {
     QVERIFY(SaveList(path, {{"katt", "cat", 1}, {"hund", "dog"}, {"h\xe4st", "horse", 2}}));
     CFakePlatform platform;
     platform.QueueFile(path);
-    CImportDlg dlg(platform, nullptr, [] { return u"/help/vokabit"_s; });
+    CImportDlg dlg(platform, nullptr);
     QCOMPARE(dlg.windowTitle(), LangQText(420));
     auto* box = Child<CWordListBox>(&dlg, 1162);
     auto* file = Child<QLabel>(&dlg, 1161);
@@ -95,7 +96,7 @@ class TestImportDlg : public QObject {
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(WordsOf(dlg.GetChosenWords()), (QStringList{u"katt/cat/1"_s, u"h\u00e4st/horse/2"_s}));
     QVERIFY(platform.m_messages.empty());
-    const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, 131206u}};
+    const std::vector<std::pair<QString, unsigned>> help{{ProgramHelpFile(), 131206u}};
     QVERIFY(platform.m_help == help);
   }
 

@@ -9,6 +9,7 @@
 #include "LangText.h"
 #include "ListProperties.h"
 #include "ListPropertiesDlg.h"
+#include "ProgramHelp.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
 
@@ -64,14 +65,14 @@ class TestListPropertiesDlg : public QObject {
     CWordList list;
     list.NewList();
     CFakePlatform platform;
-    CListPropertiesDlg dlg(platform, nullptr, [] { return u"/help/vokabit"_s; });
+    CListPropertiesDlg dlg(platform, nullptr);
     dlg.SetFromList(list);
     QCOMPARE(dlg.windowTitle(), LangQText(436) + LangQText(104));
     QCOMPARE(Shown(dlg), (QStringList{LangQText(104), ListFormatText(QString()), LangQText(446),
                                       LangQText(446), u"0"_s, Size(0), LangQText(104)}));
     dlg.show();
     QTest::keyClick(Child<QLineEdit>(&dlg, 1124), Qt::Key_F1);
-    const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, 131217u}};
+    const std::vector<std::pair<QString, unsigned>> help{{ProgramHelpFile(), 131217u}};
     QVERIFY(platform.m_help == help);
 
     // Cancel after changes changes nothing.
