@@ -7,6 +7,7 @@
 
 #include "AppTexts.h"
 #include "ColorStatic.h"
+#include "DialogSupport.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
 #include "LangText.h"
@@ -14,7 +15,6 @@
 #include "Pictures.h"
 #include "Platform.h"
 #include "ProgramHelp.h"
-#include "DialogSupport.h"
 
 namespace {
 

@@ -451,7 +451,7 @@ void CEditPanel::Layout(int w, int h) {
   } else {
     // A narrow window has no room beside the sort switch: the count goes
     // under it.
-    m_count->setGeometry(std::max(10, w - 120 - countWidth), h - 46,
-                         std::min(countWidth, w - 130), 24);
+    m_count->setGeometry(std::max(10, w - 120 - countWidth), h - 46, std::min(countWidth, w - 130),
+                         24);
   }
 }

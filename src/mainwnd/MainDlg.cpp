@@ -184,8 +184,8 @@ void CMainDlg::CreateFrame() {
   CPanel::Name(m_statusMiddle, IDC_STATUS_MIDDLE);
   m_statusRight = new QLabel(m_client);
   CPanel::Name(m_statusRight, IDC_STATUS_RIGHT);
-  for (QLabel* pane : {static_cast<QLabel*>(m_statusLeft), static_cast<QLabel*>(m_statusMiddle),
-                       m_statusRight}) {
+  for (QLabel* pane :
+       {static_cast<QLabel*>(m_statusLeft), static_cast<QLabel*>(m_statusMiddle), m_statusRight}) {
     pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   }
   m_statusLeft->setTextFormat(Qt::PlainText);

@@ -93,7 +93,8 @@ COptionsPanel::COptionsPanel(CPlatform& platform, QWidget* parent)
   m_pause->setMaxLength(8);
   m_pauseAfter = label(IDC_PAUSE_AFTER, kTxtHoverPause, {342, 168, 80, 10});
   m_showClass = check(IDC_SHOW_CLASS, kTxtHoverShowClass, {230, 181, 88, 12});
-  m_checkWhileTyping = check(IDC_CHECK_WHILE_TYPING, kTxtHoverCheckWhileTyping, {319, 181, 100, 12});
+  m_checkWhileTyping =
+      check(IDC_CHECK_WHILE_TYPING, kTxtHoverCheckWhileTyping, {319, 181, 100, 12});
 
   connect(m_wrongSound, &QAbstractButton::clicked, this, &COptionsPanel::UpdateSoundControls);
   connect(m_rightSound, &QAbstractButton::clicked, this, &COptionsPanel::UpdateSoundControls);
@@ -236,7 +237,9 @@ void COptionsPanel::Layout(int width, int height) {
 
 void COptionsPanel::PlaceControls() {
   const CDialogUnits& du = TemplateUnits();
-  const auto pixels = [&du](const QRect& t) { return du.Rect(t.x(), t.y(), t.width(), t.height()); };
+  const auto pixels = [&du](const QRect& t) {
+    return du.Rect(t.x(), t.y(), t.width(), t.height());
+  };
   constexpr int kGap = 6;
   // Controls that share a template column stay aligned; a column moves right
   // when a control it shares a row with has grown into it.
@@ -259,7 +262,8 @@ void COptionsPanel::PlaceControls() {
       const QRect p = pixels(t);
       int width = p.width();
       if (!qobject_cast<QLineEdit*>(control)) width = std::max(width, control->sizeHint().width());
-      const int height = std::max(p.height(), std::min(control->sizeHint().height(), p.height() + 8));
+      const int height =
+          std::max(p.height(), std::min(control->sizeHint().height(), p.height() + 8));
       const QRect r(left, p.y() - (height - p.height()) / 2, width, height);
       control->setGeometry(r);
       placed.push_back(r);

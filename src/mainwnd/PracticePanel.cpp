@@ -46,8 +46,7 @@ class CSuggestionItem : public QListWidgetItem {
   }
 };
 
-constexpr int kLabelIds[4] = {IDC_LABEL_TOTAL, IDC_LABEL_CURRENT, IDC_LABEL_RIGHT,
-                              IDC_LABEL_WRONG};
+constexpr int kLabelIds[4] = {IDC_LABEL_TOTAL, IDC_LABEL_CURRENT, IDC_LABEL_RIGHT, IDC_LABEL_WRONG};
 constexpr int kCounterIds[4] = {IDC_COUNT_TOTAL, IDC_COUNT_CURRENT, IDC_COUNT_RIGHT,
                                 IDC_COUNT_WRONG};
 constexpr unsigned kLabelTexts[4] = {kTxtCounterQuestions, kTxtCounterCurrent, kTxtCounterRight,
@@ -253,7 +252,8 @@ void CPracticePanel::OnPauseExpired() {
   m_answer->clear();
   SetAnswerColours(std::nullopt, int(AnswerColour::Window));
   AskNext();
-  if (IsActive()) Q_EMIT StatusText(m_exercise.WriteForeign() ? kTxtStatusTranslation : kTxtStatusForeign);
+  if (IsActive())
+    Q_EMIT StatusText(m_exercise.WriteForeign() ? kTxtStatusTranslation : kTxtStatusForeign);
 }
 
 void CPracticePanel::TypeAheadInPause(QEvent* event) {

@@ -9,12 +9,12 @@
 #include "DialogSupport.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
-#include "ProgramHelp.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "Pictures.h"
 #include "Platform.h"
 #include "PracticeDialogTexts.h"
+#include "ProgramHelp.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
 

@@ -179,8 +179,8 @@ void CCsvPreviewDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 CsvQuestion CCsvPreviewDlg::Question(CPlatform& platform, QWidget* parent) {
-  return [&platform, window = QPointer<QWidget>(parent)](
-             const QString& path, std::string_view data, CsvOptions& options) {
+  return [&platform, window = QPointer<QWidget>(parent)](const QString& path, std::string_view data,
+                                                         CsvOptions& options) {
     CCsvPreviewDlg dialog(platform, path, data, options, window);
     // Reading holds the wait cursor; the user's turn shows the normal one.
     QApplication::setOverrideCursor(Qt::ArrowCursor);

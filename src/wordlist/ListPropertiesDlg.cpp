@@ -13,9 +13,9 @@
 
 #include "Cp1252.h"
 #include "Cp1252Edit.h"
+#include "DialogSupport.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
-#include "DialogSupport.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "ListProperties.h"

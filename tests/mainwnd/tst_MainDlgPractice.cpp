@@ -560,7 +560,9 @@ class TestMainDlgPractice : public QObject {
     // Enter on an empty field, or on commas and spaces only, judges nothing.
     Answer(*dlg, QString());
     Answer(*dlg, u" , "_s);
-    QCOMPARE(dlg->PracticePanel().Exercise().WrongAnswers() + dlg->PracticePanel().Exercise().RightFirstTry(), 0);
+    QCOMPARE(dlg->PracticePanel().Exercise().WrongAnswers() +
+                 dlg->PracticePanel().Exercise().RightFirstTry(),
+             0);
     QVERIFY(!dlg->PracticePanel().IsPauseRunning());
     fresh();
 
@@ -571,7 +573,9 @@ class TestMainDlgPractice : public QObject {
     // Alt+Enter starts the same questions again with the counts at 0.
     QTest::keyClick(edit, Qt::Key_Return, Qt::AltModifier);
     QCOMPARE(dlg->PracticePanel().Exercise().Total(), 3);
-    QCOMPARE(dlg->PracticePanel().Exercise().WrongAnswers() + dlg->PracticePanel().Exercise().RightFirstTry(), 0);
+    QCOMPARE(dlg->PracticePanel().Exercise().WrongAnswers() +
+                 dlg->PracticePanel().Exercise().RightFirstTry(),
+             0);
     QVERIFY(!dlg->PracticePanel().Exercise().IsRetryPending());
     QCOMPARE(TextOf(*dlg, IDC_QUESTION), u"dog"_s);
     QCOMPARE(TextOf(*dlg, IDC_COUNT_TOTAL) + TextOf(*dlg, IDC_COUNT_CURRENT) +
@@ -643,7 +647,9 @@ class TestMainDlgPractice : public QObject {
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(!list->isVisible() && !drop->IsLatched());
     QCOMPARE(edit->text(), u"house"_s);
-    QCOMPARE(dlg->PracticePanel().Exercise().WrongAnswers() + dlg->PracticePanel().Exercise().RightFirstTry(), 0);
+    QCOMPARE(dlg->PracticePanel().Exercise().WrongAnswers() +
+                 dlg->PracticePanel().Exercise().RightFirstTry(),
+             0);
 
     // The next Enter judges it: "house" is not the answer for "hund".
     QTest::keyClick(edit, Qt::Key_Return);

@@ -103,8 +103,7 @@ class TestCsvPreviewDlg : public QObject {
   // F1 opens the help about CSV files.
   void questionRunsTheDialog() {
     CFakePlatform platform;
-    const CsvQuestion question =
-        CCsvPreviewDlg::Question(platform, nullptr);
+    const CsvQuestion question = CCsvPreviewDlg::Question(platform, nullptr);
     CsvOptions options = Options(';', true);
     const auto toggleHeader = [](QDialog* dialog) {
       auto* header = Child<QCheckBox>(dialog, CCsvPreviewDlg::IDC_CSV_HEADER);
