@@ -4,25 +4,18 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QFrame>
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QSizeGrip>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "AppDialogs.h"
-#include "ColorLabel.h"
 #include "CsvPreviewDlg.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
 #include "DirectionDlg.h"
 #include "EditPanel.h"
 #include "HelpTopics.h"
-#include "HoverButton.h"
 #include "LangText.h"
 #include "ListPropertiesDlg.h"
 #include "MainWndIds.h"
@@ -34,47 +27,15 @@
 #include "ProgramHelp.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
-#include "SpecialCharDlg.h"
-#include "SpecialChars.h"
+#include "SpecialButtons.h"
+#include "StatusLine.h"
 #include "TextParse.h"
+#include "Toolbar.h"
 #include "WordListTexts.h"
 
 namespace {
 
-constexpr ColorRef kBlue = 0xFF0000;
-constexpr ColorRef kRed = 0x0000FF;
 constexpr int kMinClientWidth = 200;
-constexpr int kMinModePictureWidth = 40;
-
-// The toolbar, in its order: id, caption, tooltip (which the status line
-// shows too, except for the practice button's), the status text it gives
-// when it has the focus after a command, and its left edge in dialog units;
-// all at y = 3, 40 x 31.
-struct ToolbarButton {
-  int id;
-  unsigned caption;
-  unsigned tooltip;
-  unsigned hover;
-  unsigned focusStatus;
-  int x;
-};
-constexpr ToolbarButton kToolbar[9] = {
-    {IDC_TB_NEW, kTxtToolbarNew, kTxtTipNew, kTxtTipNew, 0, 5},
-    {IDC_TB_OPEN, kTxtToolbarOpen, kTxtTipOpen, kTxtTipOpen, kTxtStatusOpen, 45},
-    {IDC_TB_SAVE, kTxtToolbarSave, kTxtTipSave, kTxtTipSave, 0, 85},
-    {IDC_TB_PRACTICE, kTxtToolbarPractice, kTxtTipPractice, 0, 0, 132},
-    {IDC_TB_EDIT, kTxtToolbarEdit, kTxtTipEdit, kTxtTipEdit, 0, 172},
-    {IDC_TB_SETTINGS, kTxtToolbarSettings, kTxtTipSettings, kTxtTipSettings, 0, 212},
-    {IDC_TB_PRINT, kTxtToolbarPrint, kTxtTipPrint, kTxtTipPrint, kTxtStatusPrint, 259},
-    {IDC_TB_HELP, kTxtToolbarHelp, kTxtTipHelp, kTxtTipHelp, kTxtStatusHelp, 299},
-    {IDC_TB_EXIT, kTxtToolbarExit, kTxtTipExit, kTxtTipExit, 0, 339},
-};
-// The toolbar buttons that show the mode.
-constexpr int kPracticeButton = 3;
-constexpr int kEditButton = 4;
-constexpr int kSettingsButton = 5;
-
-constexpr int kSpecialIds[4] = {IDC_SPECIAL1, IDC_SPECIAL2, IDC_SPECIAL3, IDC_SPECIAL4};
 
 }  // namespace
 
@@ -99,13 +60,12 @@ CMainDlg::CMainDlg(CPlatform& platform, CAppDialogs& appDialogs, QWidget* parent
   // Made in the order of the keyboard's way through the window: the
   // toolbar, the editing panel with the special character buttons, the
   // practice panel, the options panel.
-  CreateFrame();
+  m_toolbar = new CToolbar(m_client);
+  connect(m_toolbar, &CToolbar::Command, this, &CMainDlg::OnCommand);
+  m_statusLine = std::make_unique<CStatusLine>(m_client);
   m_editPanel = new CEditPanel(m_wordList, m_platform, m_client);
-  for (int i = 0; i < 4; ++i) {
-    m_special[i] = MakeDialogButton(QString(), m_client, kSpecialIds[i]);
-    CPanel::SetHoverText(m_special[i], 0);
-    connect(m_special[i], &QAbstractButton::clicked, this, [this, i] { OnSpecialButton(i); });
-  }
+  m_special = new CSpecialButtons(m_client);
+  connect(m_special, &CSpecialButtons::Clicked, this, &CMainDlg::OnSpecialButton);
   m_practicePanel = new CPracticePanel(m_wordList, m_platform, m_client);
   m_optionsPanel = new COptionsPanel(m_platform, m_client);
   for (CPanel* panel : {static_cast<CPanel*>(m_editPanel), static_cast<CPanel*>(m_practicePanel),
@@ -117,6 +77,8 @@ CMainDlg::CMainDlg(CPlatform& platform, CAppDialogs& appDialogs, QWidget* parent
   connect(m_practicePanel, &CPracticePanel::RunEnded, this, [this] { SetMode(Edit); });
   connect(m_optionsPanel, &COptionsPanel::PrintFormatRequested, this, &CMainDlg::OnPrintFormat);
   connect(m_optionsPanel, &COptionsPanel::LanguageRequested, this, &CMainDlg::OnChooseLanguage);
+  connect(m_optionsPanel, &COptionsPanel::SpecialCharsChanged, m_special,
+          &CSpecialButtons::ShowCaptions);
   SetMode(Edit);
 
   // Keys are looked up in the accelerator table before any control sees them.
@@ -142,61 +104,6 @@ void CMainDlg::ConnectPanel(CPanel* panel) {
   connect(panel, &CPanel::CommandsChanged, this, &CMainDlg::RebuildMenu);
 }
 
-void CMainDlg::CreateFrame() {
-  const CDialogUnits& du = CPanel::TemplateUnits();
-  for (int i = 0; i < 9; ++i) {
-    CHoverButton* button = MakeDialogButton(QString(), m_client, kToolbar[i].id);
-    CPanel::SetHoverText(button, kToolbar[i].hover);
-    CPanel::SetFocusStatus(button, kToolbar[i].focusStatus);
-    button->SetFlat(true);
-    button->SetAlign(1);  // icon above the caption
-    button->SetActiveTextColour(kBlue, false);
-    button->SetInactiveTextColour(kBlue, false);
-    button->setFocusPolicy(Qt::TabFocus);
-    button->setGeometry(du.Rect(kToolbar[i].x, 3, 40, 31));
-    const QIcon icon = CPictures::ToolbarIcon(static_cast<CPictures::ToolbarButton>(i));
-    button->SetIcon(icon, icon, 32, 32);
-    const int id = kToolbar[i].id;
-    connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
-    m_toolbar[i] = button;
-  }
-  auto makeLine = [this](int id, QFrame::Shape shape) {
-    auto* line = new QFrame(m_client);
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Sunken);
-    CPanel::Name(line, id);
-    return line;
-  };
-  // Separators after the file group and after the mode group.
-  makeLine(IDC_SEPARATOR_FILE, QFrame::VLine)->setGeometry(du.X(127) + 1, du.Y(4), 3, du.Y(29));
-  makeLine(IDC_SEPARATOR_MODE, QFrame::VLine)->setGeometry(du.X(254) + 1, du.Y(4), 3, du.Y(29));
-  m_lineTop = makeLine(IDC_LINE_TOP, QFrame::HLine);
-  m_lineToolbar = makeLine(IDC_LINE_TOOLBAR, QFrame::HLine);
-
-  m_modePicture = new QLabel(m_client);
-  CPanel::Name(m_modePicture, IDC_MODE_PICTURE);
-  m_modePicture->setScaledContents(true);
-
-  m_statusLeft = new CColorLabel(m_client);
-  CPanel::Name(m_statusLeft, IDC_STATUS_LEFT);
-  m_statusLeft->setText(QStringLiteral("Status"));
-  m_statusMiddle = new CColorLabel(m_client);
-  CPanel::Name(m_statusMiddle, IDC_STATUS_MIDDLE);
-  m_statusRight = new QLabel(m_client);
-  CPanel::Name(m_statusRight, IDC_STATUS_RIGHT);
-  for (QLabel* pane :
-       {static_cast<QLabel*>(m_statusLeft), static_cast<QLabel*>(m_statusMiddle), m_statusRight}) {
-    pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  }
-  m_statusLeft->setTextFormat(Qt::PlainText);
-  m_statusMiddle->setTextFormat(Qt::PlainText);
-  m_statusRight->setText(QStringLiteral("Vokabit 3"));
-  m_statusRight->setAlignment(Qt::AlignCenter);
-
-  m_sizeGrip = new QSizeGrip(m_client);
-  CPanel::Name(m_sizeGrip, IDC_SIZE_GRIP);
-}
-
 // --- start sequence ----------------------------------------------------------
 
 void CMainDlg::SetStartFile(const QString& path, bool printAndExit) {
@@ -207,7 +114,7 @@ void CMainDlg::SetStartFile(const QString& path, bool printAndExit) {
 bool CMainDlg::OnInitDialog() {
   setWindowIcon(CPictures::ProgramIcon());
   m_optionsPanel->Load(PracticeOptions::Load());
-  ShowSpecialCaptions();
+  m_special->ShowCaptions();
   ApplyLanguage();
   resize(700, 450);
   if (const QScreen* screen = this->screen()) {
@@ -254,104 +161,67 @@ void CMainDlg::OnCommand(int id) {
     OnOpenRecent(id - ID_RECENT_FIRST);
     return;
   }
-  switch (id) {
-    case ID_FILE_NEW:
-    case IDC_TB_NEW:
-      OnFileNew();
-      return;
-    case ID_FILE_OPEN:
-    case IDC_TB_OPEN:
-      OnFileOpen();
-      return;
-    case ID_FILE_SAVE:
-    case IDC_TB_SAVE:
-      OnFileSave();
-      return;
-    case ID_FILE_SAVE_AS:
-      OnFileSaveAs();
-      return;
-    case ID_MODE_EDIT:
-    case IDC_TB_EDIT:
-      SetMode(Edit);
-      return;
-    case ID_MODE_SETTINGS:
-    case IDC_TB_SETTINGS:
-      SetMode(Settings);
-      return;
-    case ID_APP_EXIT:
-    case IDC_TB_EXIT:
-      OnExit();
-      return;
-    case ID_TOOLBAR_TEXT:
-      OnToolbarText();
-      return;
-    case ID_HELP_CONTENTS:  // also the toolbar's help button
-      OnHelpContents();
-      return;
-    case ID_HELP_TOPIC:
-    case ID_HELP_F1: {
-      static constexpr unsigned kTopics[3] = {kHelpEditMode, kHelpPracticeMode, kHelpSettingsMode};
-      ShowProgramHelp(m_platform, kTopics[m_mode]);
+  // Every command of the menus, the toolbar and the keys, and who carries it
+  // out. The toolbar's practice, print and help buttons share their
+  // commands' ids.
+  struct Route {
+    int id;
+    void (*run)(CMainDlg& dlg);
+  };
+  static constexpr Route kRoutes[] = {
+      {ID_FILE_NEW, [](CMainDlg& d) { d.OnFileNew(); }},
+      {IDC_TB_NEW, [](CMainDlg& d) { d.OnFileNew(); }},
+      {ID_FILE_OPEN, [](CMainDlg& d) { d.OnFileOpen(); }},
+      {IDC_TB_OPEN, [](CMainDlg& d) { d.OnFileOpen(); }},
+      {ID_FILE_SAVE, [](CMainDlg& d) { d.OnFileSave(); }},
+      {IDC_TB_SAVE, [](CMainDlg& d) { d.OnFileSave(); }},
+      {ID_FILE_SAVE_AS, [](CMainDlg& d) { d.OnFileSaveAs(); }},
+      {ID_MODE_EDIT, [](CMainDlg& d) { d.SetMode(Edit); }},
+      {IDC_TB_EDIT, [](CMainDlg& d) { d.SetMode(Edit); }},
+      {ID_MODE_SETTINGS, [](CMainDlg& d) { d.SetMode(Settings); }},
+      {IDC_TB_SETTINGS, [](CMainDlg& d) { d.SetMode(Settings); }},
+      {ID_APP_EXIT, [](CMainDlg& d) { d.OnExit(); }},
+      {IDC_TB_EXIT, [](CMainDlg& d) { d.OnExit(); }},
+      {ID_LIST_PROPERTIES, [](CMainDlg& d) { d.ShowListProperties(); }},
+      {ID_PRINT, [](CMainDlg& d) { d.OnPrint(); }},
+      {ID_FILE_PRINT_PREVIEW, [](CMainDlg& d) { d.OnPrintPreview(); }},
+      {ID_PRINT_FORMAT, [](CMainDlg& d) { d.OnPrintFormat(); }},
+      {ID_TOOLBAR_TEXT, [](CMainDlg& d) { d.OnToolbarText(); }},
+      {IDM_LANGUAGE, [](CMainDlg& d) { d.OnChooseLanguage(); }},
+      {ID_HELP_CONTENTS, [](CMainDlg& d) { d.OnHelpContents(); }},
+      {ID_HELP_TOPIC, [](CMainDlg& d) { d.OnHelpTopic(); }},
+      {ID_HELP_F1, [](CMainDlg& d) { d.OnHelpTopic(); }},
+      {ID_TIP, [](CMainDlg& d) { d.m_appDialogs.ShowTip(d.m_platform, &d, false); }},
+      {ID_ABOUT, [](CMainDlg& d) { d.m_appDialogs.ShowAbout(d.m_platform, &d); }},
+      {ID_WEB_PRODUCT, [](CMainDlg& d) { d.OpenWebPage(kKeyVokabit); }},
+      {ID_WEB_MAKER, [](CMainDlg& d) { d.OpenWebPage(kKeyBrannvik); }},
+      {ID_ENTER, [](CMainDlg& d) { d.Panel()->OnEnter(); }},
+      {ID_ESCAPE, [](CMainDlg&) {}},  // Escape never closes the window
+      {ID_NEW_WORD, [](CMainDlg& d) { d.m_editPanel->NewWord(); }},
+      {ID_ADD_WORD, [](CMainDlg& d) { d.m_editPanel->AddOrChangeWord(); }},
+      {ID_DELETE_WORDS, [](CMainDlg& d) { d.m_editPanel->DeleteWords(); }},
+      {ID_SEARCH, [](CMainDlg& d) { d.m_editPanel->SearchWord(); }},
+      {ID_IMPORT, [](CMainDlg& d) { d.m_editPanel->ImportWords(); }},
+      {ID_START_PRACTICE, [](CMainDlg& d) { d.StartExercise(); }},
+      {ID_RESTART, [](CMainDlg& d) { d.m_practicePanel->Restart(); }},
+      {ID_SUGGESTIONS, [](CMainDlg& d) { d.m_practicePanel->ToggleSuggestions(); }},
+  };
+  for (const Route& route : kRoutes) {
+    if (route.id == id) {
+      route.run(*this);
       return;
     }
-    case ID_WEB_PRODUCT:
-      m_platform.ShellOpen(ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit, kValueHemsida));
-      return;
-    case ID_WEB_MAKER:
-      m_platform.ShellOpen(ReadSetting(SettingsRoot::CurrentUser, kKeyBrannvik, kValueHemsida));
-      return;
-    case ID_ENTER:
-      Panel()->OnEnter();
-      return;
-    case ID_NEW_WORD:
-      m_editPanel->NewWord();
-      return;
-    case ID_ADD_WORD:
-      if (m_mode == Edit) m_editPanel->AddOrChangeWord();
-      return;
-    case ID_DELETE_WORDS:
-      m_editPanel->DeleteWords();
-      return;
-    case ID_SEARCH:
-      m_editPanel->SearchWord();
-      return;
-    case ID_IMPORT:
-      m_editPanel->ImportWords();
-      return;
-    case ID_LIST_PROPERTIES:
-      ShowListProperties();
-      return;
-    case ID_PRINT:  // also the toolbar's print button
-      OnPrint();
-      return;
-    case ID_FILE_PRINT_PREVIEW:
-      OnPrintPreview();
-      return;
-    case ID_PRINT_FORMAT:
-      OnPrintFormat();
-      return;
-    case ID_START_PRACTICE:  // also the toolbar's practice button
-      StartExercise();
-      return;
-    case ID_RESTART:
-      m_practicePanel->Restart();
-      return;
-    case ID_SUGGESTIONS:
-      m_practicePanel->ToggleSuggestions();
-      return;
-    case IDM_LANGUAGE:
-      OnChooseLanguage();
-      return;
-    case ID_TIP:
-      m_appDialogs.ShowTip(m_platform, this, false);
-      return;
-    case ID_ABOUT:
-      m_appDialogs.ShowAbout(m_platform, this);
-      return;
-    case ID_ESCAPE:
-      return;  // Escape never closes the window
   }
   qWarning("CMainDlg: command %d has no handler", id);
+}
+
+void CMainDlg::OnHelpTopic() {
+  static constexpr unsigned kTopics[3] = {kHelpEditMode, kHelpPracticeMode, kHelpSettingsMode};
+  ShowProgramHelp(m_platform, kTopics[m_mode]);
+}
+
+void CMainDlg::OpenWebPage(QLatin1String key) {
+  m_platform.ShellOpen(ReadSetting(SettingsRoot::CurrentUser, key, kValueHemsida));
 }
 
 CPanel* CMainDlg::Panel() const {
@@ -505,7 +375,7 @@ void CMainDlg::reject() {
 void CMainDlg::OnToolbarText() {
   m_toolbarText = !m_toolbarText;
   if (QAction* action = CommandAction(ID_TOOLBAR_TEXT)) action->setChecked(m_toolbarText);
-  for (CHoverButton* button : m_toolbar) button->SetShowText(m_toolbarText);
+  m_toolbar->SetShowText(m_toolbarText);
 }
 
 void CMainDlg::OnHelpContents() {
@@ -539,28 +409,11 @@ void CMainDlg::StartExercise() {
 }
 
 void CMainDlg::OnSpecialButton(int index) {
-  if (m_mode != Settings) {
+  // Outside the options the buttons only explain themselves.
+  if (m_mode == Settings) {
+    m_optionsPanel->EditSpecialChar(index);
+  } else {
     m_platform.MessageBox(LangQText(kTxtSpecialHint), MessageButtons::Ok, MessageIcon::Information);
-    return;
-  }
-  SetStatus(kTxtStatusSpecialChar);
-  CSpecialCharDlg dialog(m_platform, this);
-  dialog.SetCharacter(SpecialChar(index));
-  if (dialog.exec() == QDialog::Accepted) {
-    StoreSpecialChar(index, dialog.Character());
-    // Only the characters are shown afresh, so that option changes not yet
-    // saved stay as they are.
-    ShowSpecialCaptions();
-  }
-  SetStatus(kTxtStatusSettings);
-}
-
-void CMainDlg::ShowSpecialCaptions() {
-  for (int i = 0; i < 4; ++i) {
-    const QString text = QStringLiteral("F%1: ").arg(5 + i) + SpecialChar(i);
-    // A single "&" would underline the next letter.
-    m_special[i]->setText(QString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
-    m_special[i]->setAccessibleName(text);
   }
 }
 
@@ -577,15 +430,11 @@ void CMainDlg::ShowTitle() {
 }
 
 void CMainDlg::SetStatus(unsigned text) {
-  // The red of a warning belongs to that warning alone.
-  m_statusLeft->SetTextColour(ToColorRef(palette().color(QPalette::WindowText)));
-  m_statusLeft->setText(text == 0 ? QString() : LangQText(text));
-  m_statusText = text;
+  m_statusLine->SetText(text);
 }
 
 void CMainDlg::SetWarningStatus(unsigned text) {
-  SetStatus(text);
-  m_statusLeft->SetTextColour(kRed);
+  m_statusLine->SetWarning(text);
 }
 
 void CMainDlg::ShowFocusHint() {
@@ -599,53 +448,41 @@ void CMainDlg::ShowFocusHint() {
 void CMainDlg::UpdateHoverHelp(const QWidget* widget) {
   unsigned text = 0;
   const QWidget* control = CPanel::HoverControl(widget, text);
-  if (control && std::find(m_special.begin(), m_special.end(), control) != m_special.end())
+  if (control && m_special->Contains(control))
     text = m_mode == Settings ? kTxtHoverSpecialSettings : kTxtHoverSpecial;
-  m_statusMiddle->setText(text == 0 ? QString() : LangQText(text));
+  m_statusLine->SetHoverText(text);
 }
 
 // --- language ----------------------------------------------------------------
 
 void CMainDlg::ApplyLanguage() {
   RebuildMenu();
-  for (int i = 0; i < 9; ++i) {
-    const QString caption = LangQText(kToolbar[i].caption);
-    m_toolbar[i]->setText(caption);
-    CPanel::FitText(m_toolbar[i], font());
-    m_toolbar[i]->setToolTip(LangQText(kToolbar[i].tooltip));
-    m_toolbar[i]->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-  }
+  m_toolbar->ApplyLanguage(font());
   ShowTitle();
   m_editPanel->ApplyLanguage();
   m_practicePanel->ApplyLanguage();
   m_optionsPanel->ApplyLanguage();
   if (m_mode == Settings) m_client->setMinimumWidth(m_optionsPanel->MinimumWidth());
-  // The status line speaks the new language too.
-  if (m_statusText != 0) m_statusLeft->setText(LangQText(m_statusText));
-  m_statusMiddle->clear();
+  m_statusLine->ApplyLanguage();
   // Repaint everything once with the new texts.
   m_client->update();
 }
 
 void CMainDlg::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange && m_sizeGrip) {
-    m_sizeGrip->setVisible(!isMaximized());
-  }
+  if (event->type() == QEvent::WindowStateChange && m_statusLine)
+    m_statusLine->ShowGrip(!isMaximized());
 }
 
 // --- modes and layout ----------------------------------------------------------
 
 void CMainDlg::SetMode(Mode mode) {
   m_mode = mode;
-  m_toolbar[kPracticeButton]->SetLatched(mode == Practice);
-  m_toolbar[kEditButton]->SetLatched(mode == Edit);
-  m_toolbar[kSettingsButton]->SetLatched(mode == Settings);
+  m_toolbar->ShowMode(mode);
   if (mode != Edit) m_editPanel->SetActive(false);
   if (mode != Practice) m_practicePanel->SetActive(false);
   if (mode != Settings) m_optionsPanel->SetActive(false);
-  m_modePicture->setPixmap(CPictures::ModePicture(mode, m_modePicture->size()));
-  PlaceSpecialButtons();
+  m_special->Place(mode, m_client->width());
   FitWidthToMode();
   RebuildMenu();
   switch (mode) {
@@ -686,38 +523,12 @@ void CMainDlg::FitWidthToMode() {
   }
 }
 
-void CMainDlg::PlaceSpecialButtons() {
-  const int w = m_client->width();
-  for (int i = 0; i < 4; ++i) {
-    switch (m_mode) {
-      case Edit:
-        m_special[i]->setGeometry(w - 90, 185 + 20 * i, 66, 18);
-        break;
-      case Settings:
-        m_special[i]->setGeometry(39 + 40 * i, 200, 40, 40);
-        break;
-      case Practice:
-        m_special[i]->setGeometry(15 + 40 * i, 250, 40, 20);
-        break;
-    }
-  }
-}
-
 void CMainDlg::LayoutClient(int w, int h) {
   if (!m_initialised) return;
-  if (m_mode != Practice) PlaceSpecialButtons();
-  m_modePicture->setGeometry(580, 5, std::max(0, w - 590), 52);
-  // A sliver of a picture looks broken; a narrow window shows none.
-  m_modePicture->setVisible(w - 590 >= kMinModePictureWidth);
-  m_modePicture->setPixmap(CPictures::ModePicture(m_mode, m_modePicture->size()));
-  m_statusLeft->setGeometry(0, h - 18, w / 2, 18);
-  m_statusMiddle->setGeometry(w / 2 + 2, h - 18, w / 3, 18);
-  m_statusRight->setGeometry(w / 3 + w / 2 + 4, h - 18, w - w / 3 - w / 2 - 4, 18);
-  m_sizeGrip->setGeometry(w - 17, h - 17, 17, 17);
-  m_sizeGrip->setVisible(!isMaximized());
-  m_sizeGrip->raise();
-  m_lineTop->setGeometry(0, 0, w, 2);
-  m_lineToolbar->setGeometry(0, 58, w, 2);
+  // In practice the buttons stay where they are.
+  if (m_mode != Practice) m_special->Place(m_mode, w);
+  m_toolbar->Layout(w);
+  m_statusLine->Layout(w, h, isMaximized());
   m_editPanel->Layout(w, h);
   m_practicePanel->Layout(w, h);
   m_optionsPanel->Layout(w, h);

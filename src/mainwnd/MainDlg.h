@@ -4,8 +4,8 @@
 // the menus, the toolbar, the status line, the title and the recent files,
 // owns the open word list and routes every command to the panel that owns
 // it.
-#include <array>
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -16,15 +16,15 @@
 #include "WordList.h"
 
 class CAppDialogs;
-class CColorLabel;
 class CEditPanel;
-class CHoverButton;
 class COptionsPanel;
 class CPlatform;
 class CPanel;
 class CPracticePanel;
+class CSpecialButtons;
+class CStatusLine;
+class CToolbar;
 class QAction;
-class QLabel;
 class QMenu;
 class QMenuBar;
 
@@ -77,11 +77,9 @@ class CMainDlg : public QDialog {
   void changeEvent(QEvent* event) override;
 
  private:
-  void CreateFrame();
   void ConnectPanel(CPanel* panel);
   void ApplyLanguage();
   void LayoutClient(int width, int height);
-  void PlaceSpecialButtons();
   // The options panel may need a wider window than the user had; it widens
   // the window while it shows and gives the width back afterwards.
   void FitWidthToMode();
@@ -116,9 +114,10 @@ class CMainDlg : public QDialog {
   bool CanClose();
   void OnToolbarText();
   void OnHelpContents();
+  void OnHelpTopic();
+  void OpenWebPage(QLatin1String settingsKey);
   void StartExercise();
   void OnSpecialButton(int index);
-  void ShowSpecialCaptions();
   void ShowListProperties();
   // Printing (MainDlgPrint.cpp). OnPrint is false when the job failed.
   bool OnPrint();
@@ -145,22 +144,13 @@ class CMainDlg : public QDialog {
   int m_widthBeforeSettings = 0;
   int m_widthInSettings = 0;
   CRecentFiles::Entries m_recent;
-  // The status text shown, so that a new language can show it again; 0 when
-  // the left pane holds another text.
-  unsigned m_statusText = 0;
 
   QMenuBar* m_menuBar = nullptr;
   QWidget* m_client = nullptr;
   std::map<int, QAction*> m_commands;
-  std::array<CHoverButton*, 9> m_toolbar{};
-  std::array<CHoverButton*, 4> m_special{};
-  QWidget* m_lineTop = nullptr;
-  QWidget* m_lineToolbar = nullptr;
-  QLabel* m_modePicture = nullptr;
-  CColorLabel* m_statusLeft = nullptr;
-  CColorLabel* m_statusMiddle = nullptr;
-  QLabel* m_statusRight = nullptr;
-  QWidget* m_sizeGrip = nullptr;
+  CToolbar* m_toolbar = nullptr;
+  CSpecialButtons* m_special = nullptr;
+  std::unique_ptr<CStatusLine> m_statusLine;
   CEditPanel* m_editPanel = nullptr;
   CPracticePanel* m_practicePanel = nullptr;
   COptionsPanel* m_optionsPanel = nullptr;

@@ -20,6 +20,8 @@
 #include "MainWndTexts.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "SpecialCharDlg.h"
+#include "SpecialChars.h"
 #include "TextParse.h"
 #include "WordList.h"
 
@@ -196,6 +198,17 @@ void COptionsPanel::ChooseSoundFile(QLineEdit* path) {
   request.filter = LangQText(kTxtChooseSound);
   FileDialogResult result;
   if (m_platform.GetOpenFileName(request, result)) path->setText(result.path);
+}
+
+void COptionsPanel::EditSpecialChar(int index) {
+  Q_EMIT StatusText(kTxtStatusSpecialChar);
+  CSpecialCharDlg dialog(m_platform, window());
+  dialog.SetCharacter(SpecialChar(index));
+  if (dialog.exec() == QDialog::Accepted) {
+    StoreSpecialChar(index, dialog.Character());
+    Q_EMIT SpecialCharsChanged();
+  }
+  Q_EMIT StatusText(kTxtStatusSettings);
 }
 
 bool COptionsPanel::eventFilter(QObject* watched, QEvent* event) {

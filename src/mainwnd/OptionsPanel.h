@@ -34,8 +34,11 @@ class COptionsPanel : public CPanel {
 
   void Load(const PracticeOptions& options);
   PracticeOptions Options() const;
+  // The special character dialog for the character of F5 + index.
+  void EditSpecialChar(int index);
 
  Q_SIGNALS:
+  void SpecialCharsChanged();
   void PrintFormatRequested();
   void LanguageRequested();
 
