@@ -65,7 +65,7 @@ bool Latched(CMainDlg& dlg, int id) {
 
 }  // namespace
 
-class TestMainDlgFrame : public QObject {
+class TestMainDlg : public QObject {
   Q_OBJECT
 
   QTemporaryDir m_dir;
@@ -602,5 +602,5 @@ class TestMainDlgFrame : public QObject {
   }
 };
 
-QTEST_MAIN(TestMainDlgFrame)
-#include "tst_MainDlgFrame.moc"
+QTEST_MAIN(TestMainDlg)
+#include "tst_MainDlg.moc"

@@ -80,7 +80,7 @@ QString Search(CMainDlg& dlg, const QString& text) {
 
 }  // namespace
 
-class TestMainDlgEditing : public QObject {
+class TestEditPanel : public QObject {
   Q_OBJECT
 
   QTemporaryDir m_dir;
@@ -570,5 +570,5 @@ class TestMainDlgEditing : public QObject {
   }
 };
 
-QTEST_MAIN(TestMainDlgEditing)
-#include "tst_MainDlgEditing.moc"
+QTEST_MAIN(TestEditPanel)
+#include "tst_EditPanel.moc"
