@@ -97,15 +97,19 @@ QString ColourName(CMainDlg& dlg, ColorRef colour) {
 QString Shown(CMainDlg& dlg) {
   const auto caption = [&dlg] {
     const QString group = TextOf(dlg, IDC_ANSWER_GROUP);
-    for (auto [text, name] : {std::pair{kTxtAnswerGroup, "answer"}, {kTxtWrongOnceGroup, "wrong"},
-                              {kTxtRightGroup, "right"}, {kTxtCopyGroup, "copy"}})
+    for (auto [text, name] : {std::pair{kTxtAnswerGroup, "answer"},
+                              {kTxtWrongOnceGroup, "wrong"},
+                              {kTxtRightGroup, "right"},
+                              {kTxtCopyGroup, "copy"}})
       if (group == LangQText(text)) return QString::fromLatin1(name);
     return group;
   };
   const auto status = [&dlg] {
     const QString text = TextOf(dlg, IDC_STATUS_LEFT);
-    for (auto [n, name] : {std::pair{kTxtStatusForeign, "foreign"}, {kTxtStatusTranslation, "translation"},
-                           {kTxtStatusWrongOnce, "wrong-once"}, {kTxtStatusWrongTwice, "wrong-twice"}})
+    for (auto [n, name] : {std::pair{kTxtStatusForeign, "foreign"},
+                           {kTxtStatusTranslation, "translation"},
+                           {kTxtStatusWrongOnce, "wrong-once"},
+                           {kTxtStatusWrongTwice, "wrong-twice"}})
       if (text == LangQText(n)) return QString::fromLatin1(name);
     return text;
   };
@@ -166,11 +170,16 @@ class TestPracticePanel : public QObject {
 
   // Every test starts from the same options; each changes what it is about.
   void init() {
-    for (auto [name, value] : {std::pair{kValuePause, u"0"_s}, {kValueBlandaCheck, u"FALSE"_s},
-                               {kValueOvaAllaRadio, u"TRUE"_s}, {kValueOvaBara, u"10"_s},
-                               {kValueShowRightDirect, u"FALSE"_s}, {kValueSkiljCheck, u"TRUE"_s},
-                               {kValueLjudFelCheck, u"FALSE"_s}, {kValueLjudRattCheck, u"FALSE"_s},
-                               {kValueLjudFel, kWrongSound}, {kValueLjudRatt, kRightSound}})
+    for (auto [name, value] : {std::pair{kValuePause, u"0"_s},
+                               {kValueBlandaCheck, u"FALSE"_s},
+                               {kValueOvaAllaRadio, u"TRUE"_s},
+                               {kValueOvaBara, u"10"_s},
+                               {kValueShowRightDirect, u"FALSE"_s},
+                               {kValueSkiljCheck, u"TRUE"_s},
+                               {kValueLjudFelCheck, u"FALSE"_s},
+                               {kValueLjudRattCheck, u"FALSE"_s},
+                               {kValueLjudFel, kWrongSound},
+                               {kValueLjudRatt, kRightSound}})
       SetOption(name, value);
     WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, u"TRUE"_s);
   }
