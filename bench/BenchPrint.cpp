@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "ListPrinter.h"
-#include "PdfExport.h"
-#include "SettingsDefaults.h"
-#include "WordList.h"
+#include "print/ListPrinter.h"
+#include "print/PdfExport.h"
+#include "settings/SettingsDefaults.h"
+#include "wordlist/WordList.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "CsvFile.h"
-#include "FileBytes.h"
-#include "ListFileIo.h"
-#include "WordList.h"
+#include "wordlist/CsvFile.h"
+#include "wordlist/FileBytes.h"
+#include "wordlist/ListFileIo.h"
+#include "wordlist/WordList.h"
 
 namespace {
 

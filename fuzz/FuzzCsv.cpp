@@ -10,9 +10,9 @@
 
 #include <QString>
 
-#include "CsvFile.h"
-#include "ListFileIo.h"
-#include "WordList.h"
+#include "wordlist/CsvFile.h"
+#include "wordlist/ListFileIo.h"
+#include "wordlist/WordList.h"
 
 namespace {
 

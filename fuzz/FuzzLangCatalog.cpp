@@ -10,8 +10,8 @@
 #include <QByteArray>
 #include <QString>
 
-#include "Cp1252.h"
-#include "LangCatalog.h"
+#include "lang/Cp1252.h"
+#include "lang/LangCatalog.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include <QString>
 
-#include "ListFileIo.h"
-#include "WordList.h"
+#include "wordlist/ListFileIo.h"
+#include "wordlist/WordList.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <cstdio>
 
 #include "ConsolePlatform.h"
-#include "LangText.h"
-#include "PdfExport.h"
 #include "PdfOutput.h"
-#include "TextParse.h"
-#include "WordList.h"
-#include "WordListTexts.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "print/PdfExport.h"
+#include "wordlist/WordList.h"
+#include "wordlist/WordListTexts.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The language choice, the tip of the day and the About box as the main
 // window opens them.
-#include "AppDialogs.h"
+#include "mainwnd/AppDialogs.h"
 
 class CApplicationDialogs : public CAppDialogs {
  public:

@@ -20,9 +20,9 @@
 #include <QVBoxLayout>
 
 #include "HelpTexts.h"
-#include "HelpTopics.h"
-#include "LangText.h"
-#include "TextParse.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "platform/HelpTopics.h"
 
 QSize CHelpViewer::s_lastSize;
 

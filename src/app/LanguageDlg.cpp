@@ -4,20 +4,20 @@
 #include <QListWidget>
 
 #include "AppTexts.h"
-#include "Cp1252.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangLibrary.h"
-#include "LangText.h"
-#include "Platform.h"
-#include "ProgramHelp.h"
 #include "ProgramLanguage.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "TextParse.h"
-#include "VkLang.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "lang/Cp1252.h"
+#include "lang/LangLibrary.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "lang/VkLang.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "platform/ProgramHelp.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <QTranslator>
 
 #include "AppTexts.h"
-#include "LangText.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "TextParse.h"
-#include "VkLang.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "lang/VkLang.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

@@ -6,15 +6,15 @@
 #include <QTimer>
 
 #include "AppTexts.h"
-#include "ColorStatic.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "LangText.h"
 #include "LanguageDlg.h"
-#include "Pictures.h"
-#include "Platform.h"
-#include "ProgramHelp.h"
+#include "controls/ColorStatic.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/Pictures.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "platform/ProgramHelp.h"
 
 namespace {
 

@@ -4,16 +4,16 @@
 #include <QFileInfo>
 
 #include "AppTexts.h"
-#include "DataDir.h"
-#include "LangText.h"
-#include "Platform.h"
 #include "ProgramLanguage.h"
-#include "Settings.h"
-#include "SettingsDefaults.h"
-#include "SettingsKeys.h"
-#include "TextParse.h"
-#include "VkFiles.h"
-#include "VkLang.h"
+#include "lang/DataDir.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "lang/VkFiles.h"
+#include "lang/VkLang.h"
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+#include "settings/SettingsDefaults.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

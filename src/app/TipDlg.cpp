@@ -7,19 +7,19 @@
 #include <QPainter>
 
 #include "AppTexts.h"
-#include "DataDir.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "Pictures.h"
-#include "Platform.h"
-#include "ProgramHelp.h"
 #include "ProgramLanguage.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "TextParse.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/Pictures.h"
+#include "lang/DataDir.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "platform/ProgramHelp.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

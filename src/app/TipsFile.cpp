@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-#include "Cp1252.h"
+#include "lang/Cp1252.h"
 
 bool CTipsFile::Open(const QString& path) {
   m_file.close();

@@ -2,13 +2,13 @@
 
 #include "ApplicationDialogs.h"
 #include "CommandLineInfo.h"
-#include "DataDir.h"
 #include "HelpViewer.h"
-#include "MainDlg.h"
-#include "QtPlatform.h"
-#include "QtPrinter.h"
 #include "StartupDlg.h"
 #include "StartupRoutine.h"
+#include "lang/DataDir.h"
+#include "mainwnd/MainDlg.h"
+#include "platform/QtPlatform.h"
+#include "print/QtPrinter.h"
 
 CVokabitApp::CVokabitApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Vokabit"));

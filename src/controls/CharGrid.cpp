@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "Cp1252.h"
 #include "Drawing.h"
+#include "lang/Cp1252.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QToolTip>
 #include <QValidator>
 
-#include "Cp1252.h"
+#include "lang/Cp1252.h"
 
 namespace {
 

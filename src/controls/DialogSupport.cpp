@@ -4,7 +4,7 @@
 
 #include "ColorRef.h"
 #include "HoverButton.h"
-#include "ProgramHelp.h"
+#include "platform/ProgramHelp.h"
 
 namespace {
 constexpr ColorRef kBlue = 0xFF0000;

@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
-#include "Cp1252.h"
 #include "DialogUnits.h"
 #include "Drawing.h"
 #include "Pictures.h"
+#include "lang/Cp1252.h"
 
 namespace {
 

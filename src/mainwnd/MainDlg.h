@@ -13,7 +13,7 @@
 #include <QKeySequence>
 
 #include "RecentFiles.h"
-#include "WordList.h"
+#include "wordlist/WordList.h"
 
 class CAppDialogs;
 class CEditPanel;

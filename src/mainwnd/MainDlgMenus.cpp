@@ -6,10 +6,10 @@
 #include <QMenuBar>
 
 #include "EditPanel.h"
-#include "LangText.h"
 #include "MainDlg.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
+#include "lang/LangText.h"
 
 QAction* CMainDlg::AddCommand(QMenu* menu, int id, unsigned textNumber) {
   QAction* action = menu->addAction(textNumber == 0 ? QString() : LangQText(textNumber));

@@ -1,11 +1,11 @@
 // The main window's printing commands: print, print preview and the print
 // format dialog.
-#include "LangText.h"
-#include "ListPrinter.h"
 #include "MainDlg.h"
 #include "MainWndTexts.h"
-#include "PrintFormatDlg.h"
-#include "QtPrinter.h"
+#include "lang/LangText.h"
+#include "print/ListPrinter.h"
+#include "print/PrintFormatDlg.h"
+#include "print/QtPrinter.h"
 
 bool CMainDlg::OnPrint() {
   SetStatus(kTxtStatusPrint);

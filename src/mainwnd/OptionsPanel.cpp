@@ -9,21 +9,21 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include "Cp1252.h"
-#include "DataDir.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "Exercise.h"
-#include "HoverButton.h"
-#include "LangText.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
-#include "Pictures.h"
-#include "Platform.h"
 #include "SpecialCharDlg.h"
 #include "SpecialChars.h"
-#include "TextParse.h"
-#include "WordList.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/Pictures.h"
+#include "lang/Cp1252.h"
+#include "lang/DataDir.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "platform/Platform.h"
+#include "practice/Exercise.h"
+#include "wordlist/WordList.h"
 
 COptionsPanel::COptionsPanel(CPlatform& platform, QWidget* parent)
     : CPanel(parent), m_platform(platform) {

@@ -8,7 +8,7 @@
 #include <QRect>
 
 #include "Panel.h"
-#include "PracticeOptions.h"
+#include "practice/PracticeOptions.h"
 
 class CHoverButton;
 class CPlatform;

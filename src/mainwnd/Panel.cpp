@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QVariant>
 
-#include "DialogUnits.h"
-#include "LangText.h"
+#include "controls/DialogUnits.h"
+#include "lang/LangText.h"
 
 namespace {
 const char* const kHoverText = "hoverText";

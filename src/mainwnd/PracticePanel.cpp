@@ -7,19 +7,19 @@
 #include <QListWidget>
 #include <QTimerEvent>
 
-#include "AnswerJudge.h"
-#include "ColorEdit.h"
-#include "Cp1252.h"
-#include "DialogSupport.h"
-#include "HoverButton.h"
-#include "LangText.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
-#include "Pictures.h"
-#include "Platform.h"
-#include "ResultsDlg.h"
 #include "SpecialChars.h"
-#include "WordList.h"
+#include "controls/ColorEdit.h"
+#include "controls/DialogSupport.h"
+#include "controls/HoverButton.h"
+#include "controls/Pictures.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
+#include "platform/Platform.h"
+#include "practice/AnswerJudge.h"
+#include "practice/ResultsDlg.h"
+#include "wordlist/WordList.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include <QBasicTimer>
 
-#include "Exercise.h"
 #include "Panel.h"
-#include "PracticeOptions.h"
+#include "practice/Exercise.h"
+#include "practice/PracticeOptions.h"
 
 class CColorEdit;
 class CHoverButton;

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "DialogSupport.h"
-#include "HoverButton.h"
 #include "MainWndIds.h"
 #include "Panel.h"
 #include "SpecialChars.h"
+#include "controls/DialogSupport.h"
+#include "controls/HoverButton.h"
 
 CSpecialButtons::CSpecialButtons(QWidget* client) : QObject(client) {
   constexpr int kIds[4] = {IDC_SPECIAL1, IDC_SPECIAL2, IDC_SPECIAL3, IDC_SPECIAL4};

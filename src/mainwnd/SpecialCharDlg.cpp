@@ -5,17 +5,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "CharGrid.h"
-#include "Cp1252Edit.h"
-#include "DialogSupport.h"
 #include "DialogTexts.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "Platform.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "controls/CharGrid.h"
+#include "controls/Cp1252Edit.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 CSpecialCharDlg::CSpecialCharDlg(CPlatform& platform, QWidget* parent)
     : QDialog(parent), m_platform(platform) {

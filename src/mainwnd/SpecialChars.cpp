@@ -1,7 +1,7 @@
 #include "SpecialChars.h"
 
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 constexpr QLatin1String kNames[4] = {kValueSpecial1, kValueSpecial2, kValueSpecial3,

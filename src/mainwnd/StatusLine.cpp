@@ -2,10 +2,10 @@
 
 #include <QSizeGrip>
 
-#include "ColorLabel.h"
-#include "LangText.h"
 #include "MainWndIds.h"
 #include "Panel.h"
+#include "controls/ColorLabel.h"
+#include "lang/LangText.h"
 
 namespace {
 constexpr ColorRef kRed = 0x0000FF;

@@ -3,14 +3,14 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HoverButton.h"
-#include "LangText.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
 #include "Panel.h"
-#include "Pictures.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/Pictures.h"
+#include "lang/LangText.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <QDir>
 
-#include "DataDir.h"
 #include "Platform.h"
-#include "Settings.h"
-#include "SettingsDefaults.h"
-#include "SettingsKeys.h"
+#include "lang/DataDir.h"
+#include "settings/Settings.h"
+#include "settings/SettingsDefaults.h"
+#include "settings/SettingsKeys.h"
 
 QString ProgramHelpFile() {
   const QString file = ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);

@@ -11,9 +11,9 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-#include "DataDir.h"
-#include "LangText.h"
 #include "PlatformTexts.h"
+#include "lang/DataDir.h"
+#include "lang/LangText.h"
 
 CQtPlatform::CQtPlatform() = default;
 

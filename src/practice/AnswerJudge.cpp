@@ -4,7 +4,7 @@
 
 #include "Exercise.h"
 #include "PracticeTexts.h"
-#include "TextParse.h"
+#include "lang/TextParse.h"
 
 namespace {
 

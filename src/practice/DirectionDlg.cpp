@@ -6,17 +6,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "Pictures.h"
-#include "Platform.h"
 #include "PracticeDialogTexts.h"
-#include "ProgramHelp.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/Pictures.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "platform/ProgramHelp.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "TextParse.h"
+#include "lang/TextParse.h"
 
 namespace {
 

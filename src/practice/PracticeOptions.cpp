@@ -1,8 +1,8 @@
 #include "PracticeOptions.h"
 
-#include "SettingValues.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "settings/SettingValues.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

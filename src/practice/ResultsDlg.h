@@ -8,7 +8,7 @@
 // happens inside the dialog and changes neither the exercise nor the open list.
 #include <QDialog>
 
-#include "WordList.h"
+#include "wordlist/WordList.h"
 
 class CExercise;
 class CHoverButton;

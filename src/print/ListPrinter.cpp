@@ -7,14 +7,14 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-#include "Cp1252.h"
-#include "LangText.h"
-#include "Platform.h"
 #include "PrintTexts.h"
-#include "SettingValues.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "WordList.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
+#include "platform/Platform.h"
+#include "settings/SettingValues.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
+#include "wordlist/WordList.h"
 
 namespace {
 

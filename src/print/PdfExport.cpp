@@ -8,13 +8,13 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
-#include "Cp1252.h"
-#include "FileBytes.h"
-#include "LangText.h"
 #include "ListPrinter.h"
-#include "Platform.h"
 #include "PrintTexts.h"
-#include "WordList.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
+#include "platform/Platform.h"
+#include "wordlist/FileBytes.h"
+#include "wordlist/WordList.h"
 
 namespace {
 

@@ -10,18 +10,18 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include "Cp1252Edit.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "Platform.h"
 #include "PrintDialogTexts.h"
 #include "PrintSample.h"
-#include "SettingValues.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "controls/Cp1252Edit.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "settings/SettingValues.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

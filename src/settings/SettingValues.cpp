@@ -1,7 +1,7 @@
 #include "SettingValues.h"
 
 #include "Settings.h"
-#include "TextParse.h"
+#include "lang/TextParse.h"
 
 namespace {
 const QString kTrue = QStringLiteral("TRUE");

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <map>
 
-#include "Cp1252.h"
 #include "WordList.h"
+#include "lang/Cp1252.h"
 
 namespace {
 

@@ -11,19 +11,19 @@
 #include <QPointer>
 #include <QTreeWidget>
 
-#include "Cp1252.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
 #include "ListFileIo.h"
-#include "Platform.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "TextParse.h"
 #include "WordList.h"
 #include "WordListDialogTexts.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

@@ -7,19 +7,19 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "Cp1252.h"
 #include "CsvPreviewDlg.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "Platform.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "WordListBox.h"
 #include "WordListDialogTexts.h"
 #include "WordListTexts.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/WordListBox.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

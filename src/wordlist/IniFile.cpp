@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "FileBytes.h"
-#include "TextParse.h"
+#include "lang/TextParse.h"
 
 bool CIniFile::Load(const QString& path) {
   std::string data;

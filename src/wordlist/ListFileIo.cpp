@@ -2,15 +2,15 @@
 
 #include <QStringList>
 
-#include "Cp1252.h"
 #include "CsvFile.h"
 #include "FileBytes.h"
 #include "IniFile.h"
-#include "LangText.h"
-#include "Platform.h"
-#include "TextParse.h"
 #include "WordList.h"
 #include "WordListTexts.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "platform/Platform.h"
 
 namespace {
 

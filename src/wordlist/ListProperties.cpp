@@ -2,11 +2,11 @@
 
 #include <QFileInfo>
 
-#include "Cp1252.h"
-#include "LangText.h"
 #include "WordList.h"
 #include "WordListDialogTexts.h"
 #include "WordListTexts.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
 
 namespace {
 

@@ -11,20 +11,20 @@
 #include <QPlainTextEdit>
 #include <QToolTip>
 
-#include "Cp1252.h"
-#include "Cp1252Edit.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
 #include "ListProperties.h"
-#include "Pictures.h"
-#include "Platform.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
 #include "WordList.h"
 #include "WordListDialogTexts.h"
+#include "controls/Cp1252Edit.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/Pictures.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "WordImport.h"
 
-#include "Cp1252.h"
-#include "LangText.h"
 #include "WordList.h"
 #include "WordListDialogTexts.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
 
 ImportResult ImportWordsInto(CWordList& target, const CWordList& chosen) {
   ImportResult result;

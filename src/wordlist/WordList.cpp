@@ -8,12 +8,12 @@
 #include <iterator>
 #include <random>
 
-#include "Cp1252.h"
-#include "LangText.h"
 #include "ListFileIo.h"
-#include "Platform.h"
-#include "TextParse.h"
 #include "WordListTexts.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "platform/Platform.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
-#include "DataDir.h"
-#include "HelpTopics.h"
-#include "HelpViewer.h"
-#include "QtPlatform.h"
-#include "SearchDlg.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
+#include "app/HelpViewer.h"
+#include "lang/DataDir.h"
+#include "mainwnd/SearchDlg.h"
+#include "platform/HelpTopics.h"
+#include "platform/QtPlatform.h"
 
 namespace {
 

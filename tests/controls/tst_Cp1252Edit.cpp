@@ -3,8 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "Cp1252Edit.h"
 #include "WidgetDriver.h"
+#include "controls/Cp1252Edit.h"
 
 class TestCp1252Edit : public QObject {
   Q_OBJECT

@@ -3,8 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "Pictures.h"
-#include "WordListBox.h"
+#include "controls/Pictures.h"
+#include "controls/WordListBox.h"
 
 namespace {
 

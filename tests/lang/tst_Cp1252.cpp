@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "Cp1252.h"
+#include "lang/Cp1252.h"
 
 class TestCp1252 : public QObject {
   Q_OBJECT

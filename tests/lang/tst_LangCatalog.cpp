@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Cp1252.h"
-#include "LangCatalog.h"
+#include "lang/Cp1252.h"
+#include "lang/LangCatalog.h"
 
 namespace {
 
@@ -236,10 +236,10 @@ class TestLangCatalog : public QObject {
     // Every other text is pasted into a format or shown as it is, so a % in it
     // would break the message.
     const std::map<unsigned, QString> formats = {
-        {252, QStringLiteral("s")},  {270, QStringLiteral("s")}, {302, QStringLiteral("s")},
-        {501, QStringLiteral("s")},  {503, QStringLiteral("s")}, {542, QStringLiteral("s")},
+        {252, QStringLiteral("s")},   {270, QStringLiteral("s")}, {302, QStringLiteral("s")},
+        {501, QStringLiteral("s")},   {503, QStringLiteral("s")}, {542, QStringLiteral("s")},
         {620, QStringLiteral("sdd")}, {707, QStringLiteral("s")}, {708, QStringLiteral("s")},
-        {601, QStringLiteral("s")},  {602, QStringLiteral("s")}};
+        {601, QStringLiteral("s")},   {602, QStringLiteral("s")}};
     QStringList wrong;
     for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
       const auto check = [&](const std::map<unsigned, std::string>& section, bool isText) {

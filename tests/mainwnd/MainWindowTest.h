@@ -10,13 +10,13 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "ApplicationDialogs.h"
-#include "EditPanel.h"
 #include "FakePlatform.h"
-#include "MainDlg.h"
-#include "PracticePanel.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
+#include "app/ApplicationDialogs.h"
+#include "mainwnd/EditPanel.h"
+#include "mainwnd/MainDlg.h"
+#include "mainwnd/PracticePanel.h"
 
 // The program's own language, tip and About dialogs.
 inline CAppDialogs& AppDialogs() {

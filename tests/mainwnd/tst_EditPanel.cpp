@@ -6,16 +6,16 @@
 #include <QAction>
 #include <QPlainTextEdit>
 
-#include "CharGrid.h"
-#include "ClassComboBox.h"
-#include "LangText.h"
 #include "MainWindowTest.h"
-#include "MainWndIds.h"
-#include "MainWndTexts.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "WordListBox.h"
-#include "WordListTexts.h"
+#include "controls/CharGrid.h"
+#include "controls/ClassComboBox.h"
+#include "controls/WordListBox.h"
+#include "lang/LangText.h"
+#include "mainwnd/MainWndIds.h"
+#include "mainwnd/MainWndTexts.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
+#include "wordlist/WordListTexts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -7,23 +7,23 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "AboutDlg.h"
-#include "DataDir.h"
-#include "DirectionDlg.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "LanguageDlg.h"
 #include "MainWindowTest.h"
-#include "OptionsPanel.h"
-#include "MainWndIds.h"
-#include "MainWndTexts.h"
-#include "PracticeTexts.h"
-#include "RecentFiles.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "TipDlg.h"
 #include "WidgetDriver.h"
-#include "WordListBox.h"
+#include "app/AboutDlg.h"
+#include "app/LanguageDlg.h"
+#include "app/TipDlg.h"
+#include "controls/HoverButton.h"
+#include "controls/WordListBox.h"
+#include "lang/DataDir.h"
+#include "lang/LangText.h"
+#include "mainwnd/MainWndIds.h"
+#include "mainwnd/MainWndTexts.h"
+#include "mainwnd/OptionsPanel.h"
+#include "mainwnd/RecentFiles.h"
+#include "practice/DirectionDlg.h"
+#include "practice/PracticeTexts.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 

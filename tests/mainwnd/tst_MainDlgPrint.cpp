@@ -7,13 +7,13 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
-#include "LangText.h"
-#include "ListPrinter.h"
 #include "MainWindowTest.h"
-#include "MainWndIds.h"
-#include "PrintFormatDlg.h"
 #include "RecordingPrinter.h"
 #include "WidgetDriver.h"
+#include "lang/LangText.h"
+#include "mainwnd/MainWndIds.h"
+#include "print/ListPrinter.h"
+#include "print/PrintFormatDlg.h"
 
 using namespace Qt::StringLiterals;
 

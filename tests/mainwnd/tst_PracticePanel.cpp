@@ -5,21 +5,21 @@
 
 #include <QListWidget>
 
-#include "ColorEdit.h"
-#include "ColorLabel.h"
-#include "ColorRef.h"
-#include "DirectionDlg.h"
-#include "HoverButton.h"
-#include "LangText.h"
 #include "MainWindowTest.h"
-#include "MainWndIds.h"
-#include "MainWndTexts.h"
-#include "PracticeDialogTexts.h"
-#include "PracticeTexts.h"
-#include "ResultsDlg.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "WordListBox.h"
+#include "controls/ColorEdit.h"
+#include "controls/ColorLabel.h"
+#include "controls/ColorRef.h"
+#include "controls/HoverButton.h"
+#include "controls/WordListBox.h"
+#include "lang/LangText.h"
+#include "mainwnd/MainWndIds.h"
+#include "mainwnd/MainWndTexts.h"
+#include "practice/DirectionDlg.h"
+#include "practice/PracticeDialogTexts.h"
+#include "practice/PracticeTexts.h"
+#include "practice/ResultsDlg.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 

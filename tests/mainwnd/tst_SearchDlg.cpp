@@ -2,14 +2,14 @@
 
 #include <QPushButton>
 
-#include "Cp1252Edit.h"
 #include "FakePlatform.h"
-#include "LangText.h"
-#include "ProgramHelp.h"
-#include "SearchDlg.h"
-#include "SearchLogic.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
+#include "controls/Cp1252Edit.h"
+#include "lang/LangText.h"
+#include "mainwnd/SearchDlg.h"
+#include "mainwnd/SearchLogic.h"
+#include "platform/ProgramHelp.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,11 +1,11 @@
 #include <QtTest>
 
-#include "CharGrid.h"
-#include "Cp1252Edit.h"
 #include "FakePlatform.h"
-#include "LangText.h"
-#include "SpecialCharDlg.h"
 #include "WidgetDriver.h"
+#include "controls/CharGrid.h"
+#include "controls/Cp1252Edit.h"
+#include "lang/LangText.h"
+#include "mainwnd/SpecialCharDlg.h"
 
 using namespace Qt::StringLiterals;
 

@@ -7,20 +7,20 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "Cp1252.h"
-#include "Exercise.h"
 #include "FakePlatform.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "PracticeDialogTexts.h"
-#include "ResultsDlg.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
 #include "TestFiles.h"
-#include "VkLang.h"
 #include "WidgetDriver.h"
-#include "WordListBox.h"
+#include "controls/HoverButton.h"
+#include "controls/WordListBox.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "platform/HelpTopics.h"
+#include "practice/Exercise.h"
+#include "practice/PracticeDialogTexts.h"
+#include "practice/ResultsDlg.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 

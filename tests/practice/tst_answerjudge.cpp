@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "AnswerJudge.h"
-#include "Exercise.h"
-#include "PracticeTexts.h"
-#include "WordList.h"
+#include "practice/AnswerJudge.h"
+#include "practice/Exercise.h"
+#include "practice/PracticeTexts.h"
+#include "wordlist/WordList.h"
 
 Q_DECLARE_METATYPE(AnswerColour)
 

@@ -3,8 +3,8 @@
 #include <set>
 #include <string>
 
-#include "Exercise.h"
-#include "WordList.h"
+#include "practice/Exercise.h"
+#include "wordlist/WordList.h"
 
 using namespace Qt::StringLiterals;
 

@@ -6,18 +6,18 @@
 #include <QTemporaryDir>
 
 #include "FakePlatform.h"
-#include "HelpTopics.h"
-#include "LangText.h"
-#include "PrintDialogTexts.h"
-#include "PrintFormatDlg.h"
-#include "PrintSample.h"
-#include "ProgramHelp.h"
 #include "RecordingPrinter.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
 #include "TestFiles.h"
-#include "VkLang.h"
 #include "WidgetDriver.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "platform/HelpTopics.h"
+#include "platform/ProgramHelp.h"
+#include "print/PrintDialogTexts.h"
+#include "print/PrintFormatDlg.h"
+#include "print/PrintSample.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 using Dlg = CPrintFormatDlg;

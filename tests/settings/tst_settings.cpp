@@ -13,8 +13,8 @@
 #include <QTest>
 #include <QTextStream>
 
-#include "Settings.h"
 #include "TestFiles.h"
+#include "settings/Settings.h"
 
 namespace {
 

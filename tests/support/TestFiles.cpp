@@ -9,9 +9,9 @@
 
 #include <QFile>
 
-#include "Cp1252.h"
-#include "LangText.h"
-#include "SettingsDefaults.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
+#include "settings/SettingsDefaults.h"
 
 QByteArray ReadAll(const QString& path) {
   QFile file(path);

@@ -2,12 +2,12 @@
 
 #include <QTemporaryDir>
 
-#include "Cp1252.h"
-#include "CsvFile.h"
 #include "FakePlatform.h"
-#include "LangText.h"
 #include "TestFiles.h"
-#include "WordListTexts.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
+#include "wordlist/CsvFile.h"
+#include "wordlist/WordListTexts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -8,16 +8,16 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include "CsvPreviewDlg.h"
 #include "FakePlatform.h"
-#include "ImportDlg.h"
-#include "LangText.h"
-#include "ProgramHelp.h"
 #include "TestFiles.h"
-#include "VkLang.h"
 #include "WidgetDriver.h"
-#include "WordListBox.h"
-#include "WordListDialogTexts.h"
+#include "controls/WordListBox.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "platform/ProgramHelp.h"
+#include "wordlist/CsvPreviewDlg.h"
+#include "wordlist/ImportDlg.h"
+#include "wordlist/WordListDialogTexts.h"
 
 using namespace Qt::StringLiterals;
 

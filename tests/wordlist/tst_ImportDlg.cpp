@@ -5,13 +5,13 @@
 #include <QTemporaryDir>
 
 #include "FakePlatform.h"
-#include "ImportDlg.h"
-#include "LangText.h"
-#include "ProgramHelp.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
-#include "WordImport.h"
-#include "WordListBox.h"
+#include "controls/WordListBox.h"
+#include "lang/LangText.h"
+#include "platform/ProgramHelp.h"
+#include "wordlist/ImportDlg.h"
+#include "wordlist/WordImport.h"
 
 using namespace Qt::StringLiterals;
 

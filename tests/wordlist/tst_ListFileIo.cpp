@@ -4,13 +4,12 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include "FakePlatform.h"
-#include "LangText.h"
 #include "TestFiles.h"
-#include "WordListTexts.h"
+#include "lang/LangText.h"
+#include "wordlist/WordListTexts.h"
 
 namespace {
 
@@ -383,28 +382,6 @@ class TestListFileIo : public QObject {
     // A file that is not UTF-8 throughout is Windows-1252, byte for byte.
     QCOMPARE(Read("txt", "\xC3\xA4\t\xE4\n", mixed), FileResult::Done);
     QCOMPARE(Pair(mixed, 0), QByteArray("\xC3\xA4|\xE4"));
-  }
-
-  void randomBytesNeverBreakTheReaders() {
-    QRandomGenerator random(20240601);
-    const QByteArray extensions[] = {"vk2", "vk1", "ord", "txt", "skv"};
-    const QByteArray prefixes[] = {"[INFO]\nVERSION=2.0\nANTAL=9999\n[MARKS]\n[WORDS]\n",
-                                   "[INFO]\nVERSION=1.0\nANTAL=400\n[WORDS]\n", "GLOSOR\n400\n", "",
-                                   ""};
-    for (int round = 0; round < 40; ++round) {
-      for (int e = 0; e < 5; ++e) {
-        QByteArray bytes(int(random.bounded(20000)), '\0');
-        for (char& c : bytes) {
-          // Plenty of line ends, separators and digits among the noise.
-          const quint32 r = random.bounded(16);
-          c = r < 2 ? '\n' : r < 3 ? '=' : r < 4 ? '\t' : r < 5 ? ';' : char(random.bounded(256));
-        }
-        CWordList list;
-        const FileResult result = Read(extensions[e], prefixes[e] + bytes, list);
-        QVERIFY(result != FileResult::Cancelled);
-        QVERIFY(list.GetCount() <= 300);
-      }
-    }
   }
 
   void unreadableFiles() {

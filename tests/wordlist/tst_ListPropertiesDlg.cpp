@@ -6,12 +6,12 @@
 #include <QTemporaryDir>
 
 #include "FakePlatform.h"
-#include "LangText.h"
-#include "ListProperties.h"
-#include "ListPropertiesDlg.h"
-#include "ProgramHelp.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
+#include "lang/LangText.h"
+#include "platform/ProgramHelp.h"
+#include "wordlist/ListProperties.h"
+#include "wordlist/ListPropertiesDlg.h"
 
 using namespace Qt::StringLiterals;
 

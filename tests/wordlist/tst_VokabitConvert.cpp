@@ -8,9 +8,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "LangText.h"
 #include "TestFiles.h"
-#include "WordListTexts.h"
+#include "lang/LangText.h"
+#include "wordlist/WordListTexts.h"
 
 namespace {
 

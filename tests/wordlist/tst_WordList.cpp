@@ -2,11 +2,11 @@
 
 #include <QTemporaryDir>
 
-#include "Cp1252.h"
 #include "FakePlatform.h"
-#include "LangText.h"
 #include "TestFiles.h"
-#include "WordListTexts.h"
+#include "lang/Cp1252.h"
+#include "lang/LangText.h"
+#include "wordlist/WordListTexts.h"
 
 using namespace Qt::StringLiterals;
 
