@@ -18,8 +18,8 @@ void FillFullList(CWordList& list) {
   list.SetOwner("Vokabit");
   list.SetDescription("300 words\x1F\x1Ewith marks");
   for (int i = 0; i < CWordList::kMaxWords; ++i)
-    list.AddWord("fr\xE4mmande ord " + std::to_string(i),
-                 "translation, alternative " + std::to_string(i), i % 3);
+    (void)list.AddWord("fr\xE4mmande ord " + std::to_string(i),
+                       "translation, alternative " + std::to_string(i), i % 3);
 }
 
 class CFullList {
