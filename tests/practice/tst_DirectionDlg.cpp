@@ -69,8 +69,7 @@ class TestDirectionDlg : public QObject {
     CFakePlatform platform;
     CDirectionDlg dlg(platform);
     const int result = RunModal(dlg, [&] {
-      QTest::qWait(50);
-      QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dlg.Button(expected)));
+      QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dlg.Button(expected)));
       KeyAtFocus(Qt::Key(key));
     });
     QCOMPARE(result, expected);
