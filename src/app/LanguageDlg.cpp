@@ -15,7 +15,6 @@
 #include "lang/VkLang.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
-#include "platform/ProgramHelp.h"
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 

@@ -14,7 +14,6 @@
 #include "lang/LangText.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
-#include "platform/ProgramHelp.h"
 
 namespace {
 

@@ -17,7 +17,6 @@
 #include "lang/TextParse.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
-#include "platform/ProgramHelp.h"
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 

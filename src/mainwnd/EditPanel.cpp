@@ -25,7 +25,6 @@
 #include "lang/TextParse.h"
 #include "platform/Platform.h"
 #include "wordlist/ImportDlg.h"
-#include "wordlist/ListPropertiesDlg.h"
 #include "wordlist/WordImport.h"
 #include "wordlist/WordList.h"
 #include "wordlist/WordListTexts.h"

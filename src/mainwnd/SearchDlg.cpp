@@ -13,8 +13,6 @@
 #include "lang/LangText.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 
 CSearchDlg::CSearchDlg(CPlatform& platform, QWidget* parent)
     : QDialog(parent), m_platform(platform) {

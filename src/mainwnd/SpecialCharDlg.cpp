@@ -14,8 +14,6 @@
 #include "lang/LangText.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 
 CSpecialCharDlg::CSpecialCharDlg(CPlatform& platform, QWidget* parent)
     : QDialog(parent), m_platform(platform) {

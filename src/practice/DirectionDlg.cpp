@@ -15,8 +15,6 @@
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
 #include "platform/ProgramHelp.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 
 namespace {
 

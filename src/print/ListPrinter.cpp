@@ -12,7 +12,6 @@
 #include "lang/LangText.h"
 #include "platform/Platform.h"
 #include "settings/SettingValues.h"
-#include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 #include "wordlist/WordList.h"
 

@@ -22,8 +22,6 @@
 #include "lang/TextParse.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 
 namespace {
 

@@ -23,8 +23,6 @@
 #include "lang/LangText.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 
 namespace {
 
