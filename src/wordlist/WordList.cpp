@@ -232,10 +232,6 @@ int CWordList::AskSaveChanges() {
 }
 
 bool CWordList::QueryClose() {
-  return ConfirmReplace();
-}
-
-bool CWordList::ConfirmReplace() {
   if (!m_modified) return true;
   const int answer = AskSaveChanges();
   if (answer == kIdNo) return true;
@@ -245,7 +241,7 @@ bool CWordList::ConfirmReplace() {
 }
 
 void CWordList::NewList() {
-  if (!ConfirmReplace()) return;
+  if (!QueryClose()) return;
   ClearWords();
   m_creator = kNoCreator;
   m_firstLanguage = LangText(kTxtFirstLanguage);
@@ -302,7 +298,7 @@ void CWordList::TakeOver(ListFileContent content) {
 }
 
 FileResult CWordList::OpenFile(const QString& path) {
-  if (!ConfirmReplace()) return FileResult::Cancelled;
+  if (!QueryClose()) return FileResult::Cancelled;
   const QString fileName = FileNameOf(path);
   return ReadFile(path, fileName, fileName.right(3),
                   OneLine(CListFileIo::ToListText(WithoutLastFour(fileName))));
@@ -315,7 +311,7 @@ FileResult CWordList::OpenWithDialog() {
   request.filter = FromCp1252(LangText(kTxtOpenFilter));
   FileDialogResult chosen;
   if (!m_platform->GetOpenFileName(request, chosen)) return FileResult::Cancelled;
-  if (!ConfirmReplace()) return FileResult::Cancelled;
+  if (!QueryClose()) return FileResult::Cancelled;
   return ReadFile(chosen.path, chosen.fileName, chosen.extension,
                   OneLine(CListFileIo::ToListText(WithoutLastFour(chosen.fileName))));
 }

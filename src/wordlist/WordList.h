@@ -107,9 +107,9 @@ class CWordList {
   bool IsModified() const { return m_modified; }
 
   // --- file operations -----------------------------------------------------
-  // True when the list may be dropped: unchanged, or the user saved it or
-  // let it go. A save that only exported the list (Save as to an export
-  // type) has not saved it: that keeps it.
+  // True when the list may be dropped or replaced: unchanged, or the user
+  // saved it or let it go. A save that only exported the list (Save as to an
+  // export type) has not saved it: that keeps it.
   [[nodiscard]] bool QueryClose();
   void NewList();  // may be stopped at the save question
   FileResult OpenFile(const QString& path);
@@ -137,8 +137,6 @@ class CWordList {
 
  private:
   int AskSaveChanges();  // kIdYes, kIdNo or kIdCancel
-  // Save question before the list is replaced; true when it may go on.
-  bool ConfirmReplace();
   // Reads the file at path as type; the list takes it over when it was read,
   // with title as its title unless the file has its own.
   FileResult ReadFile(const QString& path, const QString& fileName, const QString& type,
