@@ -7,7 +7,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-#include "Cp1252.h"
 #include "IniFile.h"
 #include "LangText.h"
 #include "Platform.h"
@@ -122,7 +121,8 @@ void CListPrinter::PrintPage(QPainter& painter, int pageNumber) {
 void CListPrinter::PrintHeader(QPainter& painter, int pageNumber, const PrintOptions& options) {
   painter.setFont(m_headerFont);
   if (options.showFileName) {
-    DrawText(painter, m_marginLeft, m_marginTop, FromCp1252(m_list.GetTitle()), m_headerAscent);
+    DrawText(painter, m_marginLeft, m_marginTop, QString::fromStdString(m_list.GetTitle()),
+             m_headerAscent);
   }
   if (options.showPageNumber) {
     const QString text = FillTextFormat(
@@ -172,12 +172,12 @@ int CListPrinter::LayOutBody(QPainter* painter, int first, const PrintOptions& o
     if (y >= bottom - (2 * h + 10) - m_marginBottom && i > first) return i;
     if (!painter) continue;
     if (onlyForeign) {
-      DrawText(*painter, x1, y, FromCp1252(m_list.GetForeign(i)), m_bodyAscent);
+      DrawText(*painter, x1, y, QString::fromStdString(m_list.GetForeign(i)), m_bodyAscent);
     } else if (onlyTranslations) {
-      DrawText(*painter, x1, y, FromCp1252(m_list.GetTranslation(i)), m_bodyAscent);
+      DrawText(*painter, x1, y, QString::fromStdString(m_list.GetTranslation(i)), m_bodyAscent);
     } else {
-      DrawText(*painter, x1, y, FromCp1252(m_list.GetForeign(i)), m_bodyAscent);
-      DrawText(*painter, x2, y, FromCp1252(m_list.GetTranslation(i)), m_bodyAscent);
+      DrawText(*painter, x1, y, QString::fromStdString(m_list.GetForeign(i)), m_bodyAscent);
+      DrawText(*painter, x2, y, QString::fromStdString(m_list.GetTranslation(i)), m_bodyAscent);
     }
   }
   return count;

@@ -69,7 +69,7 @@ class TestPdfExport : public QObject {
     std::vector<TestWord> words;
     for (int i = 1; i <= 300; ++i) {
       const std::string n = QString::number(i).rightJustified(3, u'0').toStdString();
-      words.push_back({"f\xE5gel" + n, "bird" + n});
+      words.push_back({"fågel" + n, "bird" + n});
     }
     m_list = Path(u"birds.vk2"_s);
     QVERIFY(SaveList(m_list, words));

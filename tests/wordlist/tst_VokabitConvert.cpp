@@ -58,8 +58,8 @@ class TestVokabitConvert : public QObject {
   void initTestCase() {
     QVERIFY(m_dir.isValid());
     m_list = ListOf({{"hund", "dog", 1},
-                     {"h\xE4st", "horse", 2},
-                     {"\x80-tecken", "euro sign", 0},
+                     {"häst", "horse", 2},
+                     {"€-tecken", "euro sign", 0},
                      {"a=b", "2+2=4", -3},
                      {std::string(100000, 'l'), "long", 1},
                      {"tom", "", 2},
