@@ -106,7 +106,12 @@ void CListPrinter::DrawText(QPainter& painter, int x, int y, const QString& text
                             bool rightAligned) {
   if (text.isEmpty()) return;
   if (rightAligned) x -= QFontMetrics(painter.font(), painter.device()).horizontalAdvance(text);
+  // Each text runs in the direction of its first letter, so that an Arabic
+  // or Hebrew word with Latin letters in it reads as its readers expect.
+  const Qt::LayoutDirection direction = painter.layoutDirection();
+  painter.setLayoutDirection(Qt::LayoutDirectionAuto);
   painter.drawText(QPoint(x, y + ascent), text);
+  painter.setLayoutDirection(direction);
 }
 
 void CListPrinter::PrintPage(QPainter& painter, int pageNumber) {

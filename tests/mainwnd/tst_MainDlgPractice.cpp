@@ -2,6 +2,8 @@
 // results dialogs, and the pause after a right answer set to 0.
 #include <QtTest>
 
+#include <QLabel>
+
 #include <QListWidget>
 
 #include "ColorEdit.h"
@@ -98,7 +100,7 @@ std::unique_ptr<CMainDlg> StartPractice(CFakePlatform& platform, const std::vect
 void Answer(CMainDlg& dlg, const QString& text) {
   CColorEdit* edit = AnswerField(dlg);
   edit->clear();
-  QTest::keyClicks(edit, text);
+  Type(edit, text);
   QTest::keyClick(edit, Qt::Key_Return);
 }
 
@@ -414,6 +416,34 @@ class TestMainDlgPractice : public QObject {
     dlg->OnCommand(ID_START_PRACTICE);
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
     QCOMPARE(ReadSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF), u"FALSE"_s);
+  }
+
+  // Words of any script: a right-to-left question runs from the right, and
+  // answers in Cyrillic or Japanese are judged, their case folded.
+  void wordsOfAnyScript() {
+    SetOption(kValueSkiljCheck, u"FALSE"_s);
+    CFakePlatform platform;
+    auto dlg = StartPractice(platform, {{"كتاب (kitāb)", "книга"}, {"日本語", "Дом"}},
+                             CDirectionDlg::IDC_TRANSLATION);
+    QVERIFY(dlg);
+    QLabel* question = ControlOf<QLabel>(*dlg, IDC_QUESTION);
+    QCOMPARE(question->text(), u"كتاب (kitāb)"_s);
+    QCOMPARE(question->layoutDirection(), Qt::RightToLeft);
+    QVERIFY(AnswerRight(*dlg));
+    QCOMPARE(question->text(), u"日本語"_s);
+    QCOMPARE(question->layoutDirection(), Qt::LeftToRight);
+    Answer(*dlg, u"дОМ"_s);
+    QCOMPARE(dlg->Exercise().RightFirstTry(), 2);
+
+    Results results;
+    OnResults(results, CResultsDlg::IDOK);
+    QTRY_VERIFY(results.seen);
+    ChooseDirection(CDirectionDlg::IDC_FOREIGN);
+    dlg->OnCommand(ID_START_PRACTICE);
+    QCOMPARE(question->text(), u"книга"_s);
+    Answer(*dlg, u"كتاب (KITĀB)"_s);
+    QCOMPARE(dlg->Exercise().RightFirstTry(), 1);
+    dlg->OnCommand(ID_MODE_EDIT);
   }
 
   void checkWhileTypingColoursAndSubmits() {
