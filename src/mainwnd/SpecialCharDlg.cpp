@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -90,28 +91,30 @@ CSpecialCharDlg::CSpecialCharDlg(CPlatform& platform, QWidget* parent,
   const int fieldX = margin + labelWidth + du.X(4);
   m_charLabel->setGeometry(margin, rowY, labelWidth, rowHeight);
   m_edit->setGeometry(fieldX, rowY, du.X(40), rowHeight);
-  const int blockY = rowY + rowHeight + du.Y(4);
-  const int blockHeight = std::max(rowHeight, m_block->sizeHint().height());
-  m_blockLabel->setGeometry(margin, blockY, labelWidth, blockHeight);
-  // The combo box takes the width of its longest name, up to the grid's edge.
-  const int blockWidth =
-      std::max(m_block->sizeHint().width(), gridSize.width() - (fieldX - margin));
-  m_block->setGeometry(fieldX, blockY, blockWidth, blockHeight);
 
-  const int gridLabelY = blockY + blockHeight + du.Y(6);
-  const int gridLabelHeight = m_gridLabel->sizeHint().height();
-  const int contentWidth =
-      std::max({gridSize.width(), m_gridLabel->sizeHint().width(), fieldX - margin + blockWidth});
-  m_gridLabel->setGeometry(margin, gridLabelY, contentWidth, gridLabelHeight);
-  const int gridY = gridLabelY + gridLabelHeight + du.Y(3);
-  m_grid->setGeometry(margin, gridY, gridSize.width(), gridSize.height());
-
+  // The buttons beside the grid, the character group below them across the
+  // whole dialog: a long group name has the room of both.
+  const int contentWidth = std::max(gridSize.width(), m_gridLabel->sizeHint().width());
   const int buttonX = margin + contentWidth + du.X(10);
   const int buttonWidth =
       std::max({du.X(50), m_ok->sizeHint().width(), m_cancel->sizeHint().width()});
+  const int right = buttonX + buttonWidth;
   m_ok->setGeometry(buttonX, du.Y(6), buttonWidth, du.Y(14));
   m_cancel->setGeometry(buttonX, du.Y(24), buttonWidth, du.Y(14));
-  setFixedSize(buttonX + buttonWidth + margin, gridY + gridSize.height() + margin);
+
+  const int blockY = du.Y(24) + du.Y(14) + du.Y(6);
+  const int blockHeight = std::max(rowHeight, m_block->sizeHint().height());
+  m_blockLabel->setGeometry(margin, blockY, labelWidth, blockHeight);
+  m_block->setGeometry(fieldX, blockY, right - fieldX, blockHeight);
+  // The open list shows every name whole.
+  m_block->view()->setMinimumWidth(m_block->view()->sizeHintForColumn(0) + du.X(8));
+
+  const int gridLabelY = blockY + blockHeight + du.Y(6);
+  const int gridLabelHeight = m_gridLabel->sizeHint().height();
+  m_gridLabel->setGeometry(margin, gridLabelY, contentWidth, gridLabelHeight);
+  const int gridY = gridLabelY + gridLabelHeight + du.Y(3);
+  m_grid->setGeometry(margin, gridY, gridSize.width(), gridSize.height());
+  setFixedSize(right + margin, gridY + gridSize.height() + margin);
 
   setTabOrder(m_edit, m_block);
   setTabOrder(m_block, m_grid);

@@ -500,7 +500,8 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(at(IDC_SUGGESTIONS), QRect(220, 203, panel - 80, 60));
     QCOMPARE(at(IDC_SUGGEST_BUTTON), QRect(panel + 120, 183, 20, 20));
     QCOMPARE(at(IDC_ANSWER_BUTTON).topLeft(), QPoint(panel + 150, 183));
-    QCOMPARE(at(IDC_QUESTION).width(), panel - 10);
+    // The question ends 10 pixels inside the group box, as it begins.
+    QCOMPARE(at(IDC_QUESTION).width(), panel - 40);
     QCOMPARE(at(IDC_COUNTERS_GROUP).topLeft(), QPoint(10, 90));
     QCOMPARE(at(IDC_COUNT_WRONG).topLeft(), QPoint(110, 180));
     // The status line splits the bottom edge in three.
