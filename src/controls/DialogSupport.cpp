@@ -1,5 +1,7 @@
 #include "DialogSupport.h"
 
+#include <QLabel>
+
 #include "ColorRef.h"
 #include "HoverButton.h"
 
@@ -20,4 +22,12 @@ QString AccessibleLabel(QString text) {
   text = text.trimmed();
   if (text.endsWith(QLatin1Char(':'))) text.chop(1);
   return text;
+}
+
+void SetWordText(QLabel* label, const std::string& text) {
+  const QString word = QString::fromStdString(text);
+  // A label lays out its text in the widget's direction, so that direction
+  // follows the word.
+  label->setLayoutDirection(word.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+  label->setText(word);
 }

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QRegularExpression>
 
-#include "Cp1252.h"
 #include "DataDir.h"
 
 CLangLibrary& CLangLibrary::Instance() {
@@ -33,7 +32,7 @@ void CLangLibrary::EnsureLoaded() {
     const bool ok = catalog->Load(dir + QLatin1Char('/') + language.code + QStringLiteral(".lang"));
     if (catalog->IsDamaged()) m_error = true;
     const QString name = catalog->Name().isEmpty() ? language.code : catalog->Name();
-    language.name = ToCp1252(name);
+    language.name = name.toStdString();
     if (ok) language.catalog = std::move(catalog);
     codes.append(language.code);
     usable.push_back(ok);

@@ -29,7 +29,7 @@ class CLangLibrary {
   // the language of the user's locale.
   void SetCatalogDir(const QString& dir);
 
-  // Text n of the current language (Windows-1252), null when unknown.
+  // Text n of the current language (UTF-8), null when unknown.
   const char* Text(unsigned n);
   // String-table text id of the current language, null when unknown.
   const char* StringTableText(unsigned id);
@@ -55,7 +55,7 @@ class CLangLibrary {
  private:
   struct Language {
     QString code;
-    std::string name;                       // Windows-1252
+    std::string name;                       // UTF-8
     std::unique_ptr<CLangCatalog> catalog;  // null when it cannot be used
   };
 

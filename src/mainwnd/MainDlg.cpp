@@ -25,7 +25,6 @@
 #include "ClassComboBox.h"
 #include "ColorEdit.h"
 #include "ColorLabel.h"
-#include "Cp1252.h"
 #include "CsvPreviewDlg.h"
 #include "DialogSupport.h"
 #include "DialogUnits.h"
@@ -706,10 +705,8 @@ void CMainDlg::FocusAfterCommand() {
 
 void CMainDlg::AfterListLoaded() {
   FillWordListBox();
-  static_cast<QLineEdit*>(Control(IDC_FIRST_LANGUAGE))
-      ->setText(FromCp1252(m_wordList.GetFirstLanguage()));
-  static_cast<QLineEdit*>(Control(IDC_SECOND_LANGUAGE))
-      ->setText(FromCp1252(m_wordList.GetSecondLanguage()));
+  m_firstLanguageEdit->SetText(m_wordList.GetFirstLanguage());
+  m_secondLanguageEdit->SetText(m_wordList.GetSecondLanguage());
   SetListTitle(false);
   UpdateWordCount();
   m_wordList.SetModified(0);
@@ -720,10 +717,8 @@ void CMainDlg::OnFileNew() {
   SetListTitle(m_wordList.IsModified() != 0);
   FillWordListBox();
   if (!m_wordList.IsModified()) {
-    static_cast<QLineEdit*>(Control(IDC_FIRST_LANGUAGE))
-        ->setText(FromCp1252(m_wordList.GetFirstLanguage()));
-    static_cast<QLineEdit*>(Control(IDC_SECOND_LANGUAGE))
-        ->setText(FromCp1252(m_wordList.GetSecondLanguage()));
+    m_firstLanguageEdit->SetText(m_wordList.GetFirstLanguage());
+    m_secondLanguageEdit->SetText(m_wordList.GetSecondLanguage());
   }
   UpdateRecentFiles();
   UpdateWordCount();

@@ -1,7 +1,6 @@
 // The editing panel's dialogs: search, import and list properties.
 #include <QDir>
 
-#include "Cp1252.h"
 #include "DataDir.h"
 #include "ImportDlg.h"
 #include "LangText.h"

@@ -6,7 +6,6 @@
 #include <QLabel>
 
 #include "ClassComboBox.h"
-#include "Cp1252.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "MainDlg.h"
@@ -28,7 +27,7 @@ std::vector<std::string> SortedForeignWords(const CWordList& list) {
   words.reserve(count);
   for (int i = 0; i < count; ++i) {
     const std::string word = list.GetForeign(i);
-    words.emplace_back(FromCp1252(word), word);
+    words.emplace_back(QString::fromStdString(word), word);
   }
   QCollator collator;
   collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -127,13 +126,13 @@ void CMainDlg::AddOrChangeWord() {
     m_classBox->setCurrentIndex(0);
   } else {
     if (m_wordList.FindForeign(0, foreign) >= 0) {
-      m_platform.MessageBox(FormatText(kTxtDuplicate, FromCp1252(foreign)), MessageButtons::Ok,
-                            MessageIcon::Information);
+      m_platform.MessageBox(FormatText(kTxtDuplicate, QString::fromStdString(foreign)),
+                            MessageButtons::Ok, MessageIcon::Information);
       return;
     }
     if (m_wordList.FindTranslation(0, translation) >= 0) {
-      m_platform.MessageBox(FormatText(kTxtDuplicate, FromCp1252(translation)), MessageButtons::Ok,
-                            MessageIcon::Information);
+      m_platform.MessageBox(FormatText(kTxtDuplicate, QString::fromStdString(translation)),
+                            MessageButtons::Ok, MessageIcon::Information);
       return;
     }
     if (m_wordList.GetCount() >= CWordList::kMaxWords) {

@@ -231,7 +231,8 @@ void CMainDlg::LayoutClient(int w, int h) {
   questionGroup->setGeometry(200, 90, p, questionGroup->height());
   move(IDC_CLASS_PICTURE, 210, 110);
   QWidget* question = Control(IDC_QUESTION);
-  question->setGeometry(230, 106, p - 10, question->height());
+  // Inside the group box: a right-to-left question ends at its right edge.
+  question->setGeometry(230, 106, p - 40, question->height());
   QWidget* answerGroup = Control(IDC_ANSWER_GROUP);
   answerGroup->setGeometry(200, 160, p, answerGroup->height());
   place(IDC_ANSWER, 220, 183, p - 100, 20);

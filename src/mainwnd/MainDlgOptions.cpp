@@ -6,7 +6,6 @@
 #include <QLineEdit>
 
 #include "ColorEdit.h"
-#include "Cp1252.h"
 #include "DataDir.h"
 #include "Exercise.h"
 #include "HoverButton.h"
@@ -139,8 +138,8 @@ void CMainDlg::ClampOnlyCount() {
 }
 
 void CMainDlg::NormalisePause() {
-  const std::string text = CExercise::NormalisePauseText(ToCp1252(EditText(IDC_PAUSE)));
-  const QString normal = FromCp1252(text);
+  const std::string text = CExercise::NormalisePauseText(EditText(IDC_PAUSE).toStdString());
+  const QString normal = QString::fromStdString(text);
   static_cast<QLineEdit*>(Control(IDC_PAUSE))->setText(normal);
   WriteSetup(kValuePause, normal);
 }

@@ -11,7 +11,7 @@
 #include "AnswerJudge.h"
 #include "ColorEdit.h"
 #include "ColorLabel.h"
-#include "Cp1252.h"
+#include "DialogSupport.h"
 #include "DirectionDlg.h"
 #include "HoverButton.h"
 #include "LangText.h"
@@ -109,7 +109,7 @@ void CMainDlg::StartExercise() {
   setup.shuffle = IsChecked(IDC_SHUFFLE);
   setup.onlyFirstN = IsChecked(IDC_ONLY_WORDS);
   setup.n = EditText(IDC_ONLY_COUNT).toInt();
-  setup.pauseText = ToCp1252(ReadSetting(SettingsRoot::CurrentUser, kKeySetups, kValuePause));
+  setup.pauseText = ReadSetting(SettingsRoot::CurrentUser, kKeySetups, kValuePause).toStdString();
   static_cast<QLabel*>(Control(IDC_DIRECTION))
       ->setText(LangQText(setup.writeForeign ? kTxtWriteForeign : kTxtWriteTranslation));
   WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF,
@@ -123,8 +123,8 @@ void CMainDlg::StartExercise() {
   m_suggestions->clear();
   const int count = m_wordList.GetCount();
   for (int i = 0; i < count; ++i) {
-    m_suggestions->addItem(new CSuggestionItem(
-        FromCp1252(setup.writeForeign ? m_wordList.GetForeign(i) : m_wordList.GetTranslation(i))));
+    m_suggestions->addItem(new CSuggestionItem(QString::fromStdString(
+        setup.writeForeign ? m_wordList.GetForeign(i) : m_wordList.GetTranslation(i))));
   }
   if (m_suggestions->count() > 0) m_suggestions->setCurrentRow(0);
   AskNext();
@@ -137,7 +137,7 @@ void CMainDlg::AskNext() {
     m_questionText = m_exercise.QuestionText();
     m_answerText = m_exercise.AnswerText();
     SetStatus(m_exercise.WriteForeign() ? kTxtStatusTranslation : kTxtStatusForeign);
-    static_cast<QLabel*>(Control(IDC_QUESTION))->setText(FromCp1252(m_exercise.QuestionLine()));
+    SetWordText(static_cast<QLabel*>(Control(IDC_QUESTION)), m_exercise.QuestionLine());
     // Every question starts neutral, whatever the last answer (or the last
     // run) left in the captions and colours.
     SetControlText(IDC_ANSWER_GROUP, kTxtAnswerGroup);

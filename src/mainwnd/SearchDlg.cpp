@@ -5,13 +5,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "Cp1252Edit.h"
 #include "DialogSupport.h"
 #include "DialogTexts.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
 #include "HoverButton.h"
 #include "LangText.h"
+#include "OneLineEdit.h"
 #include "Platform.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
@@ -23,7 +23,7 @@ CSearchDlg::CSearchDlg(CPlatform& platform, QWidget* parent, std::function<QStri
   m_label = new QLabel(LangQText(kTxtSearchLabel), this);
   m_label->setObjectName(QStringLiteral("c%1").arg(IDC_SEARCH_LABEL));
   m_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  m_edit = new CCp1252Edit(this);
+  m_edit = new COneLineEdit(this);
   m_edit->setObjectName(QStringLiteral("c%1").arg(IDC_SEARCH_TEXT));
   m_edit->SetRefusalHint(LangQText(kTxtDlgCharRefused));
   m_edit->setAccessibleName(AccessibleLabel(m_label->text()));

@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-class CCp1252Edit;
+class COneLineEdit;
 class CHoverButton;
 class CPlatform;
 class QLabel;
@@ -23,7 +23,7 @@ class CSearchDlg : public QDialog {
   explicit CSearchDlg(CPlatform& platform, QWidget* parent = nullptr,
                       std::function<QString()> helpFile = {});
 
-  // Windows-1252, as the words are.
+  // UTF-8, as the words are.
   void SetSearchText(const std::string& text);
   std::string GetSearchText() const { return m_text; }
 
@@ -36,7 +36,7 @@ class CSearchDlg : public QDialog {
   CPlatform& m_platform;
   std::function<QString()> m_helpFile;
   QLabel* m_label;
-  CCp1252Edit* m_edit;
+  COneLineEdit* m_edit;
   CHoverButton* m_ok;
   CHoverButton* m_cancel;
   std::string m_text;

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "Cp1252.h"
 #include "DialogSupport.h"
 #include "DialogUnits.h"
 #include "Exercise.h"
@@ -180,8 +179,8 @@ void CResultsDlg::Prepare(const CExercise& exercise) {
                          LangQText(kTxtResultsClass2)});
   const int n = exercise.CountEntries(ExerciseTable::WrongWords);
   for (int i = 0; i < n; ++i) {
-    AddWrongWord(FromCp1252(exercise.GetEntryForeign(ExerciseTable::WrongWords, i)),
-                 FromCp1252(exercise.GetEntryTranslation(ExerciseTable::WrongWords, i)),
+    AddWrongWord(QString::fromStdString(exercise.GetEntryForeign(ExerciseTable::WrongWords, i)),
+                 QString::fromStdString(exercise.GetEntryTranslation(ExerciseTable::WrongWords, i)),
                  exercise.GetEntryMark(ExerciseTable::WrongWords, i));
   }
 }

@@ -8,7 +8,6 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
-#include "Cp1252.h"
 #include "FileBytes.h"
 #include "LangText.h"
 #include "ListPrinter.h"
@@ -43,7 +42,7 @@ int WriteListPdf(const CWordList& list, const QString& path) {
     writer.setPageLayout(QPageLayout(QPageSize(inches ? QPageSize::Letter : QPageSize::A4),
                                      QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
                                      QPageLayout::Point));
-    writer.setTitle(FromCp1252(list.GetTitle()));
+    writer.setTitle(QString::fromStdString(list.GetTitle()));
     writer.setCreator(LangQText(kTxtPrintProgramName));
     CPdfTarget target(writer);
     if (!PrintPages(list, target)) return -2;

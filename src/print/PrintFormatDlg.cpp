@@ -10,13 +10,13 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include "Cp1252Edit.h"
 #include "DialogSupport.h"
 #include "DialogUnits.h"
 #include "HelpTopics.h"
 #include "HoverButton.h"
 #include "IniFile.h"
 #include "LangText.h"
+#include "OneLineEdit.h"
 #include "Platform.h"
 #include "PrintDialogTexts.h"
 #include "PrintSample.h"
@@ -118,7 +118,7 @@ CPrintFormatDlg::CPrintFormatDlg(CPlatform& platform, const std::string& title, 
     connect(check, &QAbstractButton::clicked, this, [this, id = box.id] { OnCheckClicked(id); });
     leftColumn[leftCount++] = check;
   }
-  m_titleEdit = new CCp1252Edit(this);
+  m_titleEdit = new COneLineEdit(this);
   Named(m_titleEdit, IDC_TITLE);
   m_titleEdit->SetRefusalHint(LangQText(kTxtFormatCharRefused));
   m_titleEdit->setAccessibleName(AccessibleLabel(LangQText(kTxtFormatShowTitle)));

@@ -38,6 +38,7 @@ constexpr SettingsDefault kDefaults[] = {
     {kKeySetups, kValueSpecial2, Text, QLatin1String("\xDC")},
     {kKeySetups, kValueSpecial3, Text, QLatin1String("\xDF")},
     {kKeySetups, kValueSpecial4, Text, QLatin1String(" ")},
+    {kKeySetups, kValueSpecialBlock, Text, QLatin1String("Latin1")},
     {kKeySetups, kValuePause, Text, QLatin1String("0.8")},
     {kKeyVokabit, kValueHemsida, LanguageText, kNone, kTextProductWebPage},
     {kKeyBrannvik, kValueMail, LanguageText, kNone, kTextMakerMail},

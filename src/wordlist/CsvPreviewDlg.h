@@ -31,7 +31,7 @@ class CCsvPreviewDlg : public QDialog {
   static constexpr int IDC_CSV_PREVIEW = 1706;
   static constexpr int IDC_CSV_COUNT = 1707;
 
-  // data is the whole file; options are the choices shown at first.
+  // data is the file's text (UTF-8); options are the choices shown at first.
   // helpFile gives the help file for F1; without it the help file of the
   // settings is used.
   CCsvPreviewDlg(CPlatform& platform, const QString& path, std::string_view data,
@@ -54,7 +54,7 @@ class CCsvPreviewDlg : public QDialog {
 
   CPlatform& m_platform;
   std::function<QString()> m_helpFile;
-  std::string m_data;
+  std::string m_data;              // the file's text, UTF-8
   std::map<char, int> m_wordRows;  // rows holding a word pair, by delimiter
   QComboBox* m_delimiter;
   QCheckBox* m_header;

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "Cp1252.h"
 #include "CsvPreviewDlg.h"
 #include "DialogSupport.h"
 #include "DialogUnits.h"

@@ -1,22 +1,26 @@
 #include "ListFileIo.h"
 
+#include <algorithm>
+#include <functional>
+
 #include <QStringList>
 
-#include "Cp1252.h"
 #include "CsvFile.h"
 #include "FileBytes.h"
 #include "IniFile.h"
 #include "LangText.h"
 #include "Platform.h"
+#include "TextCodec.h"
 #include "WordList.h"
 #include "WordListTexts.h"
 
 namespace {
 
 constexpr std::string_view kMarker = CIniFile::kMissing;
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
-// The replacement message names at most this many words.
-constexpr int kMaxNamedWords = 20;
+// The line a version 1 or 2 file holds after its VERSION line when its texts
+// are UTF-8; a reader that does not know the key passes it by.
+constexpr std::string_view kEncodingKey = "ENCODING";
+constexpr std::string_view kUtf8 = "UTF-8";
 
 bool IsInterchangeType(const QString& type) {
   return type == QLatin1String("ORD") || type == QLatin1String("TXT") ||
@@ -34,83 +38,19 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsValidUtf8(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    int extra = 0;
-    unsigned min = 0;
-    unsigned cp = 0;
-    if (c >= 0xC2 && c <= 0xDF) {
-      extra = 1, min = 0x80, cp = c & 0x1Fu;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      extra = 2, min = 0x800, cp = c & 0x0Fu;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      extra = 3, min = 0x10000, cp = c & 0x07u;
-    } else {
-      return false;
-    }
-    if (s.size() - i <= static_cast<std::size_t>(extra)) return false;
-    for (int k = 1; k <= extra; ++k) {
-      const auto d = static_cast<unsigned char>(s[i + k]);
-      if ((d & 0xC0u) != 0x80u) return false;
-      cp = (cp << 6) | (d & 0x3Fu);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += static_cast<std::size_t>(extra) + 1;
-  }
-  return true;
-}
-
-bool HasNonAscii(std::string_view s) {
-  for (const char c : s)
-    if (static_cast<unsigned char>(c) >= 0x80) return true;
-  return false;
-}
-
-// Interchange files come from other programs, which today mostly write
-// UTF-8. A file that is valid UTF-8 throughout and not plain ASCII is taken
-// as UTF-8; anything else is read as Windows-1252 bytes, unchanged.
-class CInterchangeText {
- public:
-  explicit CInterchangeText(std::string_view& data) {
-    if (data.substr(0, kBom.size()) == kBom) {
-      data.remove_prefix(kBom.size());
-      m_utf8 = IsValidUtf8(data);
-    } else {
-      m_utf8 = HasNonAscii(data) && IsValidUtf8(data);
-    }
-  }
-
-  std::string Word(std::string_view field, bool& lossy, QString& original) const {
-    lossy = false;
-    if (!m_utf8) return std::string(field);
-    original = QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()));
-    return CListFileIo::ToListText(original, &lossy);
-  }
-
- private:
-  bool m_utf8 = false;
-};
-
 // Stores one word read from an interchange file; false when the list is full.
-bool AddRead(CWordList& list, const CInterchangeText& text, std::string_view foreign,
-             std::string_view translation, QStringList& lossyWords) {
-  bool lossyForeign = false;
-  bool lossyTranslation = false;
-  QString foreignText;
-  QString translationText;
-  std::string f = text.Word(foreign, lossyForeign, foreignText);
-  std::string t = text.Word(translation, lossyTranslation, translationText);
-  if (list.AddWord(f, t, 0) != 0) return false;
-  if (lossyForeign) lossyWords.append(foreignText);
-  if (lossyTranslation) lossyWords.append(translationText);
-  return true;
+bool AddRead(CWordList& list, std::string_view foreign, std::string_view translation) {
+  return list.AddWord(std::string(foreign), std::string(translation), 0) == 0;
+}
+
+// The bytes of a list file whose text (UTF-8) is ready: Windows-1252 when
+// every character has a byte there, so that such files stay what they always
+// were; else UTF-8, made by the writer's own UTF-8 form (prefix and marks).
+std::string Encoded(const std::string& text, const std::function<std::string()>& utf8Form) {
+  std::string bytes;
+  if (Utf8ToCp1252(text, bytes)) return bytes;
+  // A text that is not valid UTF-8 never reaches a file as such.
+  return RepairedUtf8(utf8Form());
 }
 
 void AppendLine(std::string& out, std::string_view text) {
@@ -234,32 +174,10 @@ std::string OneLineDescription(std::string text) {
 }  // namespace
 
 QString CListFileIo::LangFormat(unsigned n, const QString& arg) {
-  QString text = FromCp1252(LangText(n));
+  QString text = LangQText(n);
   const qsizetype at = text.indexOf(QLatin1String("%s"));
   if (at >= 0) text.replace(at, 2, arg);
   return text;
-}
-
-std::string CListFileIo::ToListText(const QString& text, bool* lossy) {
-  std::string out;
-  if (ToCp1252(text, out)) {
-    if (lossy) *lossy = false;
-    return out;
-  }
-  out.clear();
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text.at(i);
-    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-      out += '?';
-      ++i;
-    } else if (IsCp1252(c)) {
-      out += ToCp1252(QString(c));
-    } else {
-      out += '?';
-    }
-  }
-  if (lossy) *lossy = true;
-  return out;
 }
 
 bool CListFileIo::IsExportType(const QString& type) {
@@ -289,31 +207,21 @@ int CListFileIo::ReadBytes(CWordList& list, const QString& type, std::string dat
 }
 
 int CListFileIo::Parse(CWordList& list, const QString& type, std::string data) {
-  QStringList lossyWords;
   if (type == QLatin1String("VK2") || type == QLatin1String("VK1")) {
-    const CIniFile ini(std::move(data));
+    const CNativeText text(std::move(data));
     const bool ok =
-        type == QLatin1String("VK2") ? ReadVersion2(list, ini) : ReadVersion1(list, ini);
+        type == QLatin1String("VK2") ? ReadVersion2(list, text) : ReadVersion1(list, text);
     if (!ok) return Reject(list);
-  } else if (type == QLatin1String("ORD")) {
-    if (!ReadOrd(list, data, lossyWords)) return Reject(list);
-  } else if (type == QLatin1String("TXT")) {
-    ReadDelimited(list, data, '\t', lossyWords);
-  } else if (type == QLatin1String("SKV") || type == QLatin1String("SCV")) {
-    ReadDelimited(list, data, ';', lossyWords);
   } else if (type == QLatin1String("CSV")) {
-    if (!ReadCsv(list, data, lossyWords)) return 2;
+    if (!ReadCsv(list, DecodeTextFile(data))) return 2;
+  } else if (type == QLatin1String("ORD")) {
+    if (!ReadOrd(list, DecodeTextFile(data))) return Reject(list);
+  } else if (type == QLatin1String("TXT")) {
+    ReadDelimited(list, DecodeTextFile(data), '\t');
+  } else if (type == QLatin1String("SKV") || type == QLatin1String("SCV")) {
+    ReadDelimited(list, DecodeTextFile(data), ';');
   } else {
     return Reject(list);
-  }
-
-  if (!lossyWords.isEmpty() && list.m_platform) {
-    QString text = LangFormat(kTxtCharsReplaced, list.m_path);
-    text += QLatin1String("\n");
-    for (int i = 0; i < lossyWords.size() && i < kMaxNamedWords; ++i)
-      text += QLatin1String("\n") + lossyWords.at(i);
-    if (lossyWords.size() > kMaxNamedWords) text += QLatin1String("\n") + QChar(0x2026);
-    list.m_platform->MessageBox(text, MessageButtons::Ok, MessageIcon::Warning);
   }
   FinishLoad(list, type);
   return 0;
@@ -326,21 +234,41 @@ int CListFileIo::Reject(CWordList& list) {
   return list.ReportFileError(list.m_path, -2);
 }
 
-bool CListFileIo::ReadVersion2(CWordList& list, const CIniFile& ini) {
+CListFileIo::CNativeText::CNativeText(std::string data) {
+  // A byte order mark is no part of what the program writes, but a text
+  // editor may have added one: the file is then in that encoding.
+  const bool marked =
+      data.starts_with(kUtf8Bom) || data.starts_with("\xFF\xFE") || data.starts_with("\xFE\xFF");
+  m_ini.SetData(marked ? DecodeTextFile(data) : std::move(data));
+  const std::string value = m_ini.Value("INFO", kEncodingKey);
+  const std::string_view encoding = Trim(value);
+  m_utf8 = marked || std::equal(encoding.begin(), encoding.end(), kUtf8.begin(), kUtf8.end(),
+                                [](char a, char b) {
+                                  return (a >= 'a' && a <= 'z' ? char(a - 32) : a) == b;
+                                });
+}
+
+std::string CListFileIo::CNativeText::Value(std::string_view section, std::string_view key) const {
+  const std::string value = m_ini.Value(section, key);
+  return m_utf8 ? RepairedUtf8(value) : Cp1252ToUtf8(value);
+}
+
+bool CListFileIo::ReadVersion2(CWordList& list, const CNativeText& text) {
+  const CIniFile& ini = text.Ini();
   if (ini.Value("INFO", "VERSION") != "2.0") return false;
-  list.m_creator = ini.Value("INFO", "CREATOR");
-  list.m_title = ini.Value("INFO", "TITLE");
-  list.m_description = ini.Value("INFO", "DESCRIPTION");
-  list.m_owner = ini.Value("INFO", "OWNER");
-  list.m_firstLanguage = ini.Value("WORDS", "F");
-  list.m_secondLanguage = ini.Value("WORDS", "O");
+  list.m_creator = text.Value("INFO", "CREATOR");
+  list.m_title = text.Value("INFO", "TITLE");
+  list.m_description = text.Value("INFO", "DESCRIPTION");
+  list.m_owner = text.Value("INFO", "OWNER");
+  list.m_firstLanguage = text.Value("WORDS", "F");
+  list.m_secondLanguage = text.Value("WORDS", "O");
   const int count = ini.Int("INFO", "ANTAL");
   const bool hasMarks = ini.HasSection("MARKS");
   // The count is only a hint: the loop ends when the table is full.
   for (int n = 1; n <= count; ++n) {
     const std::string k = Number(n);
-    const std::string translation = ini.Value("WORDS", k + "B");
-    const std::string foreign = ini.Value("WORDS", k);
+    const std::string translation = text.Value("WORDS", k + "B");
+    const std::string foreign = text.Value("WORDS", k);
     const int slot = list.GetCount();
     if (list.AddWord(foreign, translation, 0) != 0) break;
     if (hasMarks) list.m_slots[slot].m_mark = CIniFile::LeadingInt(ini.Value("MARKS", k + "M"));
@@ -348,24 +276,24 @@ bool CListFileIo::ReadVersion2(CWordList& list, const CIniFile& ini) {
   return true;
 }
 
-bool CListFileIo::ReadVersion1(CWordList& list, const CIniFile& ini) {
+bool CListFileIo::ReadVersion1(CWordList& list, const CNativeText& text) {
+  const CIniFile& ini = text.Ini();
   if (ini.Value("INFO", "VERSION") != "1.0") return false;
-  list.m_creator = ini.Value("INFO", "CREATOR");
-  list.m_firstLanguage = ini.Value("WORDS", "F");
-  list.m_secondLanguage = ini.Value("WORDS", "O");
+  list.m_creator = text.Value("INFO", "CREATOR");
+  list.m_firstLanguage = text.Value("WORDS", "F");
+  list.m_secondLanguage = text.Value("WORDS", "O");
   // Version 1 has neither; the previous list's must not stay behind.
   list.m_owner.clear();
   list.m_description.clear();
   const int count = ini.Int("INFO", "ANTAL");
   for (int n = 1; n <= count; ++n) {
     const std::string k = Number(n);
-    if (list.AddWord(ini.Value("WORDS", k), ini.Value("WORDS", k + "T"), 0) != 0) break;
+    if (list.AddWord(text.Value("WORDS", k), text.Value("WORDS", k + "T"), 0) != 0) break;
   }
   return true;
 }
 
-bool CListFileIo::ReadOrd(CWordList& list, std::string_view data, QStringList& lossyWords) {
-  const CInterchangeText text(data);
+bool CListFileIo::ReadOrd(CWordList& list, std::string_view data) {
   std::size_t pos = 0;
   TextLine line;
   if (!NextLine(data, pos, line) || line.text.find("GLOSOR") == std::string_view::npos)
@@ -398,15 +326,13 @@ bool CListFileIo::ReadOrd(CWordList& list, std::string_view data, QStringList& l
       filled = 0;
       ++pairs;
       // Translation first, foreign word second.
-      if (!AddRead(list, text, pair[1], pair[0], lossyWords)) break;
+      if (!AddRead(list, pair[1], pair[0])) break;
     }
   }
   return true;
 }
 
-void CListFileIo::ReadDelimited(CWordList& list, std::string_view data, char separator,
-                                QStringList& lossyWords) {
-  const CInterchangeText text(data);
+void CListFileIo::ReadDelimited(CWordList& list, std::string_view data, char separator) {
   list.m_owner.clear();
   list.m_description.clear();
   std::size_t pos = 0;
@@ -415,40 +341,31 @@ void CListFileIo::ReadDelimited(CWordList& list, std::string_view data, char sep
   std::string translation;
   while (NextLine(data, pos, line)) {
     if (!SplitDelimited(line.text, separator, foreign, translation)) continue;
-    if (!AddRead(list, text, foreign, translation, lossyWords)) break;
+    if (!AddRead(list, foreign, translation)) break;
   }
 }
 
-bool CListFileIo::ReadCsv(CWordList& list, std::string_view data, QStringList& lossyWords) {
-  const std::string_view whole = data;
-  const CInterchangeText text(data);  // drops the byte order mark, picks the encoding
+bool CListFileIo::ReadCsv(CWordList& list, std::string_view text) {
   CsvOptions options;
-  options.delimiter = CCsvFile::DetectDelimiter(data);
-  if (list.m_csvQuestion && !list.m_csvQuestion(list.m_path, whole, options)) return false;
+  options.delimiter = CCsvFile::DetectDelimiter(text);
+  if (list.m_csvQuestion && !list.m_csvQuestion(list.m_path, text, options)) return false;
   if (std::string_view(CCsvFile::kDelimiters, 3).find(options.delimiter) == std::string_view::npos)
     options.delimiter = ',';
 
   list.m_owner.clear();
   list.m_description.clear();
-  CCsvFile file(data, options.delimiter);
+  CCsvFile file(text, options.delimiter);
   std::vector<CsvField> fields;
   bool header = options.header;
   while (file.NextRow(fields)) {
     if (CCsvFile::IsWordless(fields)) continue;
     if (header) {
       header = false;
-      const auto name = [&](const std::string& field) {
-        bool lossy = false;
-        QString original;
-        std::string read = text.Word(field, lossy, original);
-        if (lossy) lossyWords.append(original);
-        return read;
-      };
-      list.m_firstLanguage = name(fields[0].text);
-      list.m_secondLanguage = name(fields[1].text);
+      list.m_firstLanguage = fields[0].text;
+      list.m_secondLanguage = fields[1].text;
       continue;
     }
-    if (!AddRead(list, text, fields[0].text, fields[1].text, lossyWords)) break;
+    if (!AddRead(list, fields[0].text, fields[1].text)) break;
   }
   return true;
 }
@@ -460,7 +377,7 @@ void CListFileIo::FinishLoad(CWordList& list, const QString& type) {
   }
   if (list.m_title == kMarker)
     list.m_title =
-        ToListText(list.m_fileName.chopped(std::min<qsizetype>(4, list.m_fileName.size())));
+        list.m_fileName.chopped(std::min<qsizetype>(4, list.m_fileName.size())).toStdString();
   if (list.m_owner == kMarker) list.m_owner.clear();
   if (list.m_description == kMarker) list.m_description.clear();
   // A lone CR inside a line of the file is kept by the line reader; stored
@@ -504,21 +421,32 @@ int CListFileIo::Write(CWordList& list) {
 }
 
 std::string CListFileIo::Format(const CWordList& list, const QString& type) {
-  if (type == QLatin1String("VK1")) return FormatVersion1(list);
-  if (type == QLatin1String("HTML")) return FormatHtml(list);
-  if (type == QLatin1String("ORD")) return FormatOrd(list);
-  if (type == QLatin1String("TXT")) return FormatDelimited(list, '\t');
-  if (type == QLatin1String("SKV") || type == QLatin1String("SCV"))
-    return FormatDelimited(list, ';');
   if (type == QLatin1String("CSV")) return CCsvFile::Format(list);
-  return FormatVersion2(list);
+  if (type == QLatin1String("VK1")) {
+    return Encoded(FormatVersion1(list, false), [&] { return FormatVersion1(list, true); });
+  }
+  if (type == QLatin1String("HTML"))
+    return Encoded(FormatHtml(list, false), [&] { return FormatHtml(list, true); });
+  std::string text;
+  if (type == QLatin1String("ORD")) {
+    text = FormatOrd(list);
+  } else if (type == QLatin1String("TXT")) {
+    text = FormatDelimited(list, '\t');
+  } else if (type == QLatin1String("SKV") || type == QLatin1String("SCV")) {
+    text = FormatDelimited(list, ';');
+  } else {
+    return Encoded(FormatVersion2(list, false), [&] { return FormatVersion2(list, true); });
+  }
+  // Other programs tell UTF-8 from their own code page by the mark.
+  return Encoded(text, [&] { return std::string(kUtf8Bom) + text; });
 }
 
-std::string CListFileIo::FormatVersion2(const CWordList& list) {
+std::string CListFileIo::FormatVersion2(const CWordList& list, bool utf8) {
   const int count = list.GetCount();
   std::string out;
   AppendLine(out, "[INFO]");
   AppendLine(out, "VERSION=2.0");
+  if (utf8) AppendLine(out, std::string(kEncodingKey) + "=" + std::string(kUtf8));
   AppendLine(out, "CREATOR=" + LangText(kTxtProgramName));
   AppendLine(out, "ANTAL=" + Number(count));
   AppendLine(out, "TITLE=" + Line(list.m_title));
@@ -535,11 +463,12 @@ std::string CListFileIo::FormatVersion2(const CWordList& list) {
   return out;
 }
 
-std::string CListFileIo::FormatVersion1(const CWordList& list) {
+std::string CListFileIo::FormatVersion1(const CWordList& list, bool utf8) {
   const int count = list.GetCount();
   std::string out;
   AppendLine(out, "[INFO]");
   AppendLine(out, "VERSION=1.0");
+  if (utf8) AppendLine(out, std::string(kEncodingKey) + "=" + std::string(kUtf8));
   AppendLine(out, "CREATOR=" + LangText(kTxtProgramName));
   AppendLine(out, "ANTAL=" + Number(count));
   AppendLine(out, "");
@@ -576,13 +505,13 @@ std::string CListFileIo::FormatDelimited(const CWordList& list, char separator) 
   return out;
 }
 
-std::string CListFileIo::FormatHtml(const CWordList& list) {
+std::string CListFileIo::FormatHtml(const CWordList& list, bool utf8) {
   const int count = list.GetCount();
   const std::string program = HtmlText(LangText(kTxtProgramName));
   const std::string web = HtmlText(LangText(kTxtWebAddress));
-  std::string out;
-  out += "<html>\r\n<head>\r\n<title>" + program + " gloslista - " + HtmlText(list.m_title) +
-         "</title>\r\n</head>\r\n";
+  std::string out = "<html>\r\n<head>\r\n";
+  if (utf8) out += "<meta charset=\"utf-8\">\r\n";
+  out += "<title>" + program + " gloslista - " + HtmlText(list.m_title) + "</title>\r\n</head>\r\n";
   out += "<body>\r\n";
   out += "<table border=\"0\">\r\n";
   out += "<tr>\r\n";

@@ -1,12 +1,20 @@
 #pragma once
 // The readers and writers of every list file type, and the steps that
 // CWordList::Load and CWordList::Write take around each of them.
+//
+// This is where texts meet files: the list holds UTF-8, the files hold what
+// they always held as long as every text fits Windows-1252, and UTF-8 when
+// some text does not (version 1 and 2 files with the line ENCODING=UTF-8 after
+// their VERSION line, interchange files with a byte order mark, the web page
+// with its character set in the head). Interchange files from other programs
+// are read in whatever their byte order mark, or their bytes, say.
 #include <string>
 #include <string_view>
 
 #include <QString>
 
-class CIniFile;
+#include "IniFile.h"
+
 class CWordList;
 
 class CListFileIo {
@@ -29,27 +37,38 @@ class CListFileIo {
   // Language text n with arg put in for its "%s".
   static QString LangFormat(unsigned n, const QString& arg);
 
-  // text in Windows-1252; a character it cannot hold becomes "?", and
-  // *lossy (when given) is set.
-  static std::string ToListText(const QString& text, bool* lossy = nullptr);
-
   static bool IsExportType(const QString& type);
 
  private:
+  // A version 1 or 2 file with the texts of its values as UTF-8, whatever
+  // the file holds.
+  class CNativeText {
+   public:
+    explicit CNativeText(std::string data);
+    const CIniFile& Ini() const { return m_ini; }
+    std::string Value(std::string_view section, std::string_view key) const;
+
+   private:
+    CIniFile m_ini;
+    bool m_utf8 = false;
+  };
+
   static int Parse(CWordList& list, const QString& type, std::string data);
   static int Reject(CWordList& list);
-  static bool ReadVersion2(CWordList& list, const CIniFile& ini);
-  static bool ReadVersion1(CWordList& list, const CIniFile& ini);
-  static bool ReadOrd(CWordList& list, std::string_view data, QStringList& lossyWords);
-  static void ReadDelimited(CWordList& list, std::string_view data, char separator,
-                            QStringList& lossyWords);
+  static bool ReadVersion2(CWordList& list, const CNativeText& text);
+  static bool ReadVersion1(CWordList& list, const CNativeText& text);
+  // The interchange readers take the file's text as UTF-8.
+  static bool ReadOrd(CWordList& list, std::string_view text);
+  static void ReadDelimited(CWordList& list, std::string_view text, char separator);
   // False when the list's CSV question declined the file.
-  static bool ReadCsv(CWordList& list, std::string_view data, QStringList& lossyWords);
+  static bool ReadCsv(CWordList& list, std::string_view text);
   static void FinishLoad(CWordList& list, const QString& type);
 
-  static std::string FormatVersion2(const CWordList& list);
-  static std::string FormatVersion1(const CWordList& list);
+  // The text of each file type, UTF-8; utf8 adds what a file in UTF-8 holds
+  // beyond one in Windows-1252.
+  static std::string FormatVersion2(const CWordList& list, bool utf8);
+  static std::string FormatVersion1(const CWordList& list, bool utf8);
   static std::string FormatOrd(const CWordList& list);
   static std::string FormatDelimited(const CWordList& list, char separator);
-  static std::string FormatHtml(const CWordList& list);
+  static std::string FormatHtml(const CWordList& list, bool utf8);
 };

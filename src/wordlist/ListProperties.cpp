@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 
-#include "Cp1252.h"
 #include "LangText.h"
 #include "WordList.h"
 #include "WordListDialogTexts.h"
@@ -29,7 +28,7 @@ QString ListFormatText(const QString& extension) {
 
 QString ListCreatorText(const std::string& creator) {
   if (creator == kNoCreator) return LangQText(kTxtPropNotAvailable);
-  return FromCp1252(creator);
+  return QString::fromStdString(creator);
 }
 
 QString ListFolderText(const QString& path, const QString& displayName) {

@@ -1,6 +1,5 @@
 #include "WordImport.h"
 
-#include "Cp1252.h"
 #include "LangText.h"
 #include "WordList.h"
 #include "WordListDialogTexts.h"
@@ -30,7 +29,7 @@ QString ImportReport(const ImportResult& result) {
   QString text = QString::number(result.added) + QLatin1Char(' ') + LangQText(kTxtImportedCount);
   if (!result.skipped.empty()) {
     text += QLatin1String("\n\n") + LangQText(kTxtImportSkipped) + QLatin1Char('\n') +
-            FromCp1252(result.skipped);
+            QString::fromStdString(result.skipped);
   }
   return text;
 }

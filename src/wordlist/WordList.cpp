@@ -8,7 +8,6 @@
 #include <iterator>
 #include <random>
 
-#include "Cp1252.h"
 #include "LangText.h"
 #include "ListFileIo.h"
 #include "Platform.h"
@@ -212,14 +211,11 @@ std::string CWordList::DefaultOwner() {
   if (const passwd* account = getpwuid(geteuid())) {
     QString fullName = QString::fromLocal8Bit(account->pw_gecos ? account->pw_gecos : "");
     fullName = fullName.section(QLatin1Char(','), 0, 0).trimmed();
-    bool lossy = false;
-    std::string owner = CListFileIo::ToListText(fullName, &lossy);
-    if (!owner.empty() && !lossy) return owner;
-    QString login = QString::fromLocal8Bit(account->pw_name ? account->pw_name : "");
-    owner = CListFileIo::ToListText(login, &lossy);
-    if (!owner.empty() && !lossy) return owner;
+    if (!fullName.isEmpty()) return OneLine(fullName.toStdString());
+    const QString login = QString::fromLocal8Bit(account->pw_name ? account->pw_name : "");
+    if (!login.isEmpty()) return OneLine(login.toStdString());
   }
-  return CListFileIo::ToListText(qEnvironmentVariable("USER"));
+  return OneLine(qEnvironmentVariable("USER").toStdString());
 }
 
 // --- file operations -------------------------------------------------------------
@@ -227,7 +223,7 @@ std::string CWordList::DefaultOwner() {
 int CWordList::AskSaveChanges() {
   if (!m_platform) return kIdCancel;
   const QString text =
-      FromCp1252(LangText(kTxtSaveQuestion)) + QLatin1String("\n") + m_path + QLatin1String(" ?");
+      LangQText(kTxtSaveQuestion) + QLatin1String("\n") + m_path + QLatin1String(" ?");
   return m_platform->MessageBox(text, MessageButtons::YesNoCancel, MessageIcon::Question);
 }
 
@@ -279,7 +275,7 @@ int CWordList::OpenFile(const QString& path) {
   next.m_path = path;
   next.m_fileName = FileNameOf(path);
   next.m_extension = next.m_fileName.right(3);
-  next.m_title = OneLine(CListFileIo::ToListText(WithoutLastFour(next.m_fileName)));
+  next.m_title = OneLine(WithoutLastFour(next.m_fileName).toStdString());
   next.m_modified = 0;
   next.m_untitled = 0;
   return ReadInto(next);
@@ -289,7 +285,7 @@ int CWordList::OpenWithDialog() {
   if (!m_platform) return 2;
   FileDialogRequest request;
   request.initialPath = m_path;
-  request.filter = FromCp1252(LangText(kTxtOpenFilter));
+  request.filter = LangQText(kTxtOpenFilter);
   FileDialogResult chosen;
   if (!m_platform->GetOpenFileName(request, chosen)) return 2;
   if (!ConfirmReplace()) return 2;
@@ -299,7 +295,7 @@ int CWordList::OpenWithDialog() {
   next.m_fileName = chosen.fileName;
   next.m_extension = chosen.extension;
   next.m_untitled = 0;
-  next.m_title = OneLine(CListFileIo::ToListText(WithoutLastFour(next.m_fileName)));
+  next.m_title = OneLine(WithoutLastFour(next.m_fileName).toStdString());
   next.m_modified = 0;
   return ReadInto(next);
 }
@@ -324,7 +320,7 @@ int CWordList::SaveAs(bool write) {
   if (m_platform) {
     FileDialogRequest request;
     request.initialPath = m_path;
-    request.filter = FromCp1252(LangText(kTxtSaveFilter));
+    request.filter = LangQText(kTxtSaveFilter);
     request.overwritePrompt = true;
     accepted = m_platform->GetSaveFileName(request, chosen);
   }
@@ -353,7 +349,7 @@ void CWordList::TakeTarget(const QString& path, const QString& fileName, const Q
     m_fileName += suffix;
   }
   if (m_title == LangText(kTxtUntitled))
-    m_title = OneLine(CListFileIo::ToListText(WithoutLastFour(m_fileName)));
+    m_title = OneLine(WithoutLastFour(m_fileName).toStdString());
 }
 
 int CWordList::SaveTo(const QString& path, const QString& type) {

@@ -61,7 +61,7 @@ class TestLangLibrary : public QObject {
     QCOMPARE(LangQText(kUntitled), QStringLiteral("Untitled"));
 
     QCOMPARE(VKLangSetLanguage(0), 0);
-    QCOMPARE(LangText(kUntitled), std::string("Namnl\xF6s"));  // Windows-1252 bytes
+    QCOMPARE(LangText(kUntitled), std::string("Namnl\xC3\xB6s"));  // UTF-8
     QCOMPARE(LangQText(kUntitled), QString::fromUtf8("Namnl\u00F6s"));
 
     QCOMPARE(VKLangSetLanguage(2), 0);

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QComboBox>
 #include <QPlainTextEdit>
 
 #include "CharGrid.h"
@@ -272,8 +273,8 @@ class TestMainDlgEditing : public QObject {
     const QLocale before;
     const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    auto french = OpenMainWindow(platform, {{"z\350bre", "zebra"},
-                                            {"\xe9t\xe9", "summer"},
+    auto french = OpenMainWindow(platform, {{"zèbre", "zebra"},
+                                            {"été", "summer"},
                                             {"arbre", "tree"},
                                             {"fleur", "flower"},
                                             {"Eau", "water"}});
@@ -329,8 +330,10 @@ class TestMainDlgEditing : public QObject {
     const QLatin1String names[4] = {kValueSpecial1, kValueSpecial2, kValueSpecial3, kValueSpecial4};
     for (int i = 0; i < 4; ++i)
       WriteSetting(SettingsRoot::CurrentUser, kKeySetups, names[i], defaults[i]);
-    const auto restore = qScopeGuard(
-        [&] { WriteSetting(SettingsRoot::CurrentUser, kKeySetups, kValueSpecial3, defaults[2]); });
+    const auto restore = qScopeGuard([&] {
+      for (int i : {1, 2})
+        WriteSetting(SettingsRoot::CurrentUser, kKeySetups, names[i], defaults[i]);
+    });
 
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
@@ -369,7 +372,8 @@ class TestMainDlgEditing : public QObject {
       QVERIFY(edit && grid);
       QCOMPARE(edit->text(), u"\u00df"_s);
       QCOMPARE(grid->MarkedChar(), std::optional<QChar>(QChar(0xdf)));
-      QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(0xe9).center());
+      QTest::mouseClick(grid, Qt::LeftButton, {},
+                        grid->CellRect(grid->CellOfChar(QChar(0xe9))).center());
       QCOMPARE(edit->text(), u"\u00e9"_s);
       Click(dialog, 1);
     });
@@ -378,13 +382,31 @@ class TestMainDlgEditing : public QObject {
     QCOMPARE(TextOf(*dlg, IDC_SPECIAL3), u"F7: \u00e9"_s);
     QCOMPARE(platform.m_messages.size(), size_t(1));
 
-    // Cancel keeps the character.
+    // Any script: the Cyrillic block, chosen by keyboard, shows its letters;
+    // Cancel keeps the character, and the block is offered again next time.
+    const auto restoreBlock = qScopeGuard([] {
+      WriteSetting(SettingsRoot::CurrentUser, kKeySetups, kValueSpecialBlock, u"Latin1"_s);
+    });
     OnModalDialog([](QDialog* dialog) {
+      auto* blocks = Child<QComboBox>(dialog, 1189);
+      QCOMPARE(blocks->currentIndex(), 0);
+      blocks->setFocus();
+      QTest::keyClicks(blocks, LangQText(737).left(3));
+      auto* grid = Child<CCharGrid>(dialog, 1096);
+      QCOMPARE(grid->CharOfCell(0x16), QChar(0x416));
       Type(Child<QLineEdit>(dialog, 1119), u"x"_s);
       Click(dialog, 2);
     });
     QTest::mouseClick(dlg->Control(IDC_SPECIAL3), Qt::LeftButton);
     QCOMPARE(ReadSetting(SettingsRoot::CurrentUser, kKeySetups, kValueSpecial3), u"\u00e9"_s);
+    OnModalDialog([](QDialog* dialog) {
+      auto* grid = Child<CCharGrid>(dialog, 1096);
+      QCOMPARE(Child<QComboBox>(dialog, 1189)->currentText(), LangQText(737));
+      QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(0x16).center());
+      Click(dialog, 1);
+    });
+    QTest::mouseClick(dlg->Control(IDC_SPECIAL2), Qt::LeftButton);
+    QCOMPARE(TextOf(*dlg, IDC_SPECIAL2), u"F6: \u0416"_s);
 
     dlg->OnCommand(ID_MODE_EDIT);
     QLineEdit* foreign = EditOf(*dlg, IDC_FOREIGN);
@@ -392,7 +414,8 @@ class TestMainDlgEditing : public QObject {
     foreign->clear();
     Type(foreign, u"caf"_s);
     QTest::keyClick(foreign, Qt::Key_F7);
-    QCOMPARE(foreign->text(), u"caf\u00e9"_s);
+    QTest::keyClick(foreign, Qt::Key_F6);
+    QCOMPARE(foreign->text(), u"caf\u00e9\u0416"_s);
   }
 
   void languageNamesAreStoredWhenLeft() {
@@ -435,7 +458,7 @@ class TestMainDlgEditing : public QObject {
 
   void importAddsNewWordsAndReportsTheRest() {
     const QString path = Path(u"djur.vk2"_s);
-    QVERIFY(SaveList(path, {{"katt", "cat", 1}, {"hund", "dog"}, {"h\xe4st", "horse", 2}}));
+    QVERIFY(SaveList(path, {{"katt", "cat", 1}, {"hund", "dog"}, {"häst", "horse", 2}}));
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform, {{"vovve", "dog"}});
     QVERIFY(dlg);
@@ -448,7 +471,7 @@ class TestMainDlgEditing : public QObject {
     OnModalDialog(
         [](QDialog* dialog) {
           auto* words = Child<CWordListBox>(dialog, 1162);
-          QCOMPARE(words->LineText(2), std::string("h\xe4st\thorse"));
+          QCOMPARE(words->LineText(2), std::string("häst\thorse"));
           for (int row = 0; row < 3; ++row) ClickRow(words, row);
           QCOMPARE(words->SelectedRows(), (std::vector<int>{0, 1, 2}));
           Click(dialog, 1);
@@ -560,7 +583,7 @@ class TestMainDlgEditing : public QObject {
     QTest::keyClick(EditOf(*dlg, IDC_FOREIGN), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(WordsOf(dlg->WordList()), expected);
     QCOMPARE(Lines(*dlg)->count(), 3);
-    QCOMPARE(Lines(*dlg)->LineText(1), std::string("manger\t\xe4ta; spisa"));
+    QCOMPARE(Lines(*dlg)->LineText(1), std::string("manger\täta; spisa"));
     QCOMPARE(Lines(*dlg)->ItemData(0), 1);
     QCOMPARE(first->text() + u'/' + second->text(), u"Franska/Svenska"_s);
     QCOMPARE(dlg->WordList().GetFirstLanguage(), std::string("Franska"));

@@ -2,6 +2,8 @@
 // results dialogs, and the pause after a right answer set to 0.
 #include <QtTest>
 
+#include <QLabel>
+
 #include <QListWidget>
 
 #include "ColorEdit.h"
@@ -98,7 +100,7 @@ std::unique_ptr<CMainDlg> StartPractice(CFakePlatform& platform, const std::vect
 void Answer(CMainDlg& dlg, const QString& text) {
   CColorEdit* edit = AnswerField(dlg);
   edit->clear();
-  QTest::keyClicks(edit, text);
+  Type(edit, text);
   QTest::keyClick(edit, Qt::Key_Return);
 }
 
@@ -242,7 +244,7 @@ class TestMainDlgPractice : public QObject {
   void copyModeAndANewRunLookRight() {
     SetOption(kValueSkiljCheck, u"FALSE"_s);
     CFakePlatform platform;
-    auto dlg = StartPractice(platform, {{"Hus, hem", "house"}, {"\xE4pple", "apple"}},
+    auto dlg = StartPractice(platform, {{"Hus, hem", "house"}, {"äpple", "apple"}},
                              CDirectionDlg::IDC_FOREIGN);
     QVERIFY(dlg);
     CColorEdit* edit = AnswerField(*dlg);
@@ -268,11 +270,12 @@ class TestMainDlgPractice : public QObject {
     QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtRightGroup));
     QTRY_COMPARE(dlg->Exercise().Current(), 2);
     QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtAnswerGroup));
-    // Only A to Z are folded: the stored word, not "\xE4PPLE", is shown.
+    // A copy without the umlaut is another word: the stored word is shown
+    // again, as stored.
     Answer(*dlg, u"pear"_s);
     Answer(*dlg, u"plum"_s);
-    Answer(*dlg, u"\xC4pple"_s);
-    QCOMPARE(edit->GetText(), std::string("\xE4pple"));
+    Answer(*dlg, u"APPLE"_s);
+    QCOMPARE(edit->GetText(), std::string("äpple"));
     dlg->OnCommand(ID_MODE_EDIT);
   }
 
@@ -413,6 +416,34 @@ class TestMainDlgPractice : public QObject {
     dlg->OnCommand(ID_START_PRACTICE);
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
     QCOMPARE(ReadSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF), u"FALSE"_s);
+  }
+
+  // Words of any script: a right-to-left question runs from the right, and
+  // answers in Cyrillic or Japanese are judged, their case folded.
+  void wordsOfAnyScript() {
+    SetOption(kValueSkiljCheck, u"FALSE"_s);
+    CFakePlatform platform;
+    auto dlg = StartPractice(platform, {{"كتاب (kitāb)", "книга"}, {"日本語", "Дом"}},
+                             CDirectionDlg::IDC_TRANSLATION);
+    QVERIFY(dlg);
+    QLabel* question = ControlOf<QLabel>(*dlg, IDC_QUESTION);
+    QCOMPARE(question->text(), u"كتاب (kitāb)"_s);
+    QCOMPARE(question->layoutDirection(), Qt::RightToLeft);
+    QVERIFY(AnswerRight(*dlg));
+    QCOMPARE(question->text(), u"日本語"_s);
+    QCOMPARE(question->layoutDirection(), Qt::LeftToRight);
+    Answer(*dlg, u"дОМ"_s);
+    QCOMPARE(dlg->Exercise().RightFirstTry(), 2);
+
+    Results results;
+    OnResults(results, CResultsDlg::IDOK);
+    QTRY_VERIFY(results.seen);
+    ChooseDirection(CDirectionDlg::IDC_FOREIGN);
+    dlg->OnCommand(ID_START_PRACTICE);
+    QCOMPARE(question->text(), u"книга"_s);
+    Answer(*dlg, u"كتاب (KITĀB)"_s);
+    QCOMPARE(dlg->Exercise().RightFirstTry(), 1);
+    dlg->OnCommand(ID_MODE_EDIT);
   }
 
   void checkWhileTypingColoursAndSubmits() {

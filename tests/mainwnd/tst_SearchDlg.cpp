@@ -2,9 +2,9 @@
 
 #include <QPushButton>
 
-#include "Cp1252Edit.h"
 #include "FakePlatform.h"
 #include "LangText.h"
+#include "OneLineEdit.h"
 #include "SearchDlg.h"
 #include "SearchLogic.h"
 #include "TestFiles.h"
@@ -44,9 +44,9 @@ class TestSearchDlg : public QObject {
   void returnsTheEnteredText() {
     CFakePlatform platform;
     CSearchDlg dlg(platform, nullptr, [] { return u"/help/vokabit"_s; });
-    dlg.SetSearchText("h\xe4st");
+    dlg.SetSearchText("häst");
     QCOMPARE(dlg.windowTitle(), LangQText(213));
-    auto* edit = Child<CCp1252Edit>(&dlg, 1080);
+    auto* edit = Child<COneLineEdit>(&dlg, 1080);
     QVERIFY(edit && Child<QPushButton>(&dlg, 1));
     QCOMPARE(Child<QPushButton>(&dlg, 1)->text(), LangQText(212));
 
@@ -57,7 +57,7 @@ class TestSearchDlg : public QObject {
       QTest::keyClick(edit, Qt::Key_Return);  // Enter is the search button
     });
     QCOMPARE(searched, int(QDialog::Accepted));
-    QCOMPARE(dlg.GetSearchText(), std::string("k\xf6tt"));
+    QCOMPARE(dlg.GetSearchText(), std::string("kött"));
 
     const int cancelled = RunModal(dlg, [&] {
       Type(edit, u"x"_s);
@@ -65,7 +65,7 @@ class TestSearchDlg : public QObject {
       QTest::keyClick(edit, Qt::Key_Escape);
     });
     QCOMPARE(cancelled, int(QDialog::Rejected));
-    QCOMPARE(dlg.GetSearchText(), std::string("k\xf6tt"));  // Cancel hands back nothing new
+    QCOMPARE(dlg.GetSearchText(), std::string("kött"));  // Cancel hands back nothing new
     const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, 131205u}};
     QVERIFY(platform.m_help == help);
   }
