@@ -109,7 +109,10 @@ QString RunStartupRoutine(CStartupView& view, CPlatform& platform, const Startup
   return helpFile;
 }
 
-void PrepareStartWithFile(const QString& programDirectory) {
+QString PrepareStartWithFile(const QString& programDirectory) {
   ApplySettingsDefaults(programDirectory, [](unsigned n) { return LangQText(n); });
   ApplyStoredLanguage();
+  const QString damaged = SettingsStoreProblem();
+  if (damaged.isEmpty()) return QString();
+  return LangQText(kTxtSettingsDamaged).replace(QLatin1String("%s"), damaged);
 }

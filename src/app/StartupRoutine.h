@@ -47,4 +47,6 @@ QString RunStartupRoutine(CStartupView& view, CPlatform& platform, const Startup
 // What a start with a list file does instead: no associations and no
 // language choice, but missing defaults are written (a first start by a
 // double click must find its options) and the stored language is applied.
-void PrepareStartWithFile(const QString& programDirectory);
+// Returns the warnings to show: a damaged settings file is reported on this
+// start too.
+QString PrepareStartWithFile(const QString& programDirectory);

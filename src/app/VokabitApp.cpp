@@ -55,7 +55,13 @@ bool CVokabitApp::InitInstance() {
   if (dlg.m_showStartup) {
     if (!RunStartupDialog()) return false;
   } else {
-    PrepareStartWithFile(DataDirectory() + QLatin1Char('/'));
+    // A start with a file leaves the associations alone, but a first start
+    // by a double click must not find its options missing (no words to
+    // practise, no special characters), so missing defaults are written too.
+    // It speaks the language the user chose.
+    const QString warnings = PrepareStartWithFile(DataDirectory() + QLatin1Char('/'));
+    if (!warnings.isEmpty())
+      platform.MessageBox(warnings, MessageButtons::Ok, MessageIcon::Warning);
   }
   // A start without a list shows the tip of the day once the window is up.
   dlg.m_showTip = dlg.m_startFile.isEmpty();

@@ -12,7 +12,18 @@ class CCp1252Validator : public QValidator {
  public:
   using QValidator::QValidator;
 
-  State validate(QString& input, int&) const override {
+  State validate(QString& input, int& pos) const override {
+    // A pasted line break becomes a space: the text is one line of a list
+    // file, and a break would split it.
+    for (qsizetype i = input.indexOf(QLatin1Char('\r')); i >= 0;
+         i = input.indexOf(QLatin1Char('\r'), i + 1)) {
+      if (i + 1 < input.size() && input.at(i + 1) == QLatin1Char('\n')) {
+        input.remove(i + 1, 1);
+        if (pos > i + 1) --pos;
+      }
+      input[i] = QLatin1Char(' ');
+    }
+    input.replace(QLatin1Char('\n'), QLatin1Char(' '));
     for (const QChar ch : input) {
       if (!IsCp1252(ch)) return Invalid;
     }

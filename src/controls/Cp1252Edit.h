@@ -2,7 +2,8 @@
 // A one-line edit for text that ends up in a list file: it takes only
 // characters that Windows-1252 can hold. A refused character (typed, pasted or
 // dropped) leaves the text as it was, beeps and shows the refusal hint beside
-// the field, so nothing is dropped silently.
+// the field, so nothing is dropped silently. A line break (pasted, or set by
+// the program) becomes a space: the text is one line of a list file.
 #include <string>
 
 #include <QLineEdit>

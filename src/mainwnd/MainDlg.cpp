@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -42,6 +43,7 @@
 namespace {
 
 constexpr ColorRef kBlue = 0xFF0000;
+constexpr ColorRef kRed = 0x0000FF;
 
 // The toolbar, in its order: id, caption, tooltip.
 struct ToolbarButton {
@@ -154,9 +156,17 @@ CMainDlg::CMainDlg(CPlatform& platform, QWidget* parent)
 
   // Keys are looked up in the accelerator table before any control sees them.
   qApp->installEventFilter(this);
+
+  // A settings write can fail in the middle of any command; the message
+  // follows once that command is done.
+  SetSettingsFailureHandler([this](const QString& path) {
+    m_settingsFailure = path;
+    QTimer::singleShot(0, this, &CMainDlg::ReportSettingsFailure);
+  });
 }
 
 CMainDlg::~CMainDlg() {
+  SetSettingsFailureHandler({});
   qApp->removeEventFilter(this);
 }
 
@@ -242,7 +252,6 @@ void CMainDlg::CreateFrame() {
   m_statusLeft->setText(QStringLiteral("Status"));
   m_statusMiddle = new CColorLabel(m_client);
   Register(IDC_STATUS_MIDDLE, m_statusMiddle);
-  m_statusMiddle->setText(QStringLiteral("Status2"));
   for (QLabel* pane : {static_cast<QLabel*>(m_statusLeft), static_cast<QLabel*>(m_statusMiddle)}) {
     pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pane->setTextFormat(Qt::PlainText);
@@ -742,7 +751,18 @@ void CMainDlg::OnFileOpen() {
 
 void CMainDlg::OnOpenRecent(int index) {
   if (index < 0 || index >= CRecentFiles::kCount || m_recent[index].isEmpty()) return;
-  const int result = m_wordList.OpenFile(m_recent[index]);
+  const QString path = m_recent[index];
+  if (!QFileInfo::exists(path)) {
+    // A file that is gone is not a broken list: one message, and the entry
+    // that can never open again leaves the menu.
+    m_recent = CRecentFiles::Remove(path);
+    UpdateRecentFiles();
+    QString text = LangQText(kTxtRecentMissing);
+    m_platform.MessageBox(text.replace(QLatin1String("%s"), path), MessageButtons::Ok,
+                          MessageIcon::Warning);
+    return;
+  }
+  const int result = m_wordList.OpenFile(path);
   if (result == 0) {
     UpdateRecentFiles();
     AfterListLoaded();
@@ -755,9 +775,10 @@ void CMainDlg::OnOpenRecent(int index) {
 void CMainDlg::OnFileSave() {
   const int result = m_wordList.Save();
   if (result == 0) {
-    m_wordList.SetModified(0);
+    // An export (Save of an untitled list to an export type) leaves the list
+    // modified: it is still in no file of its own.
     UpdateRecentFiles();
-    SetListTitle(false);
+    SetListTitle(m_wordList.IsModified() != 0);
   } else if (result == -2) {
     m_platform.MessageBox(LangQText(kTxtSaveFailed), MessageButtons::Ok, MessageIcon::Warning);
   }
@@ -767,9 +788,9 @@ void CMainDlg::OnFileSaveAs() {
   SetStatus(kTxtStatusSaveAs);
   const int result = m_wordList.SaveAs(true);
   if (result == 0 || result == 1) {
-    m_wordList.SetModified(0);
+    // After an export the list is still modified.
     UpdateRecentFiles();
-    SetListTitle(false);
+    SetListTitle(m_wordList.IsModified() != 0);
     FocusAfterCommand();
   } else if (result == -2) {
     m_platform.MessageBox(LangQText(kTxtSaveFailed), MessageButtons::Ok, MessageIcon::Warning);
@@ -778,7 +799,17 @@ void CMainDlg::OnFileSaveAs() {
 
 bool CMainDlg::CanClose() {
   SavePracticeOptions();
+  // The window may be gone before a posted message would show.
+  ReportSettingsFailure();
   return m_wordList.QueryClose() == 1;
+}
+
+void CMainDlg::ReportSettingsFailure() {
+  if (m_settingsFailure.isEmpty()) return;
+  QString text = LangQText(kTxtSettingsNotSaved);
+  text.replace(QLatin1String("%s"), m_settingsFailure);
+  m_settingsFailure.clear();
+  m_platform.MessageBox(text, MessageButtons::Ok, MessageIcon::Warning);
 }
 
 void CMainDlg::OnExit() {
@@ -859,14 +890,20 @@ void CMainDlg::SetListTitle(bool modified) {
   setWindowTitle(title);
 }
 
-void CMainDlg::SetStatus(unsigned textNumber, bool resetColour) {
-  if (resetColour) m_statusLeft->SetTextColour(ToColorRef(palette().color(QPalette::WindowText)));
-  m_statusLeft->setText(LangQText(textNumber));
+void CMainDlg::SetStatus(unsigned textNumber) {
+  SetPaneText(1, LangQText(textNumber));
   m_statusText = textNumber;
+}
+
+void CMainDlg::SetWarningStatus(unsigned textNumber) {
+  SetStatus(textNumber);
+  m_statusLeft->SetTextColour(kRed);
 }
 
 void CMainDlg::SetPaneText(int pane, const QString& text) {
   if (pane == 1) {
+    // The red of a warning belongs to that warning alone.
+    m_statusLeft->SetTextColour(ToColorRef(palette().color(QPalette::WindowText)));
     m_statusLeft->setText(text);
     m_statusText = 0;
   }

@@ -72,7 +72,9 @@ class CMainDlg : public QDialog {
   void ShowSettingsPanel(bool show);
   void RebuildMenu();
   void ApplyLanguage();
-  void SetStatus(unsigned textNumber, bool resetColour = false);
+  // Every status text shows in the window-text colour; only a warning is red.
+  void SetStatus(unsigned textNumber);
+  void SetWarningStatus(unsigned textNumber);
   void SetPaneText(int pane, const QString& text);
   void ShowFocusHint();
   void SetListTitle(bool modified);
@@ -193,6 +195,9 @@ class CMainDlg : public QDialog {
   void ChooseSoundFile(int editId);
   void PlayTestSound(int editId);
   void OnPauseExpired();
+  // A key that types into the answer field during the pause after a right
+  // answer ends the pause: the key begins the next answer.
+  void TypeAheadInPause(QObject* watched, QEvent* event);
   void SetAnswerColours(std::optional<int> text, std::optional<int> back);
   QString SpecialChar(int index) const;
   bool IsChecked(int id) const;
@@ -200,6 +205,8 @@ class CMainDlg : public QDialog {
   QString EditText(int id) const;
   // Exit and the close box: true when the window may end.
   bool CanClose();
+  // Shows the message of a settings write that failed, once.
+  void ReportSettingsFailure();
   void AfterListLoaded();
   void FocusAfterCommand();
 
@@ -219,6 +226,12 @@ class CMainDlg : public QDialog {
   int m_clientHeight = 0;
   bool m_closing = false;
   int m_exitCode = 0;
+  // The settings file a write failed on, until the user has been told.
+  QString m_settingsFailure;
+  // The window's width before the options mode widened it, and the width it
+  // widened it to; the other modes give the width back.
+  int m_widthBeforeSettings = 0;
+  int m_widthInSettings = 0;
   CRecentFiles::Entries m_recent;
   // The text numbers shown, so that a new language can show them again.
   unsigned m_statusText = 0;  // left status pane; 0 when it holds another text

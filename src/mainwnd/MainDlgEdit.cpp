@@ -136,6 +136,11 @@ void CMainDlg::AddOrChangeWord() {
                             MessageIcon::Information);
       return;
     }
+    if (m_wordList.GetCount() >= CWordList::kMaxWords) {
+      // The typed word stays in the fields, and the list as it was.
+      m_platform.MessageBox(LangQText(kTxtListFull), MessageButtons::Ok, MessageIcon::Warning);
+      return;
+    }
     const bool added = m_wordList.AddWord(foreign, translation, mark) == 0;
     FillWordListBox();
     if (added) {

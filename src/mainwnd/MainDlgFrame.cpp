@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -112,7 +113,26 @@ void CMainDlg::ShowSettingsPanel(bool show) {
     Control(IDC_WRONG_SOUND_CHECK)->setFocus();
   }
   ShowControls(kSettingsControls, show);
-  m_client->setMinimumWidth(show ? m_settingsMinWidth : kMinClientWidth);
+  if (show == (m_widthBeforeSettings > 0)) {
+    m_client->setMinimumWidth(show ? m_settingsMinWidth : kMinClientWidth);
+    return;
+  }
+  if (show) {
+    // The options panel may need a wider window than the user had; the
+    // window widens now (the layout resizes it at once) ...
+    m_widthBeforeSettings = width();
+    m_client->setMinimumWidth(m_settingsMinWidth);
+    if (layout()) layout()->activate();
+    m_widthInSettings = width();
+  } else {
+    // ... and gives the width back when the options mode ends, unless the
+    // user has sized the window meanwhile.
+    m_client->setMinimumWidth(kMinClientWidth);
+    if (layout()) layout()->activate();
+    if (width() == m_widthInSettings && m_widthInSettings > m_widthBeforeSettings && !isMaximized())
+      resize(m_widthBeforeSettings, height());
+    m_widthBeforeSettings = m_widthInSettings = 0;
+  }
 }
 
 void CMainDlg::ShowPracticePanel(bool show) {
@@ -228,9 +248,13 @@ bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
       auto* target = qobject_cast<QWidget*>(watched);
       if (!target || target->window() != this || !isVisible()) break;
       if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) break;
+      TypeAheadInPause(watched, event);
       if (TranslateAccelerator(static_cast<QKeyEvent*>(event))) return true;
       break;
     }
+    case QEvent::InputMethod:
+      TypeAheadInPause(watched, event);
+      break;
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
       const bool in = event->type() == QEvent::FocusIn;
@@ -250,7 +274,7 @@ bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
       } else if (watched == m_firstLanguageEdit || watched == m_secondLanguageEdit) {
         OnLanguageFocus(static_cast<QWidget*>(watched), in);
       } else if (watched == m_answerEdit && in) {
-        SetStatus(m_exercise.WriteForeign() ? kTxtStatusTranslation : kTxtStatusForeign, true);
+        SetStatus(m_exercise.WriteForeign() ? kTxtStatusTranslation : kTxtStatusForeign);
       } else if (watched == m_suggestions && !in) {
         CloseSuggestions();
       } else if (watched == Control(IDC_ONLY_COUNT) && !in) {

@@ -1,10 +1,13 @@
 // The practice options panel: its controls are the live options while the
 // program runs; they are loaded at start and saved at exit.
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include "ColorEdit.h"
 #include "Cp1252.h"
+#include "DataDir.h"
 #include "Exercise.h"
 #include "HoverButton.h"
 #include "LangText.h"
@@ -145,7 +148,15 @@ void CMainDlg::NormalisePause() {
 void CMainDlg::ChooseSoundFile(int editId) {
   auto* edit = static_cast<QLineEdit*>(Control(editId));
   FileDialogRequest request;
-  request.initialPath = edit->text();
+  // The folder of the current sound (a relative path lies in the data
+  // folder, as the sound is played), else the program's own sounds.
+  const QString current = edit->text().trimmed();
+  const QFileInfo sound(QDir(DataDirectory()).filePath(current));
+  if (!current.isEmpty() && sound.dir().exists()) {
+    request.initialPath = sound.absoluteFilePath();
+  } else {
+    request.initialPath = QDir(DataDirectory()).filePath(QStringLiteral("sounds"));
+  }
   request.filter = LangQText(kTxtChooseSound);
   FileDialogResult result;
   if (m_platform.GetOpenFileName(request, result)) edit->setText(result.path);

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCollator>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QTimerEvent>
@@ -85,6 +86,13 @@ void CMainDlg::StartExercise() {
     ShowEditPanel(true);
     return;
   }
+  // "Only the first 0 words" asks nothing: no direction to choose, no run,
+  // no results praising answers that were never given.
+  if (IsChecked(IDC_ONLY_WORDS) && EditText(IDC_ONLY_COUNT).toInt() < 1) {
+    if (m_mode == Practice) ShowEditPanel(true);
+    SetWarningStatus(kTxtNothingToPractise);
+    return;
+  }
   SetAnswerColours(int(AnswerColour::Black), int(AnswerColour::Window));
   CDirectionDlg direction(m_platform, this);
   const int choice = direction.exec();
@@ -128,9 +136,14 @@ void CMainDlg::AskNext() {
   if (next == CExercise::NextResult::Asked) {
     m_questionText = m_exercise.QuestionText();
     m_answerText = m_exercise.AnswerText();
-    SetStatus(m_exercise.WriteForeign() ? kTxtStatusTranslation : kTxtStatusForeign, true);
+    SetStatus(m_exercise.WriteForeign() ? kTxtStatusTranslation : kTxtStatusForeign);
     static_cast<QLabel*>(Control(IDC_QUESTION))->setText(FromCp1252(m_exercise.QuestionLine()));
+    // Every question starts neutral, whatever the last answer (or the last
+    // run) left in the captions and colours.
+    SetControlText(IDC_ANSWER_GROUP, kTxtAnswerGroup);
+    SetControlText(IDC_ANSWER_BUTTON, kTxtAnswerButton);
     m_answerEdit->clear();
+    SetAnswerColours(int(AnswerColour::Black), int(AnswerColour::Window));
     ShowCounters();
     const int mark = IsChecked(IDC_SHOW_CLASS) ? m_exercise.MarkAt(m_exercise.Current() - 1) : 0;
     static_cast<QLabel*>(Control(IDC_CLASS_PICTURE))->setPixmap(CPictures::ClassPicture(mark));
@@ -185,10 +198,9 @@ void CMainDlg::CheckAnswer() {
   if (verdict.showCounters) ShowCounters();
   if (verdict.statusText) {
     if (verdict.statusRed) {
-      m_statusLeft->SetTextColour(kRed);
-      SetStatus(*verdict.statusText);
+      SetWarningStatus(*verdict.statusText);
     } else {
-      SetStatus(*verdict.statusText, true);
+      SetStatus(*verdict.statusText);
     }
   }
   if (verdict.sound == AnswerSound::Right) m_platform.PlaySound(rightSound);
@@ -221,8 +233,26 @@ void CMainDlg::OnPauseExpired() {
   SetAnswerColours(std::nullopt, int(AnswerColour::Window));
   AskNext();
   if (m_mode == Practice) {
-    SetStatus(m_exercise.WriteForeign() ? kTxtStatusTranslation : kTxtStatusForeign, true);
+    SetStatus(m_exercise.WriteForeign() ? kTxtStatusTranslation : kTxtStatusForeign);
   }
+}
+
+void CMainDlg::TypeAheadInPause(QObject* watched, QEvent* event) {
+  if (watched != m_answerEdit || !m_pauseTimer.isActive() || m_mode != Practice) return;
+  // The last question has no next answer to begin.
+  if (m_exercise.Current() >= m_exercise.Total()) return;
+  bool types = false;
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool command =
+        key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool special = key->key() >= Qt::Key_F5 && key->key() <= Qt::Key_F8;
+    types = !command && (special || (!key->text().isEmpty() && key->text().at(0).isPrint()));
+  } else if (event->type() == QEvent::InputMethod) {
+    // A letter composed with a dead key arrives this way.
+    types = !static_cast<QInputMethodEvent*>(event)->commitString().isEmpty();
+  }
+  if (types) OnPauseExpired();
 }
 
 void CMainDlg::timerEvent(QTimerEvent* event) {

@@ -1,6 +1,12 @@
 #pragma once
 // Language texts of the main window.
 
+// Messages of the main window
+inline constexpr unsigned kTxtListFull = 600;           // a word added to a full list
+inline constexpr unsigned kTxtSettingsNotSaved = 601;   // %s = the settings file
+inline constexpr unsigned kTxtRecentMissing = 602;      // %s = the recent file that is gone
+inline constexpr unsigned kTxtNothingToPractise = 603;  // status: the options choose no words
+
 // Menus
 inline constexpr unsigned kTxtMenuFile = 1;
 inline constexpr unsigned kTxtMenuPractice = 2;

@@ -14,8 +14,13 @@ class CRecentFiles {
   static void Write(const Entries& entries);
 
   // Moves path to the front (an exact comparison decides whether it is
-  // already listed), stores the result and returns it.
+  // already listed), stores the result and returns it. Read, change and
+  // store are one step under the store's lock.
   static Entries Touch(const QString& path);
+
+  // Takes path out of the list (the entries after it move up), stores the
+  // result and returns it; one step under the lock as well.
+  static Entries Remove(const QString& path);
 
   // The menu text of entry index (0-based): "1. " and the path.
   static QString MenuText(int index, const QString& path);

@@ -166,7 +166,11 @@ void CQtPlatform::ShellOpen(const QString& url) {
 }
 
 void CQtPlatform::ShowHelp(const QString& helpFile, unsigned context) {
-  if (m_helpHandler) m_helpHandler(m_parent, helpFile, context);
+  // Help asked for in a modal dialog belongs to the dialog: over the main
+  // window the dialog would lock it out and could cover it.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (!owner) owner = m_parent;
+  if (m_helpHandler) m_helpHandler(owner, helpFile, context);
 }
 
 std::unique_ptr<CPrintTarget> CQtPlatform::ShowPrintDialog(const QString& documentName) {

@@ -144,7 +144,9 @@ AnswerVerdict CAnswerJudge::CheckCopy(const std::string& typed, bool caseDisting
     return v;
   }
   v.outcome = AnswerOutcome::CopyAgain;
-  v.fieldText = answer;
+  // The answer as stored: the folded copy only serves the comparison, and
+  // a learner must never be shown a misspelling to copy.
+  v.fieldText = m_exercise.AnswerText();
   // The answer put back is the one to copy, so the field shows green at once.
   v.background = AnswerColour::Green;
   return v;

@@ -8,10 +8,10 @@
 #include <QLabel>
 
 #include "Cp1252.h"
+#include "DialogSupport.h"
 #include "DialogUnits.h"
 #include "Exercise.h"
 #include "HelpTopics.h"
-#include "DialogSupport.h"
 #include "HoverButton.h"
 #include "LangText.h"
 #include "Platform.h"
@@ -81,7 +81,6 @@ CResultsDlg::CResultsDlg(CPlatform& platform, QWidget* parent)
     m_labels[i] = new QLabel(LangQText(kLabelTexts[i]), m_countGroup);
     m_values[i] = new QLabel(m_countGroup);
     m_values[i]->setObjectName(QLatin1String(kValueNames[i]));
-    m_values[i]->setAccessibleName(PlainName(LangQText(kLabelTexts[i])));
   }
 
   const auto makeButton = [this](const char* name, unsigned text) {
@@ -160,7 +159,13 @@ void CResultsDlg::Prepare(const CExercise& exercise) {
   m_rightSecond = exercise.RightSecondTry();
 
   const int counts[4] = {m_total, m_rightFirst, m_wrong, m_rightSecond};
-  for (int i = 0; i < 4; ++i) m_values[i]->setText(QString::number(counts[i]));
+  for (int i = 0; i < 4; ++i) {
+    m_values[i]->setText(QString::number(counts[i]));
+    // A screen reader reads a label's name instead of its text: the name
+    // carries the number, with the caption it belongs to.
+    m_values[i]->setAccessibleName(PlainName(LangQText(kLabelTexts[i])) + QStringLiteral(": ") +
+                                   QString::number(counts[i]));
+  }
 
   m_list->clear();
   const bool anyWrong = m_wrong >= 1;

@@ -8,6 +8,8 @@
 // The store lives in one file per root under $VOKABIT_CONFIG_DIR, else
 // $XDG_CONFIG_HOME/vokabit (~/.config/vokabit). Writes are atomic and
 // serialised under a lock file.
+#include <functional>
+
 #include <QString>
 
 enum class SettingsRoot {
@@ -19,13 +21,21 @@ enum class SettingsRoot {
 QString ReadSetting(SettingsRoot root, const QString& keyPath, const QString& valueName);
 
 // Stores the value into an existing key (valueName empty: the key's default
-// value). A write into a missing key does nothing. Always returns true: the
-// store reports nothing to its callers.
+// value). A write into a missing key does nothing. False when the value could
+// not be stored: the settings file is damaged, or it could not be written
+// (then the failure handler has been told).
 bool WriteSetting(SettingsRoot root, const QString& keyPath, const QString& valueName,
                   const QString& value);
 
 // Creates the key and any missing parent keys; an existing key is unchanged.
 void CreateSettingsKey(SettingsRoot root, const QString& keyPath);
+
+// Called when a write into the store fails (no lock, a full disk, a folder
+// that cannot be written), with the settings file's path; a run of failures
+// calls it once, until a write succeeds again. A damaged file is not
+// reported here: SettingsStoreProblem tells about it.
+using SettingsFailureHandler = std::function<void(const QString& path)>;
+void SetSettingsFailureHandler(SettingsFailureHandler handler);
 
 // The folder that holds the settings files, and the file of one root.
 QString SettingsDirectory();

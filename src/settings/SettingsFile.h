@@ -17,6 +17,8 @@ enum class SettingsLoad {
 SettingsLoad LoadSettingsTree(SettingsRoot root, CSettingsTree& tree);
 
 // Under the lock: loads the root's tree, lets change alter it and, when it
-// returns true, saves the tree atomically. False when the file is damaged,
-// the lock cannot be had, or saving fails; the file is then as it was.
+// returns true, saves the tree atomically. The whole read-modify-write
+// happens under the lock, so no other copy's write comes between. False when
+// the file is damaged, the lock cannot be had, or saving fails; the file is
+// then as it was, and the last two are reported to the failure handler.
 bool UpdateSettingsTree(SettingsRoot root, const std::function<bool(CSettingsTree&)>& change);

@@ -13,13 +13,16 @@ inline constexpr std::size_t kMaxListFileBytes = 16u * 1024u * 1024u;
 
 enum class ReadStatus { Ok, CannotOpen, TooLarge };
 
-// Reads the whole file into out (at most kMaxListFileBytes).
+// Reads the whole file into out (at most kMaxListFileBytes). Only a regular
+// file is read: a folder, pipe, socket or device is CannotOpen, without
+// waiting for anything.
 ReadStatus ReadWholeFile(const QString& path, std::string& out);
 
 // Writes bytes as the new content of path. A regular file is replaced only
 // once everything is on disk (temporary file in the same folder, then
-// rename); a device or pipe is written in place. False on any open, write,
-// flush or rename error; the previous file is then left as it was.
+// rename); a device or pipe is written in place, and a pipe without a reader
+// fails at once. False on any open, write, flush, sync or rename error; the
+// previous file is then left as it was.
 bool WriteWholeFile(const QString& path, std::string_view bytes);
 
 // One line of text: CR LF and LF end a line; the line excludes them. The

@@ -118,6 +118,66 @@ void AppendLine(std::string& out, std::string_view text) {
   out += "\r\n";
 }
 
+// A one-line text as the writers put it into a line of a file: whatever a
+// caller stored, a line break never splits the line.
+std::string Line(const std::string& text) {
+  return CWordList::OneLine(text);
+}
+
+// A field of a TXT or SKV line. One that holds the separator, or begins with
+// a double quote, goes in double quotes with its own quotes doubled, as
+// spreadsheets write and read such fields; the readers take it back whole.
+std::string DelimitedField(const std::string& text, char separator) {
+  const std::string field = Line(text);
+  if (field.find(separator) == std::string::npos && (field.empty() || field.front() != '"'))
+    return field;
+  std::string quoted = "\"";
+  for (const char c : field) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+// Reads a field in double quotes from the start of text: its content in
+// out and the length taken, or 0 when text does not begin with a whole
+// quoted field.
+std::size_t QuotedField(std::string_view text, std::string& out) {
+  if (text.empty() || text.front() != '"') return 0;
+  out.clear();
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    if (text[i] != '"') {
+      out += text[i];
+    } else if (i + 1 < text.size() && text[i + 1] == '"') {
+      out += '"';
+      ++i;
+    } else {
+      return i + 1;
+    }
+  }
+  return 0;
+}
+
+// Splits a TXT or SKV line into its two fields: at the first separator, or
+// after a quoted first field. A quoted field counts only when it stands
+// whole between the separator and the line's ends; anything else is read as
+// it stands. False for a line without a separator.
+bool SplitDelimited(std::string_view line, char separator, std::string& first,
+                    std::string& second) {
+  std::string_view rest;
+  const std::size_t quoted = QuotedField(line, first);
+  if (quoted > 0 && quoted < line.size() && line[quoted] == separator) {
+    rest = line.substr(quoted + 1);
+  } else {
+    const std::size_t at = line.find(separator);
+    if (at == std::string_view::npos) return false;
+    first.assign(line.substr(0, at));
+    rest = line.substr(at + 1);
+  }
+  if (QuotedField(rest, second) != rest.size() || rest.empty()) second.assign(rest);
+  return true;
+}
+
 std::string Number(int n) {
   return std::to_string(n);
 }
@@ -127,12 +187,12 @@ std::string Number(int n) {
 void AppendWordsSection(std::string& out, const CWordList& list, int count,
                         std::string_view translationKey) {
   AppendLine(out, "[WORDS]");
-  AppendLine(out, "F=" + list.GetFirstLanguage());
-  AppendLine(out, "O=" + list.GetSecondLanguage());
+  AppendLine(out, "F=" + Line(list.GetFirstLanguage()));
+  AppendLine(out, "O=" + Line(list.GetSecondLanguage()));
   for (int i = 0; i < count; ++i) {
     const std::string k = Number(i + 1);
-    AppendLine(out, k + "=" + list.GetForeign(i));
-    AppendLine(out, k + std::string(translationKey) + list.GetTranslation(i));
+    AppendLine(out, k + "=" + Line(list.GetForeign(i)));
+    AppendLine(out, k + std::string(translationKey) + Line(list.GetTranslation(i)));
   }
 }
 
@@ -351,10 +411,11 @@ void CListFileIo::ReadDelimited(CWordList& list, std::string_view data, char sep
   list.m_description.clear();
   std::size_t pos = 0;
   TextLine line;
+  std::string foreign;
+  std::string translation;
   while (NextLine(data, pos, line)) {
-    const std::size_t at = line.text.find(separator);
-    if (at == std::string_view::npos) continue;
-    if (!AddRead(list, text, line.text.substr(0, at), line.text.substr(at + 1), lossyWords)) break;
+    if (!SplitDelimited(line.text, separator, foreign, translation)) continue;
+    if (!AddRead(list, text, foreign, translation, lossyWords)) break;
   }
 }
 
@@ -402,6 +463,11 @@ void CListFileIo::FinishLoad(CWordList& list, const QString& type) {
         ToListText(list.m_fileName.chopped(std::min<qsizetype>(4, list.m_fileName.size())));
   if (list.m_owner == kMarker) list.m_owner.clear();
   if (list.m_description == kMarker) list.m_description.clear();
+  // A lone CR inside a line of the file is kept by the line reader; stored
+  // one-line texts never hold one.
+  for (std::string* text :
+       {&list.m_title, &list.m_owner, &list.m_firstLanguage, &list.m_secondLanguage})
+    *text = CWordList::OneLine(std::move(*text));
   if (IsInterchangeType(type)) {
     list.m_untitled = 1;
     list.m_modified = 1;
@@ -455,8 +521,8 @@ std::string CListFileIo::FormatVersion2(const CWordList& list) {
   AppendLine(out, "VERSION=2.0");
   AppendLine(out, "CREATOR=" + LangText(kTxtProgramName));
   AppendLine(out, "ANTAL=" + Number(count));
-  AppendLine(out, "TITLE=" + list.m_title);
-  AppendLine(out, "OWNER=" + list.m_owner);
+  AppendLine(out, "TITLE=" + Line(list.m_title));
+  AppendLine(out, "OWNER=" + Line(list.m_owner));
   AppendLine(out, "DESCRIPTION=" + OneLineDescription(list.m_description));
   AppendLine(out, "");
   AppendLine(out, "[MARKS]");
@@ -490,8 +556,8 @@ std::string CListFileIo::FormatOrd(const CWordList& list) {
   for (int i = 0; i < count; ++i) {
     const WordSlot& slot = list.m_slots[i];
     if (Trim(slot.m_translation).empty() || Trim(slot.m_foreign).empty()) continue;
-    AppendLine(pairs, slot.m_translation);
-    AppendLine(pairs, slot.m_foreign);
+    AppendLine(pairs, Line(slot.m_translation));
+    AppendLine(pairs, Line(slot.m_foreign));
     ++written;
   }
   std::string out;
@@ -505,7 +571,8 @@ std::string CListFileIo::FormatDelimited(const CWordList& list, char separator) 
   const int count = list.GetCount();
   std::string out;
   for (int i = 0; i < count; ++i)
-    AppendLine(out, list.m_slots[i].m_foreign + separator + list.m_slots[i].m_translation);
+    AppendLine(out, DelimitedField(list.m_slots[i].m_foreign, separator) + separator +
+                        DelimitedField(list.m_slots[i].m_translation, separator));
   return out;
 }
 

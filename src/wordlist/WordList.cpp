@@ -58,8 +58,8 @@ int CWordList::SetWord(int index, const std::string& foreign, const std::string&
   if (index > kMaxWords) return -10;
   if (index < 0) return -11;
   WordSlot& slot = m_slots[index];
-  slot.m_foreign = foreign;
-  slot.m_translation = translation;
+  slot.m_foreign = OneLine(foreign);
+  slot.m_translation = OneLine(translation);
   slot.m_mark = mark;
   slot.m_used = 1;
   m_modified = 1;
@@ -186,6 +186,23 @@ void CWordList::Shuffle(unsigned seed) {
 
 // --- list information ----------------------------------------------------------
 
+std::string CWordList::OneLine(std::string text) {
+  // A break inside a one-line text would split its line of the file, and
+  // the next line would be read as a key of its own.
+  std::size_t to = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      text[to++] = ' ';
+    } else {
+      text[to++] = c;
+    }
+  }
+  text.resize(to);
+  return text;
+}
+
 QString CWordList::GetDisplayName() const {
   return m_untitled ? LangQText(kTxtUntitled) : m_fileName;
 }
@@ -218,7 +235,8 @@ int CWordList::QueryClose() {
   if (m_modified == 0) return 1;
   const int answer = AskSaveChanges();
   if (answer == kIdNo) return 1;
-  if (answer == kIdYes) return Save() == 0 ? 1 : 2;
+  // An export through Save as leaves the list unsaved: it must not be lost.
+  if (answer == kIdYes) return Save() == 0 && m_modified == 0 ? 1 : 2;
   return 2;
 }
 
@@ -226,7 +244,7 @@ bool CWordList::ConfirmReplace() {
   if (m_modified == 0) return true;
   const int answer = AskSaveChanges();
   if (answer == kIdNo) return true;
-  if (answer == kIdYes) return Save() == 0;
+  if (answer == kIdYes) return Save() == 0 && m_modified == 0;
   return false;
 }
 
@@ -241,7 +259,7 @@ void CWordList::NewList() {
   m_description.clear();
   m_untitled = 1;
   m_modified = 0;
-  m_owner = DefaultOwner();
+  m_owner = OneLine(DefaultOwner());
 }
 
 int CWordList::ReadInto(CWordList& next) {
@@ -261,7 +279,7 @@ int CWordList::OpenFile(const QString& path) {
   next.m_path = path;
   next.m_fileName = FileNameOf(path);
   next.m_extension = next.m_fileName.right(3);
-  next.m_title = CListFileIo::ToListText(WithoutLastFour(next.m_fileName));
+  next.m_title = OneLine(CListFileIo::ToListText(WithoutLastFour(next.m_fileName)));
   next.m_modified = 0;
   next.m_untitled = 0;
   return ReadInto(next);
@@ -281,7 +299,7 @@ int CWordList::OpenWithDialog() {
   next.m_fileName = chosen.fileName;
   next.m_extension = chosen.extension;
   next.m_untitled = 0;
-  next.m_title = CListFileIo::ToListText(WithoutLastFour(next.m_fileName));
+  next.m_title = OneLine(CListFileIo::ToListText(WithoutLastFour(next.m_fileName)));
   next.m_modified = 0;
   return ReadInto(next);
 }
@@ -335,7 +353,7 @@ void CWordList::TakeTarget(const QString& path, const QString& fileName, const Q
     m_fileName += suffix;
   }
   if (m_title == LangText(kTxtUntitled))
-    m_title = CListFileIo::ToListText(WithoutLastFour(m_fileName));
+    m_title = OneLine(CListFileIo::ToListText(WithoutLastFour(m_fileName)));
 }
 
 int CWordList::SaveTo(const QString& path, const QString& type) {

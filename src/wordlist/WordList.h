@@ -69,11 +69,16 @@ class CWordList {
   const std::string& GetDescription() const { return m_description; }
   const std::string& GetOwner() const { return m_owner; }
   const std::string& GetCreator() const { return m_creator; }
-  void SetFirstLanguage(const std::string& s) { m_firstLanguage = s; }
-  void SetSecondLanguage(const std::string& s) { m_secondLanguage = s; }
-  void SetTitle(const std::string& s) { m_title = s; }
+  // Words, language names, title and owner are one line each in every list
+  // file: a line break given to them is stored as a space.
+  void SetFirstLanguage(const std::string& s) { m_firstLanguage = OneLine(s); }
+  void SetSecondLanguage(const std::string& s) { m_secondLanguage = OneLine(s); }
+  void SetTitle(const std::string& s) { m_title = OneLine(s); }
   void SetDescription(const std::string& s) { m_description = s; }
-  void SetOwner(const std::string& s) { m_owner = s; }
+  void SetOwner(const std::string& s) { m_owner = OneLine(s); }
+
+  // text with every line break (CR LF, a lone CR or LF) made one space.
+  static std::string OneLine(std::string text);
 
   const QString& GetExtension() const { return m_extension; }
   const QString& GetPath() const { return m_path; }
@@ -86,8 +91,10 @@ class CWordList {
 
   // --- file operations (results as the main window acts on them) ----------
   int AskSaveChanges();  // kIdYes, kIdNo or kIdCancel
-  int QueryClose();      // 1 may drop, 2 stop
-  void NewList();        // may be stopped at the save question
+  // 1 may drop, 2 stop. A save that only exported the list (Save as to an
+  // export type) has not saved it: that stops too.
+  int QueryClose();
+  void NewList();  // may be stopped at the save question
   int OpenFile(const QString& path);
   int OpenWithDialog();
   int Save();

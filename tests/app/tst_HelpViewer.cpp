@@ -12,7 +12,10 @@
 #include "DataDir.h"
 #include "HelpTopics.h"
 #include "HelpViewer.h"
+#include "QtPlatform.h"
+#include "SearchDlg.h"
 #include "TestFiles.h"
+#include "WidgetDriver.h"
 
 namespace {
 
@@ -271,6 +274,34 @@ class TestHelpViewer : public QObject {
     delete viewer;
     ShowHelp(&main, HelpFile(), kHelpContents);
     QCOMPARE(CHelpViewer::Instance()->size(), QSize(520, 410));
+  }
+
+  // F1 in one of the program's modal dialogs, through the platform the
+  // program uses: the help window comes up over the dialog and takes clicks
+  // while the dialog stays open.
+  void helpFromAModalDialogWorksWhileItIsOpen() {
+    QWidget main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    CQtPlatform platform;
+    platform.SetParentWindow(&main);
+    platform.SetHelpHandler(&ShowHelp);
+    CSearchDlg dialog(platform, &main, [] { return HelpFile(); });
+    bool followed = false;
+    QString page;
+    RunModal(dialog, [&] {
+      QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
+      CHelpViewer* viewer = CHelpViewer::Instance();
+      if (!viewer || !QTest::qWaitForWindowExposed(viewer)) return;
+      followed =
+          dialog.windowHandle()->isAncestorOf(viewer->windowHandle(), QWindow::IncludeTransients);
+      QTest::mouseClick(viewer->findChild<QToolButton*>(QStringLiteral("helpContents")),
+                        Qt::LeftButton);
+      page = PageName(viewer->CurrentPage());
+      dialog.reject();
+    });
+    QVERIFY(followed);
+    QCOMPARE(page, QStringLiteral("index.html"));
   }
 };
 

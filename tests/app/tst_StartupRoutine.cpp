@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTexts.h"
 #include "FakePlatform.h"
 #include "LangLibrary.h"
 #include "LangText.h"
@@ -166,10 +167,16 @@ class TestStartupRoutine : public QObject {
     const QByteArray before = ReadAll(SettingsFilePath(kUser));
     QVERIFY(QFile::remove(SettingsFilePath(SettingsRoot::ClassesRoot)));
     VKLangSetLanguage(kEnglish);
-    PrepareStartWithFile(u"/elsewhere/"_s);
+    QCOMPARE(PrepareStartWithFile(u"/elsewhere/"_s), QString());
     QCOMPARE(ReadAll(SettingsFilePath(kUser)), before);
     QVERIFY(!QFileInfo::exists(SettingsFilePath(SettingsRoot::ClassesRoot)));
     QCOMPARE(CLangLibrary::Instance().CurrentLanguage(), kSwedish);
+
+    // A damaged settings file is reported on this start too, and left alone.
+    QVERIFY(WriteFile(SettingsFilePath(kUser), "{ not json"));
+    QCOMPARE(PrepareStartWithFile(u"/elsewhere/"_s),
+             WithPath(kTxtSettingsDamaged, SettingsFilePath(kUser)));
+    QCOMPARE(ReadAll(SettingsFilePath(kUser)), QByteArray("{ not json"));
   }
 
   void qtTextsFollowTheLanguage_data() {

@@ -39,6 +39,20 @@ class TestCp1252Edit : public QObject {
     edit.paste();
     QCOMPARE(edit.text(), QStringLiteral("a\u00e5b"));
   }
+
+  // The text is one line of a list file: a pasted or set line break is a
+  // space, one for a CR LF pair, and the caret stays after the paste.
+  void lineBreaksBecomeSpaces() {
+    CCp1252Edit edit;
+    edit.setText(QStringLiteral("<>"));
+    edit.setCursorPosition(1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("hus\nhouse\r\nhome\r"));
+    edit.paste();
+    QCOMPARE(edit.GetText(), std::string("<hus house home >"));
+    QCOMPARE(edit.cursorPosition(), 16);
+    edit.SetText("a\r\nb");
+    QCOMPARE(edit.GetText(), std::string("a b"));
+  }
 };
 
 QTEST_MAIN(TestCp1252Edit)

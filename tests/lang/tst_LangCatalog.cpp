@@ -238,7 +238,8 @@ class TestLangCatalog : public QObject {
     const std::map<unsigned, QString> formats = {
         {252, QStringLiteral("s")},  {270, QStringLiteral("s")}, {302, QStringLiteral("s")},
         {501, QStringLiteral("s")},  {503, QStringLiteral("s")}, {542, QStringLiteral("s")},
-        {620, QStringLiteral("sdd")}, {707, QStringLiteral("s")}, {708, QStringLiteral("s")}};
+        {620, QStringLiteral("sdd")}, {707, QStringLiteral("s")}, {708, QStringLiteral("s")},
+        {601, QStringLiteral("s")},  {602, QStringLiteral("s")}};
     QStringList wrong;
     for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
       const auto check = [&](const std::map<unsigned, std::string>& section, bool isText) {

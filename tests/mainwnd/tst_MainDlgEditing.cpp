@@ -11,6 +11,7 @@
 #include "LangText.h"
 #include "MainWindowTest.h"
 #include "MainWndIds.h"
+#include "MainWndTexts.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
 #include "WidgetDriver.h"
@@ -136,16 +137,24 @@ class TestMainDlgEditing : public QObject {
     QCOMPARE(dlg->WordList().GetCount(), 2);
     QCOMPARE(dlg->focusWidget(), dlg->Control(IDC_TRANSLATION));
 
-    // A full list takes no more words and says nothing.
+    // A full list takes no more words and says so; the list stays as it
+    // was and the typed word stays in the fields.
     dlg->OnCommand(ID_NEW_WORD);
     for (int i = 2; i < CWordList::kMaxWords; ++i)
       dlg->WordList().AddWord("f" + std::to_string(i), "t" + std::to_string(i));
+    dlg->WordList().SetModified(0);
+    dlg->SetListTitle(false);
     dlg->FillWordListBox();
+    dlg->UpdateWordCount();
     TypeWord(*dlg, u"extra"_s, u"more"_s);
     QCOMPARE(dlg->WordList().GetCount(), CWordList::kMaxWords);
     QCOMPARE(dlg->WordList().FindForeign(0, "extra"), -1);
     QCOMPARE(Lines(*dlg)->count(), CWordList::kMaxWords);
-    QCOMPARE(platform.m_messages.size(), size_t(2));
+    QCOMPARE(platform.m_messages.size(), size_t(3));
+    QCOMPARE(platform.m_messages.back().text, LangQText(kTxtListFull));
+    QVERIFY(!dlg->WordList().IsModified() && !ShowsModified(*dlg));
+    QCOMPARE(EditOf(*dlg, IDC_FOREIGN)->text() + EditOf(*dlg, IDC_TRANSLATION)->text(),
+             u"extramore"_s);
     QCOMPARE(TextOf(*dlg, IDC_WORD_COUNT), WordCount(300));
   }
 

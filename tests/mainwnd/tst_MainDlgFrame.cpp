@@ -8,6 +8,7 @@
 #include <QMenuBar>
 
 #include "AboutDlg.h"
+#include "DataDir.h"
 #include "DirectionDlg.h"
 #include "HoverButton.h"
 #include "LangText.h"
@@ -85,6 +86,8 @@ class TestMainDlgFrame : public QObject {
     auto untitled = OpenMainWindow(platform);
     QVERIFY(untitled);
     QCOMPARE(untitled->windowTitle(), Title(LangQText(104), false));
+    // The middle pane waits for the mouse; it shows no placeholder.
+    QCOMPARE(TextOf(*untitled, IDC_STATUS_MIDDLE), QString());
 
     auto dlg = OpenMainWindow(platform, {}, Path(u"djur.vk2"_s));
     QVERIFY(dlg);
@@ -144,6 +147,25 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(platform.m_messages.back().text, LangQText(300));
     QVERIFY(ShowsModified(*dlg));
 
+    // An export leaves the list modified: the title keeps " *", and Exit
+    // still asks before the words are lost. So does Save of an untitled
+    // list that the user sends to an export type.
+    platform.QueueFile(Path(u"andra.html"_s), 3);
+    dlg->CommandAction(ID_FILE_SAVE_AS)->trigger();
+    QVERIFY(QFile::exists(Path(u"andra.html"_s)));
+    QVERIFY(dlg->WordList().IsModified() && ShowsModified(*dlg));
+    platform.m_answers = {kIdCancel};
+    dlg->OnCommand(ID_APP_EXIT);
+    QVERIFY(dlg->isVisible());
+    QCOMPARE(platform.m_messages.back().buttons, MessageButtons::YesNoCancel);
+    platform.m_answers = {kIdNo};
+    dlg->OnCommand(ID_FILE_NEW);
+    Modify(*dlg);
+    platform.QueueFile(Path(u"tredje"_s), 5);
+    dlg->CommandAction(ID_FILE_SAVE)->trigger();
+    QVERIFY(QFile::exists(Path(u"tredje.txt"_s)));
+    QCOMPARE(dlg->windowTitle(), Title(LangQText(104), true));
+
     // Open shows the words, reports a broken file, and a cancelled dialog does nothing.
     platform.m_answers = {kIdNo};
     platform.QueueFile(Path(u"djur.vk2"_s));
@@ -193,6 +215,64 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(EditOf(*dlg, IDC_FIRST_LANGUAGE)->text(), u"Svenska"_s);
     QCOMPARE(dlg->windowTitle(), Title(LangQText(104), false));
     QVERIFY(platform.m_messages.empty());
+  }
+
+  // A disk that fills up during Ctrl+S: the message, the list still
+  // modified, the file as it was.
+  void aFullDiskKeepsTheListModified() {
+    const QString path = Path(u"full.vk2"_s);
+    QVERIFY(SaveList(path, {{"ett", "one"}}));
+    const QByteArray old = ReadAll(path);
+    CFakePlatform platform;
+    auto dlg = OpenMainWindow(platform, {}, path);
+    QVERIFY(dlg);
+    for (int i = 0; i < 300; ++i) dlg->WordList().SetWord(i, "ord " + std::to_string(i), "word", 1);
+    dlg->SetListTitle(true);
+    {
+      const CFileSizeLimit limit(1024);
+      QTest::keyClick(dlg->Control(IDC_FOREIGN), Qt::Key_S, Qt::ControlModifier);
+    }
+    QCOMPARE(platform.m_messages.size(), size_t(1));
+    QCOMPARE(platform.m_messages.back().text, LangQText(300));
+    QVERIFY(dlg->WordList().IsModified() && ShowsModified(*dlg));
+    QCOMPARE(ReadAll(path), old);
+  }
+
+  // Settings that cannot be written at exit are reported once, before the
+  // window goes.
+  void settingsThatCannotBeSavedAreReported() {
+    CFakePlatform platform;
+    auto dlg = OpenMainWindow(platform);
+    QVERIFY(dlg);
+    ControlOf<QAbstractButton>(*dlg, IDC_SHUFFLE)->click();
+    ControlOf<QAbstractButton>(*dlg, IDC_MATCH_CASE)->click();
+    {
+      const CFileSizeLimit limit(10);
+      dlg->OnCommand(ID_APP_EXIT);
+    }
+    QVERIFY(!dlg->isVisible());
+    QCOMPARE(platform.m_messages.size(), size_t(1));
+    QCOMPARE(platform.m_messages[0].text,
+             WithPath(kTxtSettingsNotSaved, SettingsFilePath(SettingsRoot::CurrentUser)));
+  }
+
+  // A recent file that is gone: one message saying so, and the entry leaves
+  // the menu and the store.
+  void aRecentFileThatIsGoneLeavesTheList() {
+    const QString gone = Path(u"borta.vk2"_s);
+    const QString kept = Path(u"djur.vk2"_s);
+    CRecentFiles::Write({kept, gone, QString(), QString()});
+    CFakePlatform platform;
+    auto dlg = OpenMainWindow(platform);
+    QVERIFY(dlg);
+    QCOMPARE(dlg->CommandAction(ID_RECENT_FIRST + 1)->text(), CRecentFiles::MenuText(1, gone));
+    dlg->CommandAction(ID_RECENT_FIRST + 1)->trigger();
+    QCOMPARE(platform.m_messages.size(), size_t(1));
+    QCOMPARE(platform.m_messages[0].text, WithPath(kTxtRecentMissing, gone));
+    QCOMPARE(CRecentFiles::Read()[0], kept);
+    QCOMPARE(CRecentFiles::Read()[1], QString());
+    QCOMPARE(dlg->CommandAction(ID_RECENT_FIRST + 1)->text(), CRecentFiles::MenuText(1, QString()));
+    QVERIFY(!dlg->CommandAction(ID_RECENT_FIRST + 1)->isEnabled());
   }
 
   void exitFollowsTheSaveQuestion() {
@@ -253,6 +333,48 @@ class TestMainDlgFrame : public QObject {
     VisibleOnly(*dlg, kEdit);
     const int w = dlg->Control(IDC_LINE_TOOLBAR)->width();
     QCOMPARE(dlg->Control(IDC_SPECIAL2)->geometry(), QRect(w - 90, 205, 66, 18));
+
+    // The options panel widens a narrow window while it shows; the other
+    // modes give the width back, unless the user sized the window meanwhile.
+    dlg->resize(420, dlg->height());
+    QTRY_COMPARE(dlg->width(), 420);
+    dlg->OnCommand(ID_MODE_SETTINGS);
+    QTRY_VERIFY(dlg->width() > 420);
+    dlg->OnCommand(ID_MODE_EDIT);
+    QTRY_COMPARE(dlg->width(), 420);
+    dlg->OnCommand(ID_MODE_SETTINGS);
+    QTRY_VERIFY(dlg->width() > 420);
+    const int sized = dlg->width() + 30;
+    dlg->resize(sized, dlg->height());
+    QTRY_COMPARE(dlg->width(), sized);
+    dlg->ShowPracticePanel(true);
+    QCOMPARE(dlg->width(), sized);
+  }
+
+  // The sound file dialog opens in the folder of the sound, or else in the
+  // program's sounds folder; never in the working folder.
+  void soundBrowseStartsAtTheSound() {
+    CFakePlatform platform;
+    auto dlg = OpenMainWindow(platform);
+    QVERIFY(dlg);
+    dlg->OnCommand(ID_MODE_SETTINGS);
+    auto* check = ControlOf<QAbstractButton>(*dlg, IDC_WRONG_SOUND_CHECK);
+    if (!check->isChecked()) check->click();
+    const QString sounds = QDir(DataDirectory()).filePath(u"sounds"_s);
+    const QString own = Path(u"own.wav"_s);
+    const QList<std::pair<QString, QString>> cases = {
+        {u"sounds/ding.wav"_s, sounds + u"/ding.wav"_s},
+        {own, own},
+        {QString(), sounds},
+        {u"/no/such/folder/x.wav"_s, sounds}};
+    for (const auto& [sound, start] : cases) {
+      EditOf(*dlg, IDC_WRONG_SOUND_PATH)->setText(sound);
+      platform.QueueCancelFile();
+      ControlOf<QAbstractButton>(*dlg, IDC_CHOOSE_WRONG_SOUND)->click();
+      QCOMPARE(platform.m_dialogs.back().request.initialPath, start);
+      QCOMPARE(EditOf(*dlg, IDC_WRONG_SOUND_PATH)->text(), sound);
+    }
+    check->click();
   }
 
   void acceleratorsReachTheirCommands() {

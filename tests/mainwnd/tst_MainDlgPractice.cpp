@@ -176,6 +176,8 @@ class TestMainDlgPractice : public QObject {
     QCOMPARE(edit->text(), QString());
     QCOMPARE(edit->BackColour(), Window(*dlg));
     QCOMPARE(TextOf(*dlg, IDC_QUESTION), u"ape"_s);
+    // A new question has the neutral caption again.
+    QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtAnswerGroup));
     QCOMPARE(status->text(), LangQText(kTxtStatusTranslation));
     QVERIFY(status->TextColour() != kRed);
     // A right second attempt is not a right answer in the panel's count.
@@ -201,7 +203,8 @@ class TestMainDlgPractice : public QObject {
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(dlg->Exercise().Current(), 3);  // at once, no pause
     QCOMPARE(TextOf(*dlg, IDC_QUESTION), u"cat"_s);
-    QCOMPARE(TextOf(*dlg, IDC_ANSWER_BUTTON), LangQText(kTxtAnswerButtonAgain));
+    QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtAnswerGroup));
+    QCOMPARE(TextOf(*dlg, IDC_ANSWER_BUTTON), LangQText(kTxtAnswerButton));
 
     // Question 3: right; then the results.
     Results first;
@@ -231,6 +234,98 @@ class TestMainDlgPractice : public QObject {
     // The list itself is as it was: no shuffle, nothing changed.
     QCOMPARE(dlg->WordList().GetForeign(0), std::string("sebra"));
     QVERIFY(!ShowsModified(*dlg));
+  }
+
+  // Copying shows the answer as stored, also while case is not
+  // distinguished; the red of a warning goes with the next status text; and a
+  // run started after one left in copy mode starts neutral.
+  void copyModeAndANewRunLookRight() {
+    SetOption(kValueSkiljCheck, u"FALSE"_s);
+    CFakePlatform platform;
+    auto dlg = StartPractice(platform, {{"Hus, hem", "house"}, {"\xE4pple", "apple"}},
+                             CDirectionDlg::IDC_FOREIGN);
+    QVERIFY(dlg);
+    CColorEdit* edit = AnswerField(*dlg);
+    auto* status = ControlOf<CColorLabel>(*dlg, IDC_STATUS_LEFT);
+    Answer(*dlg, u"stuga"_s);
+    Answer(*dlg, u"villa"_s);
+    QCOMPARE(edit->text(), u"Hus, hem"_s);
+    Answer(*dlg, u"hus"_s);
+    QCOMPARE(edit->text(), u"Hus, hem"_s);
+    QCOMPARE(status->TextColour(), kRed);
+    dlg->OnCommand(ID_MODE_SETTINGS);
+    QCOMPARE(status->text(), LangQText(kTxtStatusSettings));
+    QVERIFY(status->TextColour() != kRed);
+
+    ChooseDirection(CDirectionDlg::IDC_FOREIGN);
+    dlg->OnCommand(ID_START_PRACTICE);
+    QCOMPARE(dlg->Exercise().Current(), 1);
+    QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtAnswerGroup));
+    QCOMPARE(TextOf(*dlg, IDC_ANSWER_BUTTON), LangQText(kTxtAnswerButton));
+    QCOMPARE(edit->text(), QString());
+    QCOMPARE(edit->BackColour(), Window(*dlg));
+    Answer(*dlg, u"hem, HUS"_s);
+    QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtRightGroup));
+    QTRY_COMPARE(dlg->Exercise().Current(), 2);
+    QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtAnswerGroup));
+    // Only A to Z are folded: the stored word, not "\xE4PPLE", is shown.
+    Answer(*dlg, u"pear"_s);
+    Answer(*dlg, u"plum"_s);
+    Answer(*dlg, u"\xC4pple"_s);
+    QCOMPARE(edit->GetText(), std::string("\xE4pple"));
+    dlg->OnCommand(ID_MODE_EDIT);
+  }
+
+  // Letters typed while the right answer still shows are the start of the
+  // next answer, not lost when the next question clears the field.
+  void typingDuringThePauseBeginsTheNextAnswer() {
+    SetOption(kValuePause, u"1"_s);
+    CFakePlatform platform;
+    auto dlg =
+        StartPractice(platform, {{"hund", "dog"}, {"katt", "cat"}}, CDirectionDlg::IDC_FOREIGN);
+    QVERIFY(dlg);
+    CColorEdit* edit = AnswerField(*dlg);
+    Answer(*dlg, u"hund"_s);
+    QVERIFY(dlg->IsPauseRunning());
+    QTest::keyClicks(edit, u"ka"_s);
+    QCOMPARE(dlg->Exercise().Current(), 2);
+    QCOMPARE(edit->text(), u"ka"_s);
+    QCOMPARE(edit->BackColour(), Window(*dlg));
+    QTest::keyClicks(edit, u"tt"_s);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(dlg->Exercise().RightFirstTry(), 2);
+    // After the last question there is no next answer: the results follow
+    // the pause as always.
+    Results results;
+    OnResults(results, CResultsDlg::IDOK);
+    QTest::keyClicks(edit, u"x"_s);
+    QVERIFY(dlg->IsPauseRunning());
+    QTRY_VERIFY(results.seen);
+  }
+
+  // "Only the first 0 words": nothing is asked, no results praise answers
+  // that were never given, and the status says why.
+  void zeroWordsChosenIsNothingToPractise() {
+    SetOption(kValueOvaAllaRadio, u"FALSE"_s);
+    SetOption(kValueOvaBara, u"0"_s);
+    CFakePlatform platform;
+    auto dlg = OpenMainWindow(platform, {{"hund", "dog"}});
+    QVERIFY(dlg);
+    bool asked = false;
+    OnModalDialog([&asked](QDialog* d) {
+      asked = true;
+      static_cast<CDirectionDlg*>(d)->Button(CDirectionDlg::IDC_FOREIGN)->click();
+    });
+    Results results;
+    OnResults(results, CResultsDlg::IDOK);
+    dlg->OnCommand(ID_START_PRACTICE);
+    QTest::qWait(100);
+    QVERIFY(!asked && !results.seen);
+    QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
+    auto* status = ControlOf<CColorLabel>(*dlg, IDC_STATUS_LEFT);
+    QCOMPARE(status->text(), LangQText(kTxtNothingToPractise));
+    QCOMPARE(status->TextColour(), kRed);
+    QVERIFY(platform.m_messages.empty());
   }
 
   void onlyTheFirstNWordsAreAsked() {

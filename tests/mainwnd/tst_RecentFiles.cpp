@@ -1,5 +1,8 @@
 #include <QtTest>
 
+#include <QLockFile>
+#include <QProcess>
+
 #include "RecentFiles.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
@@ -51,7 +54,43 @@ class TestRecentFiles : public QObject {
     QCOMPARE(Paths(CRecentFiles::Touch(u'/' + path + u".vk2"_s)), Paths(entries(after)));
     QCOMPARE(Paths(CRecentFiles::Read()), Paths(entries(after)));  // the store is the master copy
   }
+
+  void removeClosesTheGap() {
+    CRecentFiles::Write({u"/a"_s, u"/b"_s, u"/c"_s, u"/d"_s});
+    QCOMPARE(Paths(CRecentFiles::Remove(u"/b"_s)), (QStringList{u"/a"_s, u"/c"_s, u"/d"_s, {}}));
+    QCOMPARE(Paths(CRecentFiles::Remove(u"/x"_s)), (QStringList{u"/a"_s, u"/c"_s, u"/d"_s, {}}));
+    QCOMPARE(Paths(CRecentFiles::Read()), (QStringList{u"/a"_s, u"/c"_s, u"/d"_s, {}}));
+  }
+
+  // Two copies of the program that open a file at the same moment each keep
+  // their entry: the move to the front is read, changed and stored whole
+  // under the store's lock. The test holds the lock while both start, so
+  // that both wait at the same point.
+  void twoCopiesKeepBothEntries() {
+    CRecentFiles::Write({u"/a"_s, u"/b"_s, u"/c"_s, u"/d"_s});
+    QLockFile lock(SettingsFilePath(SettingsRoot::CurrentUser) + u".lock"_s);
+    QVERIFY(lock.tryLock(0));
+    QProcess first, second;
+    first.start(QCoreApplication::applicationFilePath(), {u"--touch"_s, u"/one"_s});
+    second.start(QCoreApplication::applicationFilePath(), {u"--touch"_s, u"/two"_s});
+    QVERIFY(first.waitForStarted() && second.waitForStarted());
+    QTest::qWait(1500);
+    lock.unlock();
+    QVERIFY(first.waitForFinished(30000) && second.waitForFinished(30000));
+    const QStringList paths = Paths(CRecentFiles::Read());
+    QVERIFY2(paths.mid(0, 2).contains(u"/one"_s) && paths.mid(0, 2).contains(u"/two"_s),
+             qPrintable(paths.join(u' ')));
+    QCOMPARE(paths.mid(2), (QStringList{u"/a"_s, u"/b"_s}));
+  }
 };
 
-QTEST_APPLESS_MAIN(TestRecentFiles)
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  if (argc == 3 && qstrcmp(argv[1], "--touch") == 0) {
+    CRecentFiles::Touch(QString::fromLocal8Bit(argv[2]));
+    return 0;
+  }
+  TestRecentFiles test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "tst_RecentFiles.moc"

@@ -2,6 +2,7 @@
 // played in the main window's practice tests.
 #include <QtTest>
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -81,6 +82,12 @@ class TestResultsDlg : public QObject {
     CResultsDlg dlg(platform);
     dlg.Prepare(m_exercise);
     QCOMPARE(dlg.CountValue(CResultsDlg::IDC_WRONG)->text(), u"3"_s);
+    // A screen reader reads each value with its number, not as its caption.
+    const auto spoken = [&dlg](int id) {
+      return QAccessible::queryAccessibleInterface(dlg.CountValue(id))->text(QAccessible::Name);
+    };
+    QCOMPARE(spoken(CResultsDlg::IDC_TOTAL), u"Questions: 3"_s);
+    QCOMPARE(spoken(CResultsDlg::IDC_RIGHT_SECOND), u"Right second time: 1"_s);
     // Alphabetical whatever the case, not in the order of the run, each
     // with its own mark for the class picture.
     QCOMPARE(Lines(dlg), (QStringList{u"apfel\t\u00c4pple/2"_s, u"Pferd\thorse/1"_s}));

@@ -133,10 +133,11 @@ class TestAnswerJudge : public QObject {
     QVERIFY(r.judge.OnAnswerChanged("hAUS", false).background == AnswerColour::Green);
     QVERIFY(r.judge.OnAnswerChanged("hAUS", true).background == AnswerColour::Window);
 
-    // A wrong copy puts the answer back; nothing is counted, nothing moves on.
+    // A wrong copy puts the answer back as stored, not as folded for the
+    // comparison; nothing is counted, nothing moves on.
     v = r.judge.CheckAnswer("Hau", noCase);
     QCOMPARE(v.outcome, AnswerOutcome::CopyAgain);
-    QVERIFY(v.fieldText == std::string("HAUS") && v.background == AnswerColour::Green);
+    QVERIFY(v.fieldText == std::string("Haus") && v.background == AnswerColour::Green);
     QCOMPARE(r.judge.CheckAnswer("haus", {true, true, true}).outcome, AnswerOutcome::CopyAgain);
     QCOMPARE(r.ex.WrongAnswers(), 2);
     QCOMPARE(r.ex.NextQuestion(), CExercise::NextResult::Blocked);

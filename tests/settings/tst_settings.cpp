@@ -1,7 +1,5 @@
 // The settings store: names, keys, values, other processes, damaged files and
 // failed writes.
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,10 +38,12 @@ int ChildMain(const QStringList& args) {
   if (command == S("read")) {
     QTextStream(stdout) << ReadSetting(kUser, args.value(1), args.value(2));
   } else if (command == S("write")) {
-    WriteSetting(kUser, args.value(1), args.value(2), args.value(3));
+    if (!WriteSetting(kUser, args.value(1), args.value(2), args.value(3))) return 1;
   } else if (command == S("writemany")) {
     for (int i = 0; i < args.value(3).toInt(); ++i)
-      WriteSetting(kUser, args.value(1), args.value(2) + QString::number(i), QString::number(i));
+      if (!WriteSetting(kUser, args.value(1), args.value(2) + QString::number(i),
+                        QString::number(i)))
+        return 1;
   } else {
     return 2;
   }
@@ -155,7 +156,7 @@ class TestSettings : public QObject {
     CreateSettingsKey(kUser, S("K"));
     WriteSetting(kUser, S("K"), S("Stable"), S("yes"));
     std::vector<std::unique_ptr<QProcess>> children;
-    for (const char* prefix : {"a", "b", "c"}) {
+    for (const char* prefix : {"a", "b", "c", "d"}) {
       children.push_back(std::make_unique<QProcess>());
       children.back()->start(QCoreApplication::applicationFilePath(),
                              {S("--child"), S("writemany"), S("K"), S(prefix), S("40")});
@@ -171,7 +172,9 @@ class TestSettings : public QObject {
       QCOMPARE(ReadSetting(kUser, S("K"), S("Stable")), S("yes"));
       for (auto& child : children) child->waitForFinished(1);
     }
-    for (const char* prefix : {"a", "b", "c"})
+    // No writer gave up: each stored every value.
+    for (auto& child : children) QCOMPARE(child->exitCode(), 0);
+    for (const char* prefix : {"a", "b", "c", "d"})
       for (int i = 0; i < 40; ++i)
         QCOMPARE(ReadSetting(kUser, S("K"), S(prefix) + QString::number(i)), QString::number(i));
   }
@@ -180,7 +183,8 @@ class TestSettings : public QObject {
     QTest::addColumn<QByteArray>("bytes");  // file contents; a special kind of file when empty
     QTest::addColumn<QString>("kind");
     const QByteArray good = "{\"format\": 1, \"keys\": {\"A\": {\"x\": \"old\"}}}\n";
-    QTest::newRow("garbage") << QByteArray("\x00\xff\x1b[2J PK\x03\x04", 13) << QString();
+    static constexpr char kGarbage[] = "\x00\xff\x1b[2J PK\x03\x04";
+    QTest::newRow("garbage") << QByteArray(kGarbage, sizeof kGarbage - 1) << QString();
     QTest::newRow("truncated") << good.left(good.size() - 6) << QString();
     QTest::newRow("empty") << QByteArray() << S("empty");
     QTest::newRow("array") << QByteArray("[\"A\", \"x\"]") << QString();
@@ -224,26 +228,70 @@ class TestSettings : public QObject {
     QCOMPARE(ReadSetting(kClasses, S("C"), QString()), S("fine"));
   }
 
-  void failedWriteKeepsOldFile() {
+  // A file size limit makes the write fail part-way, for root too: for a
+  // file smaller than any write buffer as for a larger one. The old file
+  // stays, the failure is reported once per run of failures, and the next
+  // write that succeeds ends the run.
+  void failedWriteKeepsOldFileAndIsReported() {
+    QStringList reported;
+    SetSettingsFailureHandler([&reported](const QString& path) { reported << path; });
     CreateSettingsKey(kUser, S("A"));
     WriteSetting(kUser, S("A"), S("x"), S("old"));
     const QByteArray old = ReadAll(m_file);
-
-    // A file size limit makes the write fail part-way, for root too.
-    rlimit saved;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 64 * 1024;
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    WriteSetting(kUser, S("A"), S("x"), QString(200000, QLatin1Char('y')));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, oldHandler);
-
+    QVERIFY(old.size() < 200);
+    bool small = true;
+    bool large = true;
+    {
+      const CFileSizeLimit limit(old.size() + 20);
+      small = WriteSetting(kUser, S("A"), S("x"), S("a little longer than the limit allows"));
+      large = WriteSetting(kUser, S("A"), S("x"), QString(200000, QLatin1Char('y')));
+    }
+    QVERIFY(!small && !large);
     QCOMPARE(ReadAll(m_file), old);
     QCOMPARE(ReadSetting(kUser, S("A"), S("x")), S("old"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QFileInfo(m_file).fileName()});
+    QCOMPARE(reported, QStringList{m_file});
+
+    QVERIFY(WriteSetting(kUser, S("A"), S("x"), S("new")));
+    {
+      const CFileSizeLimit limit(10);
+      QVERIFY(!WriteSetting(kUser, S("A"), S("x"), S("newer")));
+    }
+    QCOMPARE(reported, (QStringList{m_file, m_file}));
+    SetSettingsFailureHandler({});
+  }
+
+  // The same on a real file system that is full.
+  void fullDiskKeepsOldFile() {
+    CSmallFileSystem disk(64 * 1024);
+    if (!disk.IsMounted()) QSKIP("A small file system cannot be mounted here (no privileges)");
+    qputenv("VOKABIT_CONFIG_DIR", disk.FilePath(S("config")).toUtf8());
+    CreateSettingsKey(kUser, S("A"));
+    QVERIFY(WriteSetting(kUser, S("A"), S("x"), S("old")));
+    const QString file = SettingsFilePath(kUser);
+    const QByteArray old = ReadAll(file);
+    QVERIFY(disk.FillUpTo(0));
+    QVERIFY(!WriteSetting(kUser, S("A"), S("x"), S("new value")));
+    QCOMPARE(ReadAll(file), old);
+    QCOMPARE(SettingsStoreProblem(), QString());
+  }
+
+  // A writer waits for the lock as long as another copy holds it, instead of
+  // giving up after a few seconds and dropping its value.
+  void writerWaitsForTheLock() {
+    CreateSettingsKey(kUser, S("K"));
+    QLockFile lock(m_file + S(".lock"));
+    QVERIFY(lock.tryLock(0));
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {S("--child"), S("write"), S("K"), S("late"), S("kept")});
+    QVERIFY(child.waitForStarted());
+    QVERIFY(!child.waitForFinished(6000));
+    lock.unlock();
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitCode(), 0);
+    QCOMPARE(ReadSetting(kUser, S("K"), S("late")), S("kept"));
   }
 
   void unwritableFolderWritesNothing() {

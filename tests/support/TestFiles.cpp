@@ -1,5 +1,12 @@
 #include "TestFiles.h"
 
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <csignal>
+
 #include <QFile>
 
 #include "Cp1252.h"
@@ -44,4 +51,49 @@ QString WithPath(unsigned text, const QString& path) {
 
 void ApplyTestDefaults(const QString& programDirectory) {
   ApplySettingsDefaults(programDirectory, [](unsigned n) { return LangQText(n); });
+}
+
+CFileSizeLimit::CFileSizeLimit(rlim_t bytes) {
+  getrlimit(RLIMIT_FSIZE, &m_saved);
+  m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = m_saved;
+  small.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &small);
+}
+
+CFileSizeLimit::~CFileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &m_saved);
+  std::signal(SIGXFSZ, m_oldHandler);
+}
+
+CSmallFileSystem::CSmallFileSystem(qint64 bytes) {
+  if (!m_dir.isValid()) return;
+  const QByteArray options = "size=" + QByteArray::number(bytes);
+  m_mounted = mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs",
+                    MS_NOSUID | MS_NODEV, options.constData()) == 0;
+}
+
+CSmallFileSystem::~CSmallFileSystem() {
+  if (m_mounted) umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+}
+
+QString CSmallFileSystem::FilePath(const QString& name) const {
+  return m_dir.filePath(name);
+}
+
+qint64 CSmallFileSystem::FreeBytes() const {
+  struct statvfs info {};
+  if (statvfs(QFile::encodeName(m_dir.path()).constData(), &info) != 0) return -1;
+  return qint64(info.f_bavail) * qint64(info.f_frsize);
+}
+
+bool CSmallFileSystem::FillUpTo(qint64 free) {
+  const QByteArray path = QFile::encodeName(FilePath(QStringLiteral(".filler")));
+  const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+  if (fd < 0) return false;
+  const QByteArray block(4096, 'x');
+  while (FreeBytes() > free && ::write(fd, block.constData(), block.size()) == block.size()) {
+  }
+  ::close(fd);
+  return FreeBytes() <= free;
 }

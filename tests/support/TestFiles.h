@@ -1,8 +1,11 @@
 #pragma once
 // Files, word lists and settings as the tests prepare and inspect them.
+#include <sys/resource.h>
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <string>
 #include <vector>
@@ -34,3 +37,40 @@ QString WithPath(unsigned text, const QString& path);
 // Writes the start-up defaults into the private settings store of the test,
 // with the texts of the current language.
 void ApplyTestDefaults(const QString& programDirectory);
+
+// While it lives, no file of this process can grow past bytes: a write
+// beyond fails as on a full disk (SIGXFSZ is ignored meanwhile). Needs no
+// privileges.
+class CFileSizeLimit {
+ public:
+  explicit CFileSizeLimit(rlim_t bytes);
+  ~CFileSizeLimit();
+  CFileSizeLimit(const CFileSizeLimit&) = delete;
+  CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+ private:
+  rlimit m_saved{};
+  void (*m_oldHandler)(int) = nullptr;
+};
+
+// A real file system of the given size (a tmpfs on a folder of its own), for
+// writes that meet a full disk. Mounting needs privileges: where it cannot be
+// had, IsMounted() is false and the test skips.
+class CSmallFileSystem {
+ public:
+  explicit CSmallFileSystem(qint64 bytes);
+  ~CSmallFileSystem();
+  CSmallFileSystem(const CSmallFileSystem&) = delete;
+  CSmallFileSystem& operator=(const CSmallFileSystem&) = delete;
+
+  bool IsMounted() const { return m_mounted; }
+  QString FilePath(const QString& name) const;
+  // Fills the file system with a file of its own until at most free bytes
+  // are left; false when that fails.
+  bool FillUpTo(qint64 free);
+  qint64 FreeBytes() const;
+
+ private:
+  QTemporaryDir m_dir;
+  bool m_mounted = false;
+};

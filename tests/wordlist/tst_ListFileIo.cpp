@@ -1,12 +1,11 @@
 #include <QtTest>
 
-#include <sys/resource.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "FakePlatform.h"
 #include "LangText.h"
@@ -31,7 +30,11 @@ QByteArray Expand(QByteArray golden) {
   return golden;
 }
 
-enum Content { kEmpty, kOne, kThree, kHighBytes, kBlankWord };
+enum Content { kEmpty, kOne, kThree, kHighBytes, kBlankWord, kBreaks, kSeparators };
+
+// Words that hold the separators and quotes of the interchange files.
+const std::vector<TestWord> kSeparatorWords = {
+    {"a;b\tc", "\"x\" y"}, {"plain", "e;f"}, {"\"", "\"\""}, {"end\"", "mid\"dle"}};
 
 void Fill(CWordList& list, int content) {
   list.SetTitle("Titel");
@@ -54,6 +57,16 @@ void Fill(CWordList& list, int content) {
     list.AddWord("mus", "", 0);
     list.AddWord("katt", "cat", 0);
     list.AddWord(" \t", "space", 0);
+  } else if (content == kBreaks) {
+    // Line breaks pasted into one-line texts never split a line of the file.
+    list.SetTitle("Tit\r\nel");
+    list.SetOwner("E\nva");
+    list.SetFirstLanguage("Sven\rska");
+    list.SetSecondLanguage("Engelska\n");
+    list.AddWord("hus\nhouse", "house", 0);
+    list.AddWord("\r\n1=evil", "x\r\r\ny", 0);
+  } else if (content == kSeparators) {
+    for (const TestWord& w : kSeparatorWords) list.AddWord(w.foreign, w.translation, 0);
   }
 }
 
@@ -102,6 +115,11 @@ class TestListFileIo : public QObject {
             "\r\n[MARKS]\r\n1M=1\r\n\r\n[WORDS]\r\nF=Fran\347ais\r\nO=Espa\xF1ol\r\n"
             "1=@LOW@\r\n1B=@HIGH@\r\n");
     const QByteArray vk1 = "[INFO]\r\nVERSION=1.0\r\nCREATOR=@PROGRAM@\r\n";
+    row("vk2 line breaks", "VK2", kBreaks,
+        vk2 +
+            "ANTAL=2\r\nTITLE=Tit el\r\nOWNER=E va\r\nDESCRIPTION=\r\n\r\n[MARKS]\r\n\r\n"
+            "[WORDS]\r\nF=Sven ska\r\nO=Engelska \r\n1=hus house\r\n1B=house\r\n"
+            "2= 1=evil\r\n2B=x  y\r\n");
     row("vk1 empty", "VK1", kEmpty, vk1 + "ANTAL=0\r\n\r\n" + names);
     row("vk1 three", "VK1", kThree,
         vk1 + "ANTAL=3\r\n\r\n" + names +
@@ -116,10 +134,21 @@ class TestListFileIo : public QObject {
     // A blank word would shift every later pair: it stays out of the file.
     row("ord blank word left out", "ORD", kBlankWord, "GLOSOR\r\n1\r\n\r\ncat\r\nkatt\r\n");
     row("ord high bytes", "ORD", kHighBytes, "GLOSOR\r\n1\r\n\r\n@HIGH@\r\n@LOW@\r\n");
+    row("ord line breaks", "ORD", kBreaks,
+        "GLOSOR\r\n2\r\n\r\nhouse\r\nhus house\r\nx  y\r\n 1=evil\r\n");
     row("txt empty", "TXT", kEmpty, "");
     row("txt one", "TXT", kOne, "hus\thouse\r\n");
     row("txt three", "TXT", kThree, "hus\thouse\r\nkatt\tcat\r\n<b>a=b</b>\tR&D \"x\" 2+2=4\r\n");
     row("txt high bytes", "TXT", kHighBytes, "@LOW@\t@HIGH@\r\n");
+    // A field that holds the separator, or begins with a quote, is quoted as
+    // spreadsheets quote it; the rest stays as it is.
+    row("txt separators quoted", "TXT", kSeparators,
+        "\"a;b\tc\"\t\"\"\"x\"\" "
+        "y\"\r\nplain\te;f\r\n\"\"\"\"\t\"\"\"\"\"\"\r\nend\"\tmid\"dle\r\n");
+    row("skv separators quoted", "SKV", kSeparators,
+        "\"a;b\tc\";\"\"\"x\"\" "
+        "y\"\r\nplain;\"e;f\"\r\n\"\"\"\";\"\"\"\"\"\"\r\nend\";mid\"dle\r\n");
+    row("txt line breaks", "TXT", kBreaks, "hus house\thouse\r\n 1=evil\tx  y\r\n");
     row("skv empty", "SKV", kEmpty, "");
     row("skv three", "SKV", kThree, "hus;house\r\nkatt;cat\r\n<b>a=b</b>;R&D \"x\" 2+2=4\r\n");
     row("scv one", "SCV", kOne, "hus;house\r\n");
@@ -185,6 +214,19 @@ class TestListFileIo : public QObject {
     QCOMPARE(WordsOf(back), WordsOf(list));
   }
 
+  // Quoted fields come back whole: no word shifts into the other column.
+  void interchangeKeepsSeparatorsAndQuotes() {
+    for (const char* type : {"TXT", "SKV"}) {
+      const CWordList list = ListOf(kSeparatorWords);
+      const QString path = m_dir.filePath(QStringLiteral("separators.") + QLatin1String(type));
+      CWordList copy = list;
+      QCOMPARE(copy.SaveTo(path, QLatin1String(type)), 0);
+      CWordList back;
+      QCOMPARE(back.OpenFile(path), 0);
+      QCOMPARE(WordsOf(back), WordsOf(list));
+    }
+  }
+
   void reading_data() {
     QTest::addColumn<QByteArray>("extension");
     QTest::addColumn<QByteArray>("content");
@@ -248,6 +290,15 @@ class TestListFileIo : public QObject {
     row("skv more than 300", "skv", many, 0, 300, "w0|t", "w299|t");
     row("scv first separator splits", "scv", "a;b;c\r\n", 0, 1, "a|b;c");
     row("txt in Windows-1252", "txt", "h\xE4st\th\xF6st\r\n", 0, 1, "h\xE4st|h\xF6st");
+    // Quoted fields, as spreadsheets write them, are read without their
+    // quotes; a quote that does not close a whole field is text.
+    row("txt quoted fields", "txt", "\"a\tb\"\t\"c\"\"d\"\r\n", 0, 1, "a\tb|c\"d");
+    row("skv quoted separator", "skv", "\"a;b\";c\n", 0, 1, "a;b|c");
+    row("skv empty quoted fields", "skv", "\"\";\"\"\n", 0, 1, "|");
+    row("skv quote never closed", "skv", "\"a;b;c\n", 0, 1, "\"a|b;c");
+    row("skv text after the quote", "skv", "\"a\"b;c\n", 0, 1, "\"a\"b|c");
+    row("skv quoted part of a field", "skv", "a;\"b\";c\n", 0, 1, "a|\"b\";c");
+    row("txt lone CR kept by the line", "txt", "a\rb\tc\r\r\n", 0, 1, "a b|c ");
   }
 
   void reading() {
@@ -363,13 +414,21 @@ class TestListFileIo : public QObject {
       QVERIFY(QDir().mkdir(dir.filePath(QLatin1String(folder))));
       QCOMPARE(list.OpenFile(dir.filePath(QLatin1String(folder))), -2);
     }
+    // A pipe nobody writes to is refused at once; opening it to read would
+    // wait for a writer for ever.
+    for (const char* pipe : {"pipe.vk2", "pipe.ord"}) {
+      const QString path = dir.filePath(QLatin1String(pipe));
+      QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+      QCOMPARE(list.OpenFile(path), -2);
+      QCOMPARE(platform.m_messages.back().text, WithPath(kTxtFileRejected, path));
+    }
 
     // Larger than any list can be: refused without reading it all.
     QFile large(dir.filePath(QStringLiteral("large.txt")));
     QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(64 * 1024 * 1024));
     large.close();
     QCOMPARE(list.OpenFile(large.fileName()), -2);
-    QCOMPARE(platform.m_messages.size(), size_t(3));
+    QCOMPARE(platform.m_messages.size(), size_t(5));
 
     if (geteuid() == 0) QSKIP("Root reads files without read permission");
     const QString locked = dir.filePath(QStringLiteral("locked.vk2"));
@@ -378,17 +437,24 @@ class TestListFileIo : public QObject {
     QCOMPARE(list.OpenFile(locked), -2);
   }
 
+  // Every type, as a file smaller than any write buffer (about 5 to 12 KiB)
+  // and as one far larger.
   void failingWritesLeaveTheOldFile_data() {
     QTest::addColumn<QString>("type");
-    for (const char* type : {"VK2", "VK1", "HTML", "TXT"})
-      QTest::newRow(type) << QString::fromLatin1(type);
+    QTest::addColumn<int>("wordLength");
+    for (const char* type : {"VK2", "VK1", "HTML", "ORD", "TXT", "SKV"}) {
+      QTest::addRow("%s small", type) << QString::fromLatin1(type) << 6;
+      QTest::addRow("%s large", type) << QString::fromLatin1(type) << 200;
+    }
   }
 
   void failingWritesLeaveTheOldFile() {
     QFETCH(QString, type);
+    QFETCH(int, wordLength);
     QTemporaryDir dir;
     CWordList list;
-    for (int i = 0; i < 300; ++i) list.AddWord(std::string(200, 'a'), std::string(200, 'b'), 1);
+    for (int i = 0; i < 300; ++i)
+      list.AddWord(std::string(wordLength, 'a'), std::string(wordLength, 'b'), 1);
 
     // Targets that cannot be created at all.
     const QString notAFolder = dir.filePath(QStringLiteral("file"));
@@ -403,18 +469,37 @@ class TestListFileIo : public QObject {
     // write past 4 KiB fail, long after the file was created.
     const QString path = dir.filePath(QStringLiteral("old.list"));
     QVERIFY(WriteFile(path, "old content"));
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int result = list.SaveTo(path, type);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    int result = 0;
+    {
+      const CFileSizeLimit limit(4096);
+      result = list.SaveTo(path, type);
+    }
     QCOMPARE(result, -2);
     QCOMPARE(ReadAll(path), QByteArray("old content"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+  }
+
+  // The same on a real file system with 4 KiB left.
+  void aFullDiskLeavesTheOldFile() {
+    CSmallFileSystem disk(64 * 1024);
+    if (!disk.IsMounted()) QSKIP("A small file system cannot be mounted here (no privileges)");
+    const QStringList types = {QStringLiteral("VK2"), QStringLiteral("VK1"), QStringLiteral("HTML"),
+                               QStringLiteral("ORD"), QStringLiteral("TXT"), QStringLiteral("SKV")};
+    for (const QString& type : types)
+      QVERIFY(WriteFile(disk.FilePath(QStringLiteral("old.") + type), "old " + type.toLatin1()));
+    QVERIFY(disk.FillUpTo(4096));
+    for (const int length : {6, 200}) {
+      CWordList list;
+      for (int i = 0; i < 300; ++i)
+        list.AddWord(std::string(length, 'a'), std::string(length, 'b'), 2);
+      for (const QString& type : types) {
+        const QString path = disk.FilePath(QStringLiteral("old.") + type);
+        QCOMPARE(list.SaveTo(path, type), -2);
+        QCOMPARE(ReadAll(path), "old " + type.toLatin1());
+      }
+    }
+    QCOMPARE(QDir(disk.FilePath(QString())).entryList(QDir::Files | QDir::Hidden).size(),
+             types.size() + 1);
   }
 
   void devicesAreWrittenInPlace() {
@@ -431,6 +516,19 @@ class TestListFileIo : public QObject {
 
     CWordList list;
     list.AddWord("a", "b", 0);
+    // A pipe is written to whoever reads it, and refused at once when
+    // nobody does.
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QCOMPARE(list.SaveTo(pipe, QStringLiteral("TXT")), -2);
+    const int reader = open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    QCOMPARE(list.SaveTo(pipe, QStringLiteral("TXT")), 0);
+    char got[16] = {};
+    QCOMPARE(read(reader, got, sizeof got), ssize_t(5));
+    close(reader);
+    QCOMPARE(QByteArray(got), QByteArray("a\tb\r\n"));
+    QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
     QCOMPARE(list.SaveTo(QFile::decodeName(full), QStringLiteral("VK2")), -2);
     QCOMPARE(list.SaveTo(QFile::decodeName(null), QStringLiteral("TXT")), 0);
     for (const QByteArray& device : {full, null}) {

@@ -1,5 +1,10 @@
 #include <QtTest>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -16,8 +21,19 @@ struct Run {
   QString err;
 };
 
-Run Convert(const QStringList& args) {
+// fileSizeLimit > 0: the converter runs as on a disk that is full once a
+// file reaches that size.
+Run Convert(const QStringList& args, rlim_t fileSizeLimit = 0) {
   QProcess process;
+  if (fileSizeLimit > 0) {
+    process.setChildProcessModifier([fileSizeLimit] {
+      std::signal(SIGXFSZ, SIG_IGN);
+      rlimit limit{};
+      getrlimit(RLIMIT_FSIZE, &limit);
+      limit.rlim_cur = fileSizeLimit;
+      setrlimit(RLIMIT_FSIZE, &limit);
+    });
+  }
   process.start(QStringLiteral(VOKABIT_CONVERT_PATH), args);
   Run run;
   if (!process.waitForFinished(30000)) return run;
@@ -155,6 +171,37 @@ class TestVokabitConvert : public QObject {
       QCOMPARE(run.out, QString());
     }
     QVERIFY(!QFile::exists(never));
+
+    // A pipe as input is refused at once, and so is one as output that
+    // nobody reads: neither may hang.
+    const QString pipe = Path(QStringLiteral("pipe.vk2"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const Run fromPipe = Convert({pipe, never});
+    QCOMPARE(fromPipe.exitCode, 1);
+    QCOMPARE(fromPipe.err, WithPath(kTxtFileRejected, pipe));
+    const Run toPipe = Convert({m_source, pipe});
+    QCOMPARE(toPipe.exitCode, 1);
+    QCOMPARE(toPipe.err, WithPath(kTxtSaveFailed, pipe));
+  }
+
+  // A disk that fills up while the output is written: status 1 with the
+  // message, and the old output stays whole, for every output type and for
+  // lists smaller than any write buffer as for larger ones.
+  void fullDiskKeepsTheOldOutput() {
+    const QString small = Path(QStringLiteral("small.vk2"));
+    CWordList words;
+    for (int i = 0; i < 300; ++i) words.AddWord("ord" + std::to_string(i), "word", 1);
+    QCOMPARE(words.SaveTo(small, QStringLiteral("VK2")), 0);
+    for (const QString& input : {small, m_source}) {
+      for (const char* extension : {"vk2", "vk1", "html", "ord", "txt", "skv"}) {
+        const QString output = Path(QStringLiteral("kept.") + QLatin1String(extension));
+        QVERIFY(WriteFile(output, "old output"));
+        const Run run = Convert({input, output}, 1024);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, WithPath(kTxtSaveFailed, output));
+        QCOMPARE(ReadAll(output), QByteArray("old output"));
+      }
+    }
   }
 
   void usage() {

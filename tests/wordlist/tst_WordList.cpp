@@ -182,21 +182,26 @@ class TestWordList : public QObject {
     QTest::addColumn<bool>("modified");
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("saveTarget");  // empty: the save dialog is cancelled
+    QTest::addColumn<int>("filter");          // the type chosen in the save dialog
     QTest::addColumn<int>("expected");
     QTest::addColumn<bool>("written");
-    QTest::newRow("unchanged") << false << 0 << QString() << 1 << false;
-    QTest::newRow("no") << true << int(kIdNo) << QString() << 1 << false;
-    QTest::newRow("cancel") << true << int(kIdCancel) << QString() << 2 << false;
-    QTest::newRow("yes, saved") << true << int(kIdYes) << u"closed.vk2"_s << 1 << true;
-    QTest::newRow("yes, save as cancelled") << true << int(kIdYes) << QString() << 2 << false;
+    QTest::newRow("unchanged") << false << 0 << QString() << 1 << 1 << false;
+    QTest::newRow("no") << true << int(kIdNo) << QString() << 1 << 1 << false;
+    QTest::newRow("cancel") << true << int(kIdCancel) << QString() << 1 << 2 << false;
+    QTest::newRow("yes, saved") << true << int(kIdYes) << u"closed.vk2"_s << 1 << 1 << true;
+    QTest::newRow("yes, save as cancelled") << true << int(kIdYes) << QString() << 1 << 2 << false;
     QTest::newRow("yes, save fails")
-        << true << int(kIdYes) << u"missing/closed.vk2"_s << 2 << false;
+        << true << int(kIdYes) << u"missing/closed.vk2"_s << 1 << 2 << false;
+    // An export is no save: the list would be lost with the window.
+    QTest::newRow("yes, only exported")
+        << true << int(kIdYes) << u"closed.html"_s << 3 << 2 << true;
   }
 
   void queryClose() {
     QFETCH(bool, modified);
     QFETCH(int, answer);
     QFETCH(QString, saveTarget);
+    QFETCH(int, filter);
     QFETCH(int, expected);
     QFETCH(bool, written);
     CFakePlatform platform;
@@ -207,17 +212,18 @@ class TestWordList : public QObject {
     platform.m_answers.push_back(answer);
     const QString target = saveTarget.isEmpty() ? QString() : m_dir.filePath(saveTarget);
     QFile::remove(target);
-    platform.QueueFile(target, 1);
+    platform.QueueFile(target, filter);
 
     QCOMPARE(list.QueryClose(), expected);
-    QCOMPARE(platform.m_messages.size(), size_t(modified ? 1 : 0));
+    // An export says where it wrote.
+    QCOMPARE(platform.m_messages.size(), size_t(modified ? (filter == 3 ? 2 : 1) : 0));
     if (!modified) return;
     QCOMPARE(platform.m_messages[0].text,
              LangQText(kTxtSaveQuestion) + u'\n' + LangQText(kTxtUntitled) + u" ?"_s);
     QCOMPARE(platform.m_messages[0].buttons, MessageButtons::YesNoCancel);
     QCOMPARE(platform.m_messages[0].icon, MessageIcon::Question);
     QCOMPARE(QFile::exists(target), written);
-    QCOMPARE(list.IsModified(), written ? 0 : 1);
+    QCOMPARE(list.IsModified(), expected == 1 && written ? 0 : 1);
   }
 
   void saveQuestionStopsReplacing() {
@@ -401,6 +407,22 @@ class TestWordList : public QObject {
     QCOMPARE(list.SaveAs(false), 1);
     QCOMPARE(list.GetPath(), Path("later.vk1"));
     QVERIFY(!QFile::exists(Path("later.vk1")));
+  }
+
+  // A title taken from a file name is one line too.
+  void fileNameWithLineBreakMakesOneLineTitle() {
+    // Version 1 has no title of its own.
+    const QString path = m_dir.filePath(u"two\nlines.vk1"_s);
+    QCOMPARE(ListOf({{"a", "b"}}).SaveTo(path, u"VK1"_s), 0);
+    CWordList list;
+    QCOMPARE(list.OpenFile(path), 0);
+    QCOMPARE(list.GetTitle(), std::string("two lines"));
+    CFakePlatform platform;
+    CWordList untitled(&platform);
+    untitled.NewList();
+    platform.QueueFile(m_dir.filePath(u"new\r\nname"_s), 1);
+    QCOMPARE(untitled.SaveAs(false), 1);
+    QCOMPARE(untitled.GetTitle(), std::string("new name"));
   }
 
   void exportKeepsTheOwnFile() {
