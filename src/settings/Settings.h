@@ -1,9 +1,9 @@
 #pragma once
 // The settings store: a tree of keys below two roots, each key with string
 // values and a default-value slot (the empty value name). Key and value
-// names match without regard to case. Every call reads or writes the store
-// afresh; nothing is cached, so a value written anywhere is seen by the next
-// read, also in another running copy of the program.
+// names match without regard to case. Every read sees the store as it is on
+// disk, so a value written anywhere is seen by the next read, also in another
+// running copy of the program; a file is parsed again only when it changed.
 //
 // The store lives in one file per root under $VOKABIT_CONFIG_DIR, else
 // $XDG_CONFIG_HOME/vokabit (~/.config/vokabit). Writes are atomic and

@@ -14,7 +14,15 @@ enum class SettingsLoad {
   Damaged,  // a file that is not a readable settings file: the tree is empty
 };
 
+// The root's tree as the file holds it now. A parsed file is kept and used
+// again while the file's stamp (device, inode, size, modification and change
+// time) is unchanged, once the file is older than the file system's
+// timestamp step; a younger file is read and compared with what was parsed.
 SettingsLoad LoadSettingsTree(SettingsRoot root, CSettingsTree& tree);
+
+// The timestamp step assumed above (negative: the default of two seconds,
+// enough for any file system). Tests set 0 to have stamps trusted at once.
+void SetSettingsTimestampStep(qint64 nanoseconds);
 
 // Under the lock: loads the root's tree, lets change alter it and, when it
 // returns true, saves the tree atomically. The whole read-modify-write
