@@ -251,23 +251,33 @@ QString ReadSetting(SettingsRoot root, const QString& keyPath, const QString& va
   return tree.Value(keyPath, valueName);
 }
 
-bool WriteSetting(SettingsRoot root, const QString& keyPath, const QString& valueName,
-                  const QString& value) {
-  // Most writes store what is there already (options saved at every exit)
-  // or go into a missing key; those cost one read instead of a locked
-  // replace of the file. The change is made again under the lock.
+bool ChangeSettingsTree(SettingsRoot root, const std::function<bool(CSettingsTree&)>& change) {
+  // Most changes store what is there already (options saved at every exit,
+  // defaults at every start) or go into a missing key; those cost one read
+  // instead of a locked replace of the file. The change is made again under
+  // the lock.
   CSettingsTree current;
   if (LoadSettingsTree(root, current) == SettingsLoad::Damaged) return false;
-  if (!current.SetValue(keyPath, valueName, value)) return true;
-  return UpdateSettingsTree(
+  if (!change(current)) return true;
+  return UpdateSettingsTree(root, change);
+}
+
+bool WriteSetting(SettingsRoot root, const QString& keyPath, const QString& valueName,
+                  const QString& value) {
+  return ChangeSettingsTree(
       root, [&](CSettingsTree& tree) { return tree.SetValue(keyPath, valueName, value); });
 }
 
+bool WriteSettings(SettingsRoot root, const QList<SettingValue>& values) {
+  return ChangeSettingsTree(root, [&](CSettingsTree& tree) {
+    bool changed = false;
+    for (const SettingValue& v : values) changed |= tree.SetValue(v.keyPath, v.valueName, v.value);
+    return changed;
+  });
+}
+
 void CreateSettingsKey(SettingsRoot root, const QString& keyPath) {
-  CSettingsTree current;
-  if (LoadSettingsTree(root, current) == SettingsLoad::Damaged) return;
-  if (!current.CreateKey(keyPath)) return;
-  UpdateSettingsTree(root, [&](CSettingsTree& tree) { return tree.CreateKey(keyPath); });
+  ChangeSettingsTree(root, [&](CSettingsTree& tree) { return tree.CreateKey(keyPath); });
 }
 
 QString SettingsStoreProblem() {

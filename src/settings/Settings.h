@@ -10,6 +10,7 @@
 // serialised under a lock file.
 #include <functional>
 
+#include <QList>
 #include <QString>
 
 enum class SettingsRoot {
@@ -26,6 +27,18 @@ QString ReadSetting(SettingsRoot root, const QString& keyPath, const QString& va
 // (then the failure handler has been told).
 bool WriteSetting(SettingsRoot root, const QString& keyPath, const QString& valueName,
                   const QString& value);
+
+// One value for WriteSettings.
+struct SettingValue {
+  QString keyPath;
+  QString valueName;
+  QString value;
+};
+
+// Stores each value as WriteSetting does, all in one replace of the file
+// under one lock, and nothing when every value is stored already. False when
+// the values could not be stored (as for WriteSetting).
+bool WriteSettings(SettingsRoot root, const QList<SettingValue>& values);
 
 // Creates the key and any missing parent keys; an existing key is unchanged.
 void CreateSettingsKey(SettingsRoot root, const QString& keyPath);

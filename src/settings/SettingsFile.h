@@ -1,7 +1,7 @@
 #pragma once
 // Whole-file access to one root of the settings store, for work that reads
-// or changes many values at once (the start-up defaults) and so should take
-// the lock and replace the file once.
+// or changes many values at once (the start-up defaults, the recent files)
+// and so should take the lock and replace the file once.
 #include <functional>
 
 #include "Settings.h"
@@ -30,3 +30,8 @@ void SetSettingsTimestampStep(qint64 nanoseconds);
 // the file is damaged, the lock cannot be had, or saving fails; the file is
 // then as it was, and the last two are reported to the failure handler.
 bool UpdateSettingsTree(SettingsRoot root, const std::function<bool(CSettingsTree&)>& change);
+
+// The same, but change is first tried on the file as it is, without the
+// lock: when it changes nothing there, nothing is locked or written. change
+// may thus run twice, and must only alter the tree it is given.
+bool ChangeSettingsTree(SettingsRoot root, const std::function<bool(CSettingsTree&)>& change);
