@@ -51,13 +51,13 @@ for i in $(seq 1 300); do printf 'ord%03d nummer %d\tword %03d number %d\n' "$i"
 "$convert" "$work/words.txt" "$work/words.vk2" >/dev/null
 
 # A private X server, so that the only windows that map are the measured ones.
-display=200
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp 2>/dev/null &
+# It picks a free display itself and names it once it is ready, so that runs
+# on the same machine never share one.
+Xvfb -displayfd 1 -screen 0 1280x900x24 -nolisten tcp >"$work/display" 2>/dev/null &
 xvfb_pid=$!
-for _ in $(seq 1 100); do [ -S "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
-kill -0 "$xvfb_pid" || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$display"
+for _ in $(seq 1 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
 export VOKABIT_CONFIG_DIR="$work/config"
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$work/runtime"
