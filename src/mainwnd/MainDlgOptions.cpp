@@ -100,26 +100,21 @@ void CMainDlg::LoadPracticeOptions() {
 }
 
 void CMainDlg::SavePracticeOptions() {
-  // All in one replace of the settings file.
-  QList<SettingValue> values;
-  const auto setup = [&values](QLatin1String name, const QString& value) {
-    values.append({kKeySetups, name, value});
-  };
+  const CSettingsBatch batch;  // one replace of the settings file for all
   if (IsChecked(IDC_ALL_WORDS)) {
-    setup(kValueOvaAllaRadio, kTrue);
+    WriteSetup(kValueOvaAllaRadio, kTrue);
   } else {
-    setup(kValueOvaAllaRadio, kFalse);
-    setup(kValueOvaBara, QString::number(LeadingInt(EditText(IDC_ONLY_COUNT))));
+    WriteSetup(kValueOvaAllaRadio, kFalse);
+    WriteSetup(kValueOvaBara, QString::number(LeadingInt(EditText(IDC_ONLY_COUNT))));
   }
-  setup(kValueBlandaCheck, IsChecked(IDC_SHUFFLE) ? kTrue : kFalse);
-  setup(kValueLjudFelCheck, IsChecked(IDC_WRONG_SOUND_CHECK) ? kTrue : kFalse);
-  setup(kValueLjudRattCheck, IsChecked(IDC_RIGHT_SOUND_CHECK) ? kTrue : kFalse);
-  setup(kValueSkiljCheck, IsChecked(IDC_MATCH_CASE) ? kTrue : kFalse);
-  setup(kValueClassCheck, IsChecked(IDC_SHOW_CLASS) ? kTrue : kFalse);
-  setup(kValueShowRightDirect, IsChecked(IDC_CHECK_WHILE_TYPING) ? kTrue : kFalse);
-  setup(kValueLjudFel, EditText(IDC_WRONG_SOUND_PATH));
-  setup(kValueLjudRatt, EditText(IDC_RIGHT_SOUND_PATH));
-  WriteSettings(SettingsRoot::CurrentUser, values);
+  WriteSetup(kValueBlandaCheck, IsChecked(IDC_SHUFFLE) ? kTrue : kFalse);
+  WriteSetup(kValueLjudFelCheck, IsChecked(IDC_WRONG_SOUND_CHECK) ? kTrue : kFalse);
+  WriteSetup(kValueLjudRattCheck, IsChecked(IDC_RIGHT_SOUND_CHECK) ? kTrue : kFalse);
+  WriteSetup(kValueSkiljCheck, IsChecked(IDC_MATCH_CASE) ? kTrue : kFalse);
+  WriteSetup(kValueClassCheck, IsChecked(IDC_SHOW_CLASS) ? kTrue : kFalse);
+  WriteSetup(kValueShowRightDirect, IsChecked(IDC_CHECK_WHILE_TYPING) ? kTrue : kFalse);
+  WriteSetup(kValueLjudFel, EditText(IDC_WRONG_SOUND_PATH));
+  WriteSetup(kValueLjudRatt, EditText(IDC_RIGHT_SOUND_PATH));
 }
 
 void CMainDlg::UpdateSoundControls() {

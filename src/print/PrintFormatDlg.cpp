@@ -68,6 +68,10 @@ QString PrintSetting(QLatin1String name) {
   return ReadSetting(SettingsRoot::CurrentUser, kKeyPrint, name);
 }
 
+void WritePrintSetting(QLatin1String name, const QString& value) {
+  WriteSetting(SettingsRoot::CurrentUser, kKeyPrint, name, value);
+}
+
 QString Bool(bool on) {
   return on ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
@@ -277,20 +281,17 @@ void CPrintFormatDlg::UpdateSample() {
 }
 
 void CPrintFormatDlg::accept() {
+  const CSettingsBatch batch;  // one replace of the settings file for all
   // The key is made if it is missing, so that no choice is dropped.
   CreateSettingsKey(SettingsRoot::CurrentUser, kKeyPrint);
-  // All in one replace of the settings file.
-  QList<SettingValue> values;
   for (const CheckBoxRow& box : kChecks) {
     const bool on = Check(box.id)->isChecked();
     QLatin1String name = box.setting;
     if (box.id == IDC_SHOW_PAGE_NUMBER && !on) name = kValueShowPageNumberOff;
-    values.append({kKeyPrint, name, Bool(on)});
+    WritePrintSetting(name, Bool(on));
   }
-  for (int i = 0; i < 4; ++i)
-    values.append({kKeyPrint, kMargins[i].setting, m_marginEdits[i]->text()});
-  values.append({kKeyPrint, kValueTextSize, m_textSizeEdit->text()});
-  WriteSettings(SettingsRoot::CurrentUser, values);
+  for (int i = 0; i < 4; ++i) WritePrintSetting(kMargins[i].setting, m_marginEdits[i]->text());
+  WritePrintSetting(kValueTextSize, m_textSizeEdit->text());
   m_title = m_titleEdit->GetText();
   QDialog::accept();
 }

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <ctime>
 #include <mutex>
+#include <vector>
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -108,6 +109,19 @@ bool StampProves(const FileStamp& stamp) {
   const auto ns = [](const timespec& t) { return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec; };
   const qint64 newest = std::max(ns(stamp.modified), ns(stamp.changed));
   return ns(now) - newest > g_timestampStepNs;
+}
+
+using TreeChange = std::function<bool(CSettingsTree&)>;
+
+// The writes of the open CSettingsBatch scopes of a root, in order.
+struct PendingWrites {
+  int depth = 0;
+  std::vector<TreeChange> changes;
+};
+
+PendingWrites& Batch(SettingsRoot root) {
+  thread_local PendingWrites batches[2];
+  return batches[root == SettingsRoot::ClassesRoot ? 1 : 0];
 }
 
 // Replaces path by bytes, or leaves it as it was. Unbuffered, so that a full
@@ -248,6 +262,7 @@ bool UpdateSettingsTree(SettingsRoot root, const std::function<bool(CSettingsTre
 QString ReadSetting(SettingsRoot root, const QString& keyPath, const QString& valueName) {
   CSettingsTree tree;
   if (LoadSettingsTree(root, tree) != SettingsLoad::Loaded) return QString();
+  for (const TreeChange& change : Batch(root).changes) change(tree);
   return tree.Value(keyPath, valueName);
 }
 
@@ -264,20 +279,37 @@ bool ChangeSettingsTree(SettingsRoot root, const std::function<bool(CSettingsTre
 
 bool WriteSetting(SettingsRoot root, const QString& keyPath, const QString& valueName,
                   const QString& value) {
-  return ChangeSettingsTree(
-      root, [&](CSettingsTree& tree) { return tree.SetValue(keyPath, valueName, value); });
-}
-
-bool WriteSettings(SettingsRoot root, const QList<SettingValue>& values) {
-  return ChangeSettingsTree(root, [&](CSettingsTree& tree) {
-    bool changed = false;
-    for (const SettingValue& v : values) changed |= tree.SetValue(v.keyPath, v.valueName, v.value);
-    return changed;
-  });
+  TreeChange change = [=](CSettingsTree& tree) { return tree.SetValue(keyPath, valueName, value); };
+  if (Batch(root).depth > 0) {
+    Batch(root).changes.push_back(std::move(change));
+    return true;
+  }
+  return ChangeSettingsTree(root, change);
 }
 
 void CreateSettingsKey(SettingsRoot root, const QString& keyPath) {
-  ChangeSettingsTree(root, [&](CSettingsTree& tree) { return tree.CreateKey(keyPath); });
+  TreeChange change = [=](CSettingsTree& tree) { return tree.CreateKey(keyPath); };
+  if (Batch(root).depth > 0) {
+    Batch(root).changes.push_back(std::move(change));
+    return;
+  }
+  ChangeSettingsTree(root, change);
+}
+
+CSettingsBatch::CSettingsBatch(SettingsRoot root) : m_root(root) {
+  ++Batch(m_root).depth;
+}
+
+CSettingsBatch::~CSettingsBatch() {
+  PendingWrites& batch = Batch(m_root);
+  if (--batch.depth > 0 || batch.changes.empty()) return;
+  const std::vector<TreeChange> changes = std::move(batch.changes);
+  batch.changes.clear();
+  ChangeSettingsTree(m_root, [&changes](CSettingsTree& tree) {
+    bool changed = false;
+    for (const TreeChange& change : changes) changed |= change(tree);
+    return changed;
+  });
 }
 
 QString SettingsStoreProblem() {

@@ -10,7 +10,6 @@
 // serialised under a lock file.
 #include <functional>
 
-#include <QList>
 #include <QString>
 
 enum class SettingsRoot {
@@ -28,20 +27,25 @@ QString ReadSetting(SettingsRoot root, const QString& keyPath, const QString& va
 bool WriteSetting(SettingsRoot root, const QString& keyPath, const QString& valueName,
                   const QString& value);
 
-// One value for WriteSettings.
-struct SettingValue {
-  QString keyPath;
-  QString valueName;
-  QString value;
-};
-
-// Stores each value as WriteSetting does, all in one replace of the file
-// under one lock, and nothing when every value is stored already. False when
-// the values could not be stored (as for WriteSetting).
-bool WriteSettings(SettingsRoot root, const QList<SettingValue>& values);
-
 // Creates the key and any missing parent keys; an existing key is unchanged.
 void CreateSettingsKey(SettingsRoot root, const QString& keyPath);
+
+// While one lives, the writes into its root (WriteSetting, CreateSettingsKey)
+// are gathered and stored together when it ends: one replace of the file
+// under one lock, and none when they change nothing. Reads in the meantime
+// see them. Inside, WriteSetting returns true; a write that then fails goes
+// to the failure handler, as any other. Batches may nest: the outermost
+// stores.
+class CSettingsBatch {
+ public:
+  explicit CSettingsBatch(SettingsRoot root = SettingsRoot::CurrentUser);
+  ~CSettingsBatch();
+  CSettingsBatch(const CSettingsBatch&) = delete;
+  CSettingsBatch& operator=(const CSettingsBatch&) = delete;
+
+ private:
+  SettingsRoot m_root;
+};
 
 // Called when a write into the store fails (no lock, a full disk, a folder
 // that cannot be written), with the settings file's path; a run of failures

@@ -195,6 +195,32 @@ class TestSettings : public QObject {
     QCOMPARE(ReadSetting(kUser, S("K"), S("v")), S("20"));
   }
 
+  // A batch stores its writes together when it ends; until then only this
+  // copy of the program sees them.
+  void batchStoresItsWritesTogether() {
+    CreateSettingsKey(kUser, S("K"));
+    WriteSetting(kUser, S("K"), S("a"), S("1"));
+    {
+      const CSettingsBatch batch;
+      CreateSettingsKey(kUser, S("K\\Sub"));
+      QVERIFY(WriteSetting(kUser, S("K\\Sub"), S("b"), S("2")));
+      QVERIFY(WriteSetting(kUser, S("K"), S("a"), S("3")));
+      WriteSetting(kUser, S("Missing"), S("x"), S("lost"));
+      {
+        const CSettingsBatch inner;
+        WriteSetting(kUser, S("K"), S("c"), S("4"));
+      }
+      QCOMPARE(ReadSetting(kUser, S("K"), S("a")), S("3"));
+      QCOMPARE(ReadSetting(kUser, S("K\\Sub"), S("b")), S("2"));
+      QCOMPARE(RunChild({S("read"), S("K"), S("a")}), S("1"));
+      QCOMPARE(RunChild({S("read"), S("K"), S("c")}), QString());
+    }
+    QCOMPARE(RunChild({S("read"), S("K"), S("a")}), S("3"));
+    QCOMPARE(RunChild({S("read"), S("K"), S("c")}), S("4"));
+    QCOMPARE(RunChild({S("read"), S("K\\Sub"), S("b")}), S("2"));
+    QCOMPARE(ReadSetting(kUser, S("Missing"), S("x")), QString());
+  }
+
   void concurrentWritersKeepEachOthersValues() {
     CreateSettingsKey(kUser, S("K"));
     WriteSetting(kUser, S("K"), S("Stable"), S("yes"));
