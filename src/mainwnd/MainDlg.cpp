@@ -497,7 +497,6 @@ void CMainDlg::LayoutSettingsPanel() {
 // --- start sequence ----------------------------------------------------------
 
 bool CMainDlg::OnInitDialog() {
-  setWindowIcon(CPictures::ProgramIcon());
   LoadPracticeOptions();
   ApplyLanguage();
   resize(700, 450);
@@ -505,6 +504,9 @@ bool CMainDlg::OnInitDialog() {
     const QRect area = screen->availableGeometry();
     move(area.center() - rect().center());
   }
+  // The client takes its size now, not when the window shows, so that it is
+  // laid out once, at that size.
+  layout()->activate();
   m_initialised = true;
   LayoutClient(m_client->width(), m_client->height());
   ShowEditPanel(true);
@@ -992,8 +994,10 @@ void CMainDlg::SetControlText(int id, unsigned textNumber) {
     group->setTitle(text);
   }
   if (w) w->setAccessibleName(QString(text).remove(QLatin1Char('&')));
-  // The word buttons narrow with the window.
-  if (id == IDC_ADD || id == IDC_NEW_WORD || id == IDC_DELETE || id == IDC_ANSWER_BUTTON) {
+  // The word buttons narrow with the window; until it is laid out they have
+  // no width to fit, and the layout fits them.
+  if (m_initialised &&
+      (id == IDC_ADD || id == IDC_NEW_WORD || id == IDC_DELETE || id == IDC_ANSWER_BUTTON)) {
     FitText(w, text);
   }
 }

@@ -160,6 +160,7 @@ class CMainDlg : public QDialog {
   // Layout on resize, all in pixels of the client area.
   void LayoutClient(int width, int height);
   void PlaceSpecialButtons();
+  void ShowModePicture();
   void ShowControls(const std::vector<int>& ids, bool show);
 
   // Menus and keys.
@@ -224,6 +225,11 @@ class CMainDlg : public QDialog {
   bool m_initialised = false;
   int m_clientWidth = 0;
   int m_clientHeight = 0;
+  QSize m_laidOutSize;  // the client size LayoutClient last laid out
+  // The mode and size the mode picture was drawn for.
+  int m_pictureMode = -1;
+  QSize m_pictureSize;
+  bool m_iconSet = false;
   bool m_closing = false;
   int m_exitCode = 0;
   // The settings file a write failed on, until the user has been told.

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "ClassComboBox.h"
 #include "ColorEdit.h"
@@ -85,7 +86,7 @@ void CMainDlg::ShowEditPanel(bool show) {
     ShowPracticePanel(false);
     ShowSettingsPanel(false);
     m_mode = Edit;
-    m_modePicture->setPixmap(CPictures::ModePicture(Edit, m_modePicture->size()));
+    ShowModePicture();
     m_clientWidth = m_client->width();
     PlaceSpecialButtons();
   }
@@ -104,7 +105,7 @@ void CMainDlg::ShowSettingsPanel(bool show) {
     ShowEditPanel(false);
     ShowPracticePanel(false);
     m_mode = Settings;
-    m_modePicture->setPixmap(CPictures::ModePicture(Settings, m_modePicture->size()));
+    ShowModePicture();
     RebuildMenu();
     m_clientWidth = m_client->width();
     PlaceSpecialButtons();
@@ -141,7 +142,7 @@ void CMainDlg::ShowPracticePanel(bool show) {
     ShowSettingsPanel(false);
     ShowEditPanel(false);
     m_mode = Practice;
-    m_modePicture->setPixmap(CPictures::ModePicture(Practice, m_modePicture->size()));
+    ShowModePicture();
     RebuildMenu();
     m_answerEdit->SetSpecialChars(SpecialChar(0), SpecialChar(1), SpecialChar(2), SpecialChar(3));
     m_clientWidth = m_client->width();
@@ -153,18 +154,30 @@ void CMainDlg::ShowPracticePanel(bool show) {
   Control(IDC_SUGGESTIONS)->hide();
 }
 
+void CMainDlg::ShowModePicture() {
+  // Drawn once for each mode and size, and not before the window has its size.
+  const QSize size = m_modePicture->size();
+  if (!m_initialised || m_modePicture->isHidden() || size.isEmpty() ||
+      (m_mode == m_pictureMode && size == m_pictureSize))
+    return;
+  m_modePicture->setPixmap(CPictures::ModePicture(m_mode, size));
+  m_pictureMode = m_mode;
+  m_pictureSize = size;
+}
+
 // --- layout ----------------------------------------------------------------------
 
 void CMainDlg::LayoutClient(int w, int h) {
   m_clientWidth = w;
   m_clientHeight = h;
   if (!m_initialised) return;
+  m_laidOutSize = QSize(w, h);
 
   if (m_mode != Practice) PlaceSpecialButtons();
   m_modePicture->setGeometry(580, 5, std::max(0, w - 590), 52);
   // A sliver of a picture looks broken; a narrow window shows none.
   m_modePicture->setVisible(w - 590 >= kMinModePictureWidth);
-  m_modePicture->setPixmap(CPictures::ModePicture(m_mode, m_modePicture->size()));
+  ShowModePicture();
 
   Control(IDC_STATUS_LEFT)->setGeometry(0, h - 18, w / 2, 18);
   Control(IDC_STATUS_MIDDLE)->setGeometry(w / 2 + 2, h - 18, w / 3, 18);
@@ -291,7 +304,18 @@ bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::Resize:
-      if (watched == m_client) LayoutClient(m_client->width(), m_client->height());
+      // The client's resize comes here twice, as its own filter and as the
+      // application's: it is laid out once.
+      if (watched == m_client && m_client->size() != m_laidOutSize)
+        LayoutClient(m_client->width(), m_client->height());
+      break;
+    case QEvent::Paint:
+      // The window icon is drawn at four sizes for the window manager; that
+      // waits until the window has shown its contents.
+      if (watched == this && !m_iconSet) {
+        m_iconSet = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(CPictures::ProgramIcon()); });
+      }
       break;
     case QEvent::Enter:
       if (auto* w = qobject_cast<QWidget*>(watched); w && w->window() == this) UpdateHoverHelp(w);

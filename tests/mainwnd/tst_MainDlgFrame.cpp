@@ -16,6 +16,7 @@
 #include "MainWindowTest.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
+#include "Pictures.h"
 #include "PracticeTexts.h"
 #include "RecentFiles.h"
 #include "Settings.h"
@@ -61,6 +62,15 @@ void VisibleOnly(CMainDlg& dlg, const std::vector<int>& shown) {
 
 bool Latched(CMainDlg& dlg, int id) {
   return ControlOf<CHoverButton>(dlg, id)->IsLatched();
+}
+
+// The mode picture shows the banner of the current mode, drawn at its size.
+bool ShowsModePicture(const CMainDlg& dlg) {
+  auto* picture = ControlOf<QLabel>(dlg, IDC_MODE_PICTURE);
+  const QPixmap shown = picture->pixmap();
+  return shown.size() == picture->size() &&
+         shown.toImage() ==
+             CPictures::ModePicture(int(dlg.CurrentMode()), picture->size()).toImage();
 }
 
 }  // namespace
@@ -317,20 +327,26 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
     VisibleOnly(*dlg, kEdit);
     QVERIFY(Latched(*dlg, IDC_TB_EDIT) && !Latched(*dlg, IDC_TB_SETTINGS));
+    QVERIFY(ShowsModePicture(*dlg));
+    // The window icon comes once the window has shown its contents.
+    QTRY_VERIFY(!dlg->windowIcon().isNull());
 
     ControlOf<QAbstractButton>(*dlg, IDC_TB_SETTINGS)->click();
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Settings);
     VisibleOnly(*dlg, kSettings);
     QVERIFY(Latched(*dlg, IDC_TB_SETTINGS) && !Latched(*dlg, IDC_TB_EDIT));
     QCOMPARE(dlg->Control(IDC_SPECIAL1)->geometry(), QRect(39, 200, 40, 40));
+    QTRY_VERIFY(ShowsModePicture(*dlg));
 
     dlg->ShowPracticePanel(true);
     VisibleOnly(*dlg, kPractice);
     QVERIFY(Latched(*dlg, IDC_TB_PRACTICE) && !Latched(*dlg, IDC_TB_SETTINGS));
     QCOMPARE(dlg->Control(IDC_SPECIAL4)->geometry(), QRect(135, 250, 40, 20));
+    QTRY_VERIFY(ShowsModePicture(*dlg));
 
     ControlOf<QAbstractButton>(*dlg, IDC_TB_EDIT)->click();
     VisibleOnly(*dlg, kEdit);
+    QTRY_VERIFY(ShowsModePicture(*dlg));
     const int w = dlg->Control(IDC_LINE_TOOLBAR)->width();
     QCOMPARE(dlg->Control(IDC_SPECIAL2)->geometry(), QRect(w - 90, 205, 66, 18));
 
@@ -483,6 +499,7 @@ class TestMainDlgFrame : public QObject {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("panel");
     QTest::newRow("narrow") << 600 << 390;
+    QTest::newRow("medium") << 640 << 430;
     QTest::newRow("wide") << 800 << 433;
   }
 
@@ -508,6 +525,8 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(at(IDC_STATUS_LEFT), QRect(0, 402, width / 2, 18));
     QCOMPARE(at(IDC_STATUS_MIDDLE).x(), width / 2 + 2);
     QCOMPARE(at(IDC_MODE_PICTURE), QRect(580, 5, width - 590, 52));
+    QCOMPARE(dlg->Control(IDC_MODE_PICTURE)->isHidden(), width - 590 < 40);
+    if (width - 590 >= 40) QVERIFY(ShowsModePicture(*dlg));
   }
 
   void languageChoiceReachesEveryMode() {
