@@ -33,6 +33,7 @@
 #include "LangText.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
+#include "ModeBanner.h"
 #include "Pictures.h"
 #include "Platform.h"
 #include "Settings.h"
@@ -244,8 +245,8 @@ void CMainDlg::CreateFrame() {
   makeLine(IDC_LINE_TOP, QFrame::HLine);
   makeLine(IDC_LINE_TOOLBAR, QFrame::HLine);
 
-  m_modePicture = MakeLabel(IDC_MODE_PICTURE);
-  m_modePicture->setScaledContents(true);
+  m_modePicture = new CModeBanner(m_client);
+  Register(IDC_MODE_PICTURE, m_modePicture);
 
   m_statusLeft = new CColorLabel(m_client);
   Register(IDC_STATUS_LEFT, m_statusLeft);

@@ -22,6 +22,7 @@ class CColorLabel;
 class CSpecialKeyEdit;
 class CWordListBox;
 class CHoverButton;
+class CModeBanner;
 class QAbstractButton;
 class QAction;
 class QCheckBox;
@@ -160,7 +161,6 @@ class CMainDlg : public QDialog {
   // Layout on resize, all in pixels of the client area.
   void LayoutClient(int width, int height);
   void PlaceSpecialButtons();
-  void ShowModePicture();
   void ShowControls(const std::vector<int>& ids, bool show);
 
   // Menus and keys.
@@ -226,9 +226,6 @@ class CMainDlg : public QDialog {
   int m_clientWidth = 0;
   int m_clientHeight = 0;
   QSize m_laidOutSize;  // the client size LayoutClient last laid out
-  // The mode and size the mode picture was drawn for.
-  int m_pictureMode = -1;
-  QSize m_pictureSize;
   bool m_iconSet = false;
   bool m_closing = false;
   int m_exitCode = 0;
@@ -253,7 +250,7 @@ class CMainDlg : public QDialog {
   std::array<CHoverButton*, 9> m_toolbar{};
   CColorLabel* m_statusLeft = nullptr;
   CColorLabel* m_statusMiddle = nullptr;
-  QLabel* m_modePicture = nullptr;
+  CModeBanner* m_modePicture = nullptr;
   QWidget* m_sizeGrip = nullptr;
   CWordListBox* m_wordListBox = nullptr;
   CSpecialKeyEdit* m_foreignEdit = nullptr;

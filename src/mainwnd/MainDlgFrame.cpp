@@ -20,6 +20,7 @@
 #include "MainDlg.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
+#include "ModeBanner.h"
 #include "Pictures.h"
 #include "SpecialKeyEdit.h"
 #include "WordListBox.h"
@@ -86,7 +87,7 @@ void CMainDlg::ShowEditPanel(bool show) {
     ShowPracticePanel(false);
     ShowSettingsPanel(false);
     m_mode = Edit;
-    ShowModePicture();
+    m_modePicture->SetMode(m_mode);
     m_clientWidth = m_client->width();
     PlaceSpecialButtons();
   }
@@ -105,7 +106,7 @@ void CMainDlg::ShowSettingsPanel(bool show) {
     ShowEditPanel(false);
     ShowPracticePanel(false);
     m_mode = Settings;
-    ShowModePicture();
+    m_modePicture->SetMode(m_mode);
     RebuildMenu();
     m_clientWidth = m_client->width();
     PlaceSpecialButtons();
@@ -142,7 +143,7 @@ void CMainDlg::ShowPracticePanel(bool show) {
     ShowSettingsPanel(false);
     ShowEditPanel(false);
     m_mode = Practice;
-    ShowModePicture();
+    m_modePicture->SetMode(m_mode);
     RebuildMenu();
     m_answerEdit->SetSpecialChars(SpecialChar(0), SpecialChar(1), SpecialChar(2), SpecialChar(3));
     m_clientWidth = m_client->width();
@@ -152,17 +153,6 @@ void CMainDlg::ShowPracticePanel(bool show) {
   Control(IDC_ANSWER_BUTTON)->setEnabled(show);
   Control(IDC_HIDDEN_GROUP)->hide();
   Control(IDC_SUGGESTIONS)->hide();
-}
-
-void CMainDlg::ShowModePicture() {
-  // Drawn once for each mode and size, and not before the window has its size.
-  const QSize size = m_modePicture->size();
-  if (!m_initialised || m_modePicture->isHidden() || size.isEmpty() ||
-      (m_mode == m_pictureMode && size == m_pictureSize))
-    return;
-  m_modePicture->setPixmap(CPictures::ModePicture(m_mode, size));
-  m_pictureMode = m_mode;
-  m_pictureSize = size;
 }
 
 // --- layout ----------------------------------------------------------------------
@@ -177,7 +167,6 @@ void CMainDlg::LayoutClient(int w, int h) {
   m_modePicture->setGeometry(580, 5, std::max(0, w - 590), 52);
   // A sliver of a picture looks broken; a narrow window shows none.
   m_modePicture->setVisible(w - 590 >= kMinModePictureWidth);
-  ShowModePicture();
 
   Control(IDC_STATUS_LEFT)->setGeometry(0, h - 18, w / 2, 18);
   Control(IDC_STATUS_MIDDLE)->setGeometry(w / 2 + 2, h - 18, w / 3, 18);

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 
 #include "AboutDlg.h"
 #include "DataDir.h"
@@ -16,6 +17,7 @@
 #include "MainWindowTest.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
+#include "ModeBanner.h"
 #include "Pictures.h"
 #include "PracticeTexts.h"
 #include "RecentFiles.h"
@@ -66,11 +68,13 @@ bool Latched(CMainDlg& dlg, int id) {
 
 // The mode picture shows the banner of the current mode, drawn at its size.
 bool ShowsModePicture(const CMainDlg& dlg) {
-  auto* picture = ControlOf<QLabel>(dlg, IDC_MODE_PICTURE);
-  const QPixmap shown = picture->pixmap();
-  return shown.size() == picture->size() &&
-         shown.toImage() ==
-             CPictures::ModePicture(int(dlg.CurrentMode()), picture->size()).toImage();
+  auto* banner = ControlOf<CModeBanner>(dlg, IDC_MODE_PICTURE);
+  const QImage shown = banner->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  QImage expected(banner->size(), QImage::Format_ARGB32);
+  expected.fill(banner->palette().color(QPalette::Window));
+  QPainter(&expected).drawPixmap(0, 0,
+                                 CPictures::ModePicture(int(dlg.CurrentMode()), banner->size()));
+  return banner->Mode() == int(dlg.CurrentMode()) && shown == expected;
 }
 
 }  // namespace
@@ -510,6 +514,7 @@ class TestMainDlgFrame : public QObject {
     auto dlg = OpenMainWindow(platform);
     QVERIFY(dlg);
     dlg->ShowPracticePanel(true);
+    QVERIFY(ShowsModePicture(*dlg));
     dlg->Control(IDC_LINE_TOP)->parentWidget()->resize(width, 420);
     const auto at = [&dlg](int id) { return dlg->Control(id)->geometry(); };
     QCOMPARE(at(IDC_QUESTION_GROUP), QRect(200, 90, panel, at(IDC_QUESTION_GROUP).height()));
