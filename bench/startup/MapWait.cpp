@@ -38,7 +38,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   const int settleMs = atoi(argv[1]);
+  // A server that has just started may turn the first connection away.
   Display* display = XOpenDisplay(NULL);
+  for (int i = 0; !display && i < 40; ++i) {
+    usleep(50000);
+    display = XOpenDisplay(NULL);
+  }
   if (!display) {
     fprintf(stderr, "map-wait: no X display\n");
     return 2;
