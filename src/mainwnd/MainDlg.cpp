@@ -418,6 +418,7 @@ void CMainDlg::CreateSettingsPanel() {
 }
 
 void CMainDlg::LayoutSettingsPanel() {
+  m_settingsLaidOut = true;
   const CDialogUnits& du = TemplateUnits();
   constexpr int kGap = 6;
   // Controls that share a template column stay aligned; a column moves right
@@ -1075,7 +1076,9 @@ void CMainDlg::ApplyLanguage() {
   // The status line speaks the new language too.
   if (m_statusText != 0) m_statusLeft->setText(LangQText(m_statusText));
   m_statusMiddle->clear();
-  LayoutSettingsPanel();
+  // The options panel is laid out for its captions when it shows.
+  m_settingsLaidOut = false;
+  if (m_mode == Settings) LayoutSettingsPanel();
   // Repaint everything once with the new texts.
   m_client->update();
 }

@@ -245,6 +245,7 @@ class CMainDlg : public QDialog {
   std::map<int, QWidget*> m_controls;
   std::map<int, QRect> m_settingsTemplate;
   int m_settingsMinWidth = 0;
+  bool m_settingsLaidOut = false;  // for the captions of the current language
   std::map<int, QAction*> m_commands;
   std::map<QWidget*, int> m_controlIds;
   std::array<CHoverButton*, 9> m_toolbar{};

@@ -103,6 +103,7 @@ void CMainDlg::ShowEditPanel(bool show) {
 void CMainDlg::ShowSettingsPanel(bool show) {
   m_toolbar[5]->SetLatched(show);
   if (show) {
+    if (!m_settingsLaidOut) LayoutSettingsPanel();
     ShowEditPanel(false);
     ShowPracticePanel(false);
     m_mode = Settings;
