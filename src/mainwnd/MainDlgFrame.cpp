@@ -94,7 +94,9 @@ void CMainDlg::ShowEditPanel(bool show) {
   ShowControls(kEditControls, show);
   Control(IDC_ADD)->setEnabled(false);
   if (show) {
-    RebuildMenu();
+    // Before the start sequence a menu would only be thrown away: the
+    // sequence builds it with the window's texts.
+    if (m_initialised) RebuildMenu();
     FillWordListBox();
     Control(IDC_FOREIGN)->setFocus();
   }
