@@ -97,6 +97,26 @@ class CWordLineDelegate : public QStyledItemDelegate {
   CWordListBox* m_list;
 };
 
+// A line tells screen readers "word, translation" instead of a raw tab, and
+// its class by name. Both are made when asked for: a list of 300 words is
+// filled at every start, and is read aloud seldom.
+class CWordLine : public QListWidgetItem {
+ public:
+  explicit CWordLine(const QString& text) : QListWidgetItem(text) {}
+
+  QVariant data(int role) const override {
+    if (role == Qt::AccessibleTextRole)
+      return QString(text()).replace(QLatin1Char('\t'), QStringLiteral(", "));
+    if (role == Qt::AccessibleDescriptionRole) {
+      const auto* list = static_cast<const CWordListBox*>(listWidget());
+      const int mark = QListWidgetItem::data(kDataRole).toInt();
+      if (list && mark >= 0 && mark < list->ClassNames().size()) return list->ClassNames().at(mark);
+      return QVariant();
+    }
+    return QListWidgetItem::data(role);
+  }
+};
+
 }  // namespace
 
 CWordListBox::CWordListBox(QWidget* parent) : QListWidget(parent) {
@@ -112,11 +132,10 @@ int CWordListBox::AddLine(const std::string& text, int itemData, int index) {
 }
 
 int CWordListBox::AddLine(const QString& text, int itemData, int index) {
-  auto* item = new QListWidgetItem(text);
+  auto* item = new CWordLine(text);
   item->setData(kDataRole, itemData);
   const int row = (index < 0 || index > count()) ? count() : index;
   insertItem(row, item);
-  UpdateAccessibleText(item);
   return row;
 }
 
@@ -168,17 +187,6 @@ std::vector<int> CWordListBox::SelectedRows() const {
 
 void CWordListBox::SetClassNames(const QStringList& names) {
   m_classNames = names;
-  for (int i = 0; i < count(); ++i) UpdateAccessibleText(item(i));
-}
-
-void CWordListBox::UpdateAccessibleText(QListWidgetItem* line) const {
-  // Screen readers get "word, translation" instead of a raw tab, and the class.
-  QString spoken = line->text();
-  spoken.replace(QLatin1Char('\t'), QStringLiteral(", "));
-  line->setData(Qt::AccessibleTextRole, spoken);
-  const int mark = line->data(kDataRole).toInt();
-  if (mark >= 0 && mark < m_classNames.size())
-    line->setData(Qt::AccessibleDescriptionRole, m_classNames.at(mark));
 }
 
 QString CWordListBox::ShortenText(const QFontMetrics& metrics, const QString& text, int width) {

@@ -57,8 +57,6 @@ class CWordListBox : public QListWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void UpdateAccessibleText(QListWidgetItem* item) const;
-
   std::optional<int> m_tabStop;
   QStringList m_classNames;
   bool m_enterActivates = false;

@@ -32,6 +32,7 @@
 #include "LangText.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
+#include "ModeBanner.h"
 #include "Pictures.h"
 #include "Platform.h"
 #include "Settings.h"
@@ -243,8 +244,8 @@ void CMainDlg::CreateFrame() {
   makeLine(IDC_LINE_TOP, QFrame::HLine);
   makeLine(IDC_LINE_TOOLBAR, QFrame::HLine);
 
-  m_modePicture = MakeLabel(IDC_MODE_PICTURE);
-  m_modePicture->setScaledContents(true);
+  m_modePicture = new CModeBanner(m_client);
+  Register(IDC_MODE_PICTURE, m_modePicture);
 
   m_statusLeft = new CColorLabel(m_client);
   Register(IDC_STATUS_LEFT, m_statusLeft);
@@ -416,6 +417,7 @@ void CMainDlg::CreateSettingsPanel() {
 }
 
 void CMainDlg::LayoutSettingsPanel() {
+  m_settingsLaidOut = true;
   const CDialogUnits& du = TemplateUnits();
   constexpr int kGap = 6;
   // Controls that share a template column stay aligned; a column moves right
@@ -496,7 +498,6 @@ void CMainDlg::LayoutSettingsPanel() {
 // --- start sequence ----------------------------------------------------------
 
 bool CMainDlg::OnInitDialog() {
-  setWindowIcon(CPictures::ProgramIcon());
   LoadPracticeOptions();
   ApplyLanguage();
   resize(700, 450);
@@ -504,6 +505,9 @@ bool CMainDlg::OnInitDialog() {
     const QRect area = screen->availableGeometry();
     move(area.center() - rect().center());
   }
+  // The client takes its size now, not when the window shows, so that it is
+  // laid out once, at that size.
+  layout()->activate();
   m_initialised = true;
   LayoutClient(m_client->width(), m_client->height());
   ShowEditPanel(true);
@@ -987,8 +991,10 @@ void CMainDlg::SetControlText(int id, unsigned textNumber) {
     group->setTitle(text);
   }
   if (w) w->setAccessibleName(QString(text).remove(QLatin1Char('&')));
-  // The word buttons narrow with the window.
-  if (id == IDC_ADD || id == IDC_NEW_WORD || id == IDC_DELETE || id == IDC_ANSWER_BUTTON) {
+  // The word buttons narrow with the window; until it is laid out they have
+  // no width to fit, and the layout fits them.
+  if (m_initialised &&
+      (id == IDC_ADD || id == IDC_NEW_WORD || id == IDC_DELETE || id == IDC_ANSWER_BUTTON)) {
     FitText(w, text);
   }
 }
@@ -1065,7 +1071,9 @@ void CMainDlg::ApplyLanguage() {
   // The status line speaks the new language too.
   if (m_statusText != 0) m_statusLeft->setText(LangQText(m_statusText));
   m_statusMiddle->clear();
-  LayoutSettingsPanel();
+  // The options panel is laid out for its captions when it shows.
+  m_settingsLaidOut = false;
+  if (m_mode == Settings) LayoutSettingsPanel();
   // Repaint everything once with the new texts.
   m_client->update();
 }

@@ -22,6 +22,7 @@ class CColorLabel;
 class CSpecialKeyEdit;
 class CWordListBox;
 class CHoverButton;
+class CModeBanner;
 class QAbstractButton;
 class QAction;
 class QCheckBox;
@@ -224,6 +225,8 @@ class CMainDlg : public QDialog {
   bool m_initialised = false;
   int m_clientWidth = 0;
   int m_clientHeight = 0;
+  QSize m_laidOutSize;  // the client size LayoutClient last laid out
+  bool m_iconSet = false;
   bool m_closing = false;
   int m_exitCode = 0;
   // The settings file a write failed on, until the user has been told.
@@ -242,12 +245,13 @@ class CMainDlg : public QDialog {
   std::map<int, QWidget*> m_controls;
   std::map<int, QRect> m_settingsTemplate;
   int m_settingsMinWidth = 0;
+  bool m_settingsLaidOut = false;  // for the captions of the current language
   std::map<int, QAction*> m_commands;
   std::map<QWidget*, int> m_controlIds;
   std::array<CHoverButton*, 9> m_toolbar{};
   CColorLabel* m_statusLeft = nullptr;
   CColorLabel* m_statusMiddle = nullptr;
-  QLabel* m_modePicture = nullptr;
+  CModeBanner* m_modePicture = nullptr;
   QWidget* m_sizeGrip = nullptr;
   CWordListBox* m_wordListBox = nullptr;
   CSpecialKeyEdit* m_foreignEdit = nullptr;

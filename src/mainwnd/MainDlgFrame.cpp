@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "ClassComboBox.h"
 #include "ColorEdit.h"
@@ -19,6 +20,7 @@
 #include "MainDlg.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
+#include "ModeBanner.h"
 #include "Pictures.h"
 #include "SpecialKeyEdit.h"
 #include "WordListBox.h"
@@ -85,14 +87,16 @@ void CMainDlg::ShowEditPanel(bool show) {
     ShowPracticePanel(false);
     ShowSettingsPanel(false);
     m_mode = Edit;
-    m_modePicture->setPixmap(CPictures::ModePicture(Edit, m_modePicture->size()));
+    m_modePicture->SetMode(m_mode);
     m_clientWidth = m_client->width();
     PlaceSpecialButtons();
   }
   ShowControls(kEditControls, show);
   Control(IDC_ADD)->setEnabled(false);
   if (show) {
-    RebuildMenu();
+    // Before the start sequence a menu would only be thrown away: the
+    // sequence builds it with the window's texts.
+    if (m_initialised) RebuildMenu();
     FillWordListBox();
     Control(IDC_FOREIGN)->setFocus();
   }
@@ -101,10 +105,11 @@ void CMainDlg::ShowEditPanel(bool show) {
 void CMainDlg::ShowSettingsPanel(bool show) {
   m_toolbar[5]->SetLatched(show);
   if (show) {
+    if (!m_settingsLaidOut) LayoutSettingsPanel();
     ShowEditPanel(false);
     ShowPracticePanel(false);
     m_mode = Settings;
-    m_modePicture->setPixmap(CPictures::ModePicture(Settings, m_modePicture->size()));
+    m_modePicture->SetMode(m_mode);
     RebuildMenu();
     m_clientWidth = m_client->width();
     PlaceSpecialButtons();
@@ -141,7 +146,7 @@ void CMainDlg::ShowPracticePanel(bool show) {
     ShowSettingsPanel(false);
     ShowEditPanel(false);
     m_mode = Practice;
-    m_modePicture->setPixmap(CPictures::ModePicture(Practice, m_modePicture->size()));
+    m_modePicture->SetMode(m_mode);
     RebuildMenu();
     m_answerEdit->SetSpecialChars(SpecialChar(0), SpecialChar(1), SpecialChar(2), SpecialChar(3));
     m_clientWidth = m_client->width();
@@ -159,12 +164,12 @@ void CMainDlg::LayoutClient(int w, int h) {
   m_clientWidth = w;
   m_clientHeight = h;
   if (!m_initialised) return;
+  m_laidOutSize = QSize(w, h);
 
   if (m_mode != Practice) PlaceSpecialButtons();
   m_modePicture->setGeometry(580, 5, std::max(0, w - 590), 52);
   // A sliver of a picture looks broken; a narrow window shows none.
   m_modePicture->setVisible(w - 590 >= kMinModePictureWidth);
-  m_modePicture->setPixmap(CPictures::ModePicture(m_mode, m_modePicture->size()));
 
   Control(IDC_STATUS_LEFT)->setGeometry(0, h - 18, w / 2, 18);
   Control(IDC_STATUS_MIDDLE)->setGeometry(w / 2 + 2, h - 18, w / 3, 18);
@@ -292,7 +297,18 @@ bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::Resize:
-      if (watched == m_client) LayoutClient(m_client->width(), m_client->height());
+      // The client's resize comes here twice, as its own filter and as the
+      // application's: it is laid out once.
+      if (watched == m_client && m_client->size() != m_laidOutSize)
+        LayoutClient(m_client->width(), m_client->height());
+      break;
+    case QEvent::Paint:
+      // The window icon is drawn at four sizes for the window manager; that
+      // waits until the window has shown its contents.
+      if (watched == this && !m_iconSet) {
+        m_iconSet = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(CPictures::ProgramIcon()); });
+      }
       break;
     case QEvent::Enter:
       if (auto* w = qobject_cast<QWidget*>(watched); w && w->window() == this) UpdateHoverHelp(w);

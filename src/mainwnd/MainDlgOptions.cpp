@@ -99,6 +99,7 @@ void CMainDlg::LoadPracticeOptions() {
 }
 
 void CMainDlg::SavePracticeOptions() {
+  const CSettingsBatch batch;  // one replace of the settings file for all
   if (IsChecked(IDC_ALL_WORDS)) {
     WriteSetup(kValueOvaAllaRadio, kTrue);
   } else {

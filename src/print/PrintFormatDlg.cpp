@@ -281,6 +281,7 @@ void CPrintFormatDlg::UpdateSample() {
 }
 
 void CPrintFormatDlg::accept() {
+  const CSettingsBatch batch;  // one replace of the settings file for all
   // The key is made if it is missing, so that no choice is dropped.
   CreateSettingsKey(SettingsRoot::CurrentUser, kKeyPrint);
   for (const CheckBoxRow& box : kChecks) {

@@ -245,6 +245,9 @@ class TestWordListBox : public QObject {
     }
     QVERIFY(cell);
     QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("verb"));
+    // Names in another language are heard for the lines already there.
+    list.SetClassNames({QStringLiteral("keine"), QStringLiteral("Nomen"), QStringLiteral("Verb")});
+    QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("Verb"));
   }
 };
 

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 
 #include "AboutDlg.h"
 #include "DataDir.h"
@@ -16,6 +17,8 @@
 #include "MainWindowTest.h"
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
+#include "ModeBanner.h"
+#include "Pictures.h"
 #include "PracticeTexts.h"
 #include "RecentFiles.h"
 #include "Settings.h"
@@ -61,6 +64,17 @@ void VisibleOnly(CMainDlg& dlg, const std::vector<int>& shown) {
 
 bool Latched(CMainDlg& dlg, int id) {
   return ControlOf<CHoverButton>(dlg, id)->IsLatched();
+}
+
+// The mode picture shows the banner of the current mode, drawn at its size.
+bool ShowsModePicture(const CMainDlg& dlg) {
+  auto* banner = ControlOf<CModeBanner>(dlg, IDC_MODE_PICTURE);
+  const QImage shown = banner->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  QImage expected(banner->size(), QImage::Format_ARGB32);
+  expected.fill(banner->palette().color(QPalette::Window));
+  QPainter(&expected).drawPixmap(0, 0,
+                                 CPictures::ModePicture(int(dlg.CurrentMode()), banner->size()));
+  return banner->Mode() == int(dlg.CurrentMode()) && shown == expected;
 }
 
 }  // namespace
@@ -316,20 +330,26 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
     VisibleOnly(*dlg, kEdit);
     QVERIFY(Latched(*dlg, IDC_TB_EDIT) && !Latched(*dlg, IDC_TB_SETTINGS));
+    QVERIFY(ShowsModePicture(*dlg));
+    // The window icon comes once the window has shown its contents.
+    QTRY_VERIFY(!dlg->windowIcon().isNull());
 
     ControlOf<QAbstractButton>(*dlg, IDC_TB_SETTINGS)->click();
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Settings);
     VisibleOnly(*dlg, kSettings);
     QVERIFY(Latched(*dlg, IDC_TB_SETTINGS) && !Latched(*dlg, IDC_TB_EDIT));
     QCOMPARE(dlg->Control(IDC_SPECIAL1)->geometry(), QRect(39, 200, 40, 40));
+    QTRY_VERIFY(ShowsModePicture(*dlg));
 
     dlg->ShowPracticePanel(true);
     VisibleOnly(*dlg, kPractice);
     QVERIFY(Latched(*dlg, IDC_TB_PRACTICE) && !Latched(*dlg, IDC_TB_SETTINGS));
     QCOMPARE(dlg->Control(IDC_SPECIAL4)->geometry(), QRect(135, 250, 40, 20));
+    QTRY_VERIFY(ShowsModePicture(*dlg));
 
     ControlOf<QAbstractButton>(*dlg, IDC_TB_EDIT)->click();
     VisibleOnly(*dlg, kEdit);
+    QTRY_VERIFY(ShowsModePicture(*dlg));
     const int w = dlg->Control(IDC_LINE_TOOLBAR)->width();
     QCOMPARE(dlg->Control(IDC_SPECIAL2)->geometry(), QRect(w - 90, 205, 66, 18));
 
@@ -482,6 +502,7 @@ class TestMainDlgFrame : public QObject {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("panel");
     QTest::newRow("narrow") << 600 << 390;
+    QTest::newRow("medium") << 640 << 430;
     QTest::newRow("wide") << 800 << 433;
   }
 
@@ -492,6 +513,7 @@ class TestMainDlgFrame : public QObject {
     auto dlg = OpenMainWindow(platform);
     QVERIFY(dlg);
     dlg->ShowPracticePanel(true);
+    QVERIFY(ShowsModePicture(*dlg));
     dlg->Control(IDC_LINE_TOP)->parentWidget()->resize(width, 420);
     const auto at = [&dlg](int id) { return dlg->Control(id)->geometry(); };
     QCOMPARE(at(IDC_QUESTION_GROUP), QRect(200, 90, panel, at(IDC_QUESTION_GROUP).height()));
@@ -508,6 +530,8 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(at(IDC_STATUS_LEFT), QRect(0, 402, width / 2, 18));
     QCOMPARE(at(IDC_STATUS_MIDDLE).x(), width / 2 + 2);
     QCOMPARE(at(IDC_MODE_PICTURE), QRect(580, 5, width - 590, 52));
+    QCOMPARE(dlg->Control(IDC_MODE_PICTURE)->isHidden(), width - 590 < 40);
+    if (width - 590 >= 40) QVERIFY(ShowsModePicture(*dlg));
   }
 
   void languageChoiceReachesEveryMode() {

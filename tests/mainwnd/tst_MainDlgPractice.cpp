@@ -380,6 +380,32 @@ class TestMainDlgPractice : public QObject {
     QVERIFY(dlg->WordList().IsModified() && ShowsModified(*dlg));
   }
 
+  // The options as the user leaves them are what the next start shows.
+  void optionsAreKeptForTheNextStart() {
+    CFakePlatform platform;
+    {
+      auto dlg = OpenMainWindow(platform);
+      QVERIFY(dlg);
+      dlg->OnCommand(ID_MODE_SETTINGS);
+      for (int id : {IDC_SHUFFLE, IDC_MATCH_CASE, IDC_WRONG_SOUND_CHECK, IDC_ONLY_WORDS})
+        ControlOf<QAbstractButton>(*dlg, id)->click();
+      EditOf(*dlg, IDC_ONLY_COUNT)->setText(u"7"_s);
+      EditOf(*dlg, IDC_RIGHT_SOUND_PATH)->setText(u"/sounds/other.wav"_s);
+      dlg->OnCommand(ID_APP_EXIT);
+      QVERIFY(!dlg->isVisible());
+    }
+    auto dlg = OpenMainWindow(platform);
+    QVERIFY(dlg);
+    const std::pair<int, bool> checks[] = {{IDC_SHUFFLE, true},           {IDC_MATCH_CASE, false},
+                                           {IDC_WRONG_SOUND_CHECK, true}, {IDC_ONLY_WORDS, true},
+                                           {IDC_ALL_WORDS, false},        {IDC_SHOW_CLASS, true}};
+    for (const auto& [id, checked] : checks)
+      QCOMPARE(ControlOf<QAbstractButton>(*dlg, id)->isChecked(), checked);
+    QCOMPARE(EditOf(*dlg, IDC_ONLY_COUNT)->text(), u"7"_s);
+    QCOMPARE(EditOf(*dlg, IDC_RIGHT_SOUND_PATH)->text(), u"/sounds/other.wav"_s);
+    QCOMPARE(EditOf(*dlg, IDC_WRONG_SOUND_PATH)->text(), kWrongSound);
+  }
+
   void theDirectionIsRememberedForEnter() {
     WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, QString());
     CFakePlatform platform;
