@@ -19,7 +19,7 @@ CWordList FullList() {
   CWordList list;
   list.SetTitle("Benchmark");
   for (int i = 0; i < CWordList::kMaxWords; ++i)
-    (void)list.AddWord("fr\xE4mmande ord " + std::to_string(i), "translation " + std::to_string(i));
+    (void)list.AddWord("främmande ord " + std::to_string(i), "translation " + std::to_string(i));
   return list;
 }
 

@@ -1,11 +1,15 @@
-// Loading and saving a full list of 300 words in the version 2 format and as
-// a CSV file, and what the CSV preview does on each change of its choices.
+// Loading and saving a full list of 300 words in the version 2 format (in
+// Windows-1252, and in UTF-8 for words of other scripts) and as a CSV file,
+// what the CSV preview does on each change of its choices, and judging an
+// answer at each key press.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <string>
 
+#include "practice/AnswerJudge.h"
+#include "practice/Exercise.h"
 #include "wordlist/CsvFile.h"
 #include "wordlist/FileBytes.h"
 #include "wordlist/ListFileIo.h"
@@ -13,21 +17,23 @@
 
 namespace {
 
-void FillFullList(CWordList& list) {
+// scripts: words in Cyrillic, Greek and Japanese, which make the files UTF-8.
+void FillFullList(CWordList& list, bool scripts = false) {
   list.SetTitle("Benchmark");
   list.SetOwner("Vokabit");
   list.SetDescription("300 words\x1F\x1Ewith marks");
   for (int i = 0; i < CWordList::kMaxWords; ++i)
-    (void)list.AddWord("fr\xE4mmande ord " + std::to_string(i),
-                       "translation, alternative " + std::to_string(i), i % 3);
+    (void)list.AddWord(
+        (scripts ? "иностранное слово " : "främmande ord ") + std::to_string(i),
+        (scripts ? "μετάφραση, 翻訳 " : "translation, alternative ") + std::to_string(i), i % 3);
 }
 
 class CFullList {
  public:
-  explicit CFullList(const QString& type = QStringLiteral("VK2")) {
+  explicit CFullList(const QString& type = QStringLiteral("VK2"), bool scripts = false) {
     m_path = m_dir.filePath(QStringLiteral("full.") + type.toLower());
     CWordList list;
-    FillFullList(list);
+    FillFullList(list, scripts);
     m_ok = m_dir.isValid() && list.SaveTo(m_path, type) == FileResult::Done;
   }
   const QString& Path() const { return m_path; }
@@ -39,8 +45,9 @@ class CFullList {
   bool m_ok = false;
 };
 
+// Argument 1: the words of other scripts, a UTF-8 file.
 void BM_LoadVersion2(benchmark::State& state) {
-  CFullList file;
+  CFullList file(QStringLiteral("VK2"), state.range(0) != 0);
   if (!file.Ok()) {
     state.SkipWithError("cannot write the list");
     return;
@@ -56,13 +63,13 @@ void BM_LoadVersion2(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * CWordList::kMaxWords);
 }
-BENCHMARK(BM_LoadVersion2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadVersion2)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_SaveVersion2(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("save.vk2"));
   CWordList list;
-  FillFullList(list);
+  FillFullList(list, state.range(0) != 0);
   for (auto _ : state) {
     const FileResult result = list.SaveTo(path, QStringLiteral("VK2"));
     benchmark::DoNotOptimize(result);
@@ -73,7 +80,26 @@ void BM_SaveVersion2(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * CWordList::kMaxWords);
 }
-BENCHMARK(BM_SaveVersion2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveVersion2)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// What each key press in the answer field costs with check while typing and
+// case not distinguished: the typed text and every stored alternative folded.
+void BM_JudgeWhileTyping(benchmark::State& state) {
+  CWordList list;
+  (void)list.AddWord("Straße, улица, οδός, 通り, rue, calle, strada, ulica", "street", 0);
+  CExercise exercise;
+  ExerciseSetup setup;
+  setup.writeForeign = true;
+  setup.checkWhileTyping = true;
+  exercise.Start(list, setup);
+  exercise.NextQuestion();
+  const CAnswerJudge judge(exercise);
+  for (auto _ : state) {
+    const TypingFeedback feedback = judge.OnAnswerChanged("STRASSE, УЛИЦА, ΟΔΌ", false);
+    benchmark::DoNotOptimize(feedback);
+  }
+}
+BENCHMARK(BM_JudgeWhileTyping)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadCsv(benchmark::State& state) {
   CFullList file(QStringLiteral("CSV"));

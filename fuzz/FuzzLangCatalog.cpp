@@ -10,7 +10,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include "lang/Cp1252.h"
 #include "lang/LangCatalog.h"
 
 namespace {
@@ -19,19 +18,21 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
+// The texts are UTF-8, whose bytes never hold a backslash, line feed or tab
+// inside a longer character.
 QByteArray Escaped(const std::string& text) {
-  QString out;
-  for (const QChar ch : FromCp1252(text)) {
-    if (ch == QLatin1Char('\\'))
-      out += QStringLiteral("\\\\");
-    else if (ch == QLatin1Char('\n'))
-      out += QStringLiteral("\\n");
-    else if (ch == QLatin1Char('\t'))
-      out += QStringLiteral("\\t");
+  QByteArray out;
+  for (const char c : text) {
+    if (c == '\\')
+      out += "\\\\";
+    else if (c == '\n')
+      out += "\\n";
+    else if (c == '\t')
+      out += "\\t";
     else
-      out += ch;
+      out += c;
   }
-  return out.toUtf8();
+  return out;
 }
 
 // CR LF throughout: the reader takes one CR off a line end, so a CR that ends

@@ -1,7 +1,9 @@
 // Feeds every list file reader. The first byte picks the reader, the rest is
-// the file. A list that was read must come back unchanged from a version 2
-// file and from a CSV file written of it (there with line breaks as spaces);
-// the other writers must take any list read.
+// the file, in whatever encoding. Every text read must be valid UTF-8, and a
+// list that was read must come back unchanged from a version 2 file (in
+// Windows-1252 or UTF-8, as its texts need) and from a CSV file written of it
+// (there with line breaks as spaces); the other writers must take any list
+// read.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +11,7 @@
 
 #include <QString>
 
+#include "lang/TextCodec.h"
 #include "wordlist/ListFileIo.h"
 #include "wordlist/WordList.h"
 
@@ -67,6 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CWordList list;
   if (list.ReadBytes(type, std::move(bytes)) != ReadResult::Read) return 0;
   Check(list.GetCount() <= CWordList::kMaxWords);
+  for (const std::string& text : {list.GetTitle(), list.GetOwner(), list.GetDescription(),
+                                  list.GetFirstLanguage(), list.GetSecondLanguage()})
+    Check(IsValidUtf8(text));
+  for (int i = 0; i < list.GetCount(); ++i)
+    Check(IsValidUtf8(list.GetForeign(i)) && IsValidUtf8(list.GetTranslation(i)));
 
   for (const char* other : {"VK1", "HTML", "ORD", "TXT", "SKV"})
     CListFileIo::Format(list, QLatin1String(other));

@@ -10,6 +10,10 @@ packages=(
   # Qt's own texts (file dialogs, standard buttons) in Swedish and German
   qt6-translations-l10n
   libgl-dev fonts-dejavu-core fonts-liberation2
+  # words in any script: DejaVu covers Latin, Greek, Cyrillic, Hebrew and the
+  # common Arabic letters, Scheherazade (2 MB) the whole Arabic block,
+  # WenQuanYi Micro Hei (5 MB) Chinese, Japanese and Korean
+  fonts-sil-scheherazade fonts-wqy-microhei
   clang libclang-rt-14-dev libbenchmark-dev libx11-dev bc
   xvfb xauth poppler-utils
   # the Debian package (cpack -G DEB) and the checks of its desktop files

@@ -13,7 +13,7 @@ ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 # in a build tree of their own: a read past a buffer or undefined behaviour
 # fails the run at once.
 asanbuild=${VOKABIT_ASAN_BUILD_DIR:-build-asan}
-core_tests=(tst_Cp1252 tst_LangCatalog tst_LangLibrary tst_settings tst_settingsdefaults
+core_tests=(tst_TextCodec tst_LangCatalog tst_LangLibrary tst_settings tst_settingsdefaults
             tst_IniFile tst_WordList tst_ListFileIo tst_VokabitConvert tst_RecentFiles
             tst_exercise tst_answerjudge tst_PracticeOptions)
 sanitize="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"

@@ -8,7 +8,6 @@
 #include "controls/DialogSupport.h"
 #include "controls/DialogUnits.h"
 #include "controls/HoverButton.h"
-#include "lang/Cp1252.h"
 #include "lang/LangLibrary.h"
 #include "lang/LangText.h"
 #include "lang/TextParse.h"
@@ -55,7 +54,7 @@ CLanguageDlg::CLanguageDlg(CPlatform& platform, QWidget* parent)
   // language index always agree.
   for (int i = 0; i < VKLangGetLangCount(); ++i) {
     const char* name = VKLangGetLangName(i);
-    m_list->addItem(FromCp1252(name ? name : ""));
+    m_list->addItem(QString::fromUtf8(name ? name : ""));
   }
   const QString stored = ReadSetting(SettingsRoot::CurrentUser, kKeySetups, kValueLanguage);
   // Before any choice the language the library took from the user's locale

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-#include "lang/Cp1252.h"
+#include "lang/TextCodec.h"
 
 bool CTipsFile::Open(const QString& path) {
   m_file.close();
@@ -72,7 +72,8 @@ QString CTipsFile::TipText(const QByteArray& line) {
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   const QString decoded = utf8.decode(text);
   if (!utf8.hasError()) return decoded;
-  return FromCp1252(std::string_view(text.constData(), std::size_t(text.size())));
+  return QString::fromStdString(
+      Cp1252ToUtf8(std::string_view(text.constData(), std::size_t(text.size()))));
 }
 
 CTipsFile::ReadResult CTipsFile::ReadNextTip(QString& tip) {

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 
 CColorEdit::CColorEdit(QWidget* parent)
-    : CCp1252Edit(parent),
+    : COneLineEdit(parent),
       m_backColour(ToColorRef(palette().color(QPalette::Base))),
       m_textColour(ToColorRef(palette().color(QPalette::Text))) {}
 
@@ -35,5 +35,5 @@ void CColorEdit::SetSpecialChars(const QString& s1, const QString& s2, const QSt
 void CColorEdit::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   if (key >= Qt::Key_F5 && key <= Qt::Key_F8) InsertSpecial(m_special[size_t(key - Qt::Key_F5)]);
-  CCp1252Edit::keyPressEvent(event);
+  COneLineEdit::keyPressEvent(event);
 }

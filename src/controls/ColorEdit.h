@@ -4,9 +4,9 @@
 #include <array>
 
 #include "ColorRef.h"
-#include "Cp1252Edit.h"
+#include "OneLineEdit.h"
 
-class CColorEdit : public CCp1252Edit {
+class CColorEdit : public COneLineEdit {
   Q_OBJECT
 
  public:

@@ -228,36 +228,7 @@ QPainterPath LetterV() {
 
 }  // namespace
 
-QStringList CPictures::ThemeNames(ToolbarButton button) {
-  switch (button) {
-    case ToolbarButton::New:
-      return {QStringLiteral("document-new")};
-    case ToolbarButton::Open:
-      return {QStringLiteral("document-open")};
-    case ToolbarButton::Save:
-      return {QStringLiteral("document-save")};
-    case ToolbarButton::StartPractice:
-      return {QStringLiteral("media-playback-start")};
-    case ToolbarButton::Edit:
-      return {QStringLiteral("document-edit"), QStringLiteral("accessories-text-editor")};
-    case ToolbarButton::Settings:
-      return {QStringLiteral("preferences-system"), QStringLiteral("preferences-other")};
-    case ToolbarButton::Print:
-      return {QStringLiteral("document-print")};
-    case ToolbarButton::Help:
-      return {QStringLiteral("help-contents"), QStringLiteral("help-browser")};
-    case ToolbarButton::Exit:
-      return {QStringLiteral("application-exit")};
-  }
-  return {};
-}
-
-QIcon CPictures::ToolbarIcon(ToolbarButton button, IconSource source) {
-  if (source == IconSource::ThemeFirst) {
-    for (const QString& name : ThemeNames(button)) {
-      if (QIcon::hasThemeIcon(name)) return QIcon::fromTheme(name);
-    }
-  }
+QIcon CPictures::ToolbarIcon(ToolbarButton button) {
   return OwnIcon(ToolbarResource(button));
 }
 

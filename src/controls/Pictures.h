@@ -2,7 +2,8 @@
 // The program's own pictures: toolbar and button icons, the mode banners, the
 // class pictures of the word lists, the program and list file icons and the
 // start-up and About pictures. Icons are drawn from vector sources at whatever
-// size is asked; toolbar icons come from the desktop theme when it has them.
+// size is asked. The toolbar keeps the program's own icons on every desktop:
+// asking the icon theme first would parse its index before the window shows.
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
@@ -12,7 +13,6 @@ class CPictures {
  public:
   enum class ToolbarButton { New, Open, Save, StartPractice, Edit, Settings, Print, Help, Exit };
   enum class ButtonPicture { WriteForeign, WriteTranslation, Cancel, PlaySound, DropDown };
-  enum class IconSource { ThemeFirst, OwnOnly };
 
   // Mode values of the main window, each with its banner.
   static constexpr int kModeEdit = 0;
@@ -22,9 +22,7 @@ class CPictures {
   static constexpr int kClassPictureSize = 14;
   static constexpr int kModePictureHeight = 52;
 
-  static QIcon ToolbarIcon(ToolbarButton button, IconSource source = IconSource::ThemeFirst);
-  // The freedesktop icon names looked up for a toolbar button, most fitting first.
-  static QStringList ThemeNames(ToolbarButton button);
+  static QIcon ToolbarIcon(ToolbarButton button);
   static QIcon ButtonIcon(ButtonPicture picture);
 
   // The banner right of the toolbar: any width, normally 52 pixels high.

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-CSpecialKeyEdit::CSpecialKeyEdit(QWidget* parent) : CCp1252Edit(parent) {}
+CSpecialKeyEdit::CSpecialKeyEdit(QWidget* parent) : COneLineEdit(parent) {}
 
 void CSpecialKeyEdit::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
@@ -10,5 +10,5 @@ void CSpecialKeyEdit::keyPressEvent(QKeyEvent* event) {
     const std::array<QString, 4> special = m_source();
     InsertSpecial(special[size_t(key - Qt::Key_F5)]);
   }
-  CCp1252Edit::keyPressEvent(event);
+  COneLineEdit::keyPressEvent(event);
 }

@@ -5,9 +5,9 @@
 #include <array>
 #include <functional>
 
-#include "Cp1252Edit.h"
+#include "OneLineEdit.h"
 
-class CSpecialKeyEdit : public CCp1252Edit {
+class CSpecialKeyEdit : public COneLineEdit {
   Q_OBJECT
 
  public:

@@ -6,11 +6,11 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QTextBoundaryFinder>
 
 #include "DialogUnits.h"
 #include "Drawing.h"
 #include "Pictures.h"
-#include "lang/Cp1252.h"
 
 namespace {
 
@@ -18,6 +18,27 @@ constexpr int kDataRole = Qt::UserRole;
 
 int LineHeightFor(const QFontMetrics& metrics) {
   return qMax(CWordListBox::kLineHeight, metrics.height() + 3);
+}
+
+// Room kept between a right-to-left word and the column after it.
+constexpr int kRtlGap = 10;
+
+// Draws a word in its column, which starts at x and is width wide: shortened
+// to fit when shorten is set, in the direction of its first letter, so that a
+// right-to-left word (Arabic, Hebrew) runs from the column's right end and a
+// word mixing both directions is laid out as its readers expect.
+void DrawWord(QPainter& painter, const QFontMetrics& metrics, int x, int top, int width,
+              const QString& word, bool shorten) {
+  const bool rtl = word.isRightToLeft();
+  const int room = rtl ? width - kRtlGap : width;
+  const QString shown = shorten
+                            ? CWordListBox::ShortenText(
+                                  metrics, word, rtl ? room + CWordListBox::kShortenMargin : width)
+                            : word;
+  // Without AlignAbsolute, left means the start of the text's own direction.
+  const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine |
+                    (rtl ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+  painter.drawText(QRect(x, top, qMax(0, room), metrics.height()), flags, shown);
 }
 
 class CWordLineDelegate : public QStyledItemDelegate {
@@ -37,13 +58,6 @@ class CWordLineDelegate : public QStyledItemDelegate {
 
     const QString text = index.data(Qt::DisplayRole).toString();
     const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-    QString left = text;
-    QString rightText;
-    if (tab >= 0) {
-      left =
-          CWordListBox::ShortenText(metrics, text.left(tab), right / 2 - CWordListBox::kTextLeft);
-      rightText = CWordListBox::ShortenText(metrics, text.mid(tab + 1), right / 2);
-    }
 
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette::ColorGroup group = m_list->isEnabled() ? QPalette::Active : QPalette::Disabled;
@@ -58,13 +72,15 @@ class CWordLineDelegate : public QStyledItemDelegate {
     painter->setClipRect(r);
 
     const int textTop = r.top() + qMax(2, (r.height() - metrics.height()) / 2);
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-    painter->drawText(QRect(r.left() + CWordListBox::kTextLeft, textTop,
-                            qMax(0, right - r.left() - CWordListBox::kTextLeft), metrics.height()),
-                      flags, left);
-    if (!rightText.isEmpty())
-      painter->drawText(QRect(right / 2, textTop, right - right / 2, metrics.height()), flags,
-                        rightText);
+    const int leftStart = r.left() + CWordListBox::kTextLeft;
+    if (tab < 0) {
+      // Without a tab the one text may use the whole line.
+      DrawWord(*painter, metrics, leftStart, textTop, right - leftStart, text, false);
+    } else {
+      DrawWord(*painter, metrics, leftStart, textTop, right / 2 - CWordListBox::kTextLeft,
+               text.left(tab), true);
+      DrawWord(*painter, metrics, right / 2, textTop, right / 2, text.mid(tab + 1), true);
+    }
 
     if (selected && m_list->hasFocus()) DrawFocusRect(*painter, r, ink);
 
@@ -81,6 +97,26 @@ class CWordLineDelegate : public QStyledItemDelegate {
   CWordListBox* m_list;
 };
 
+// A line tells screen readers "word, translation" instead of a raw tab, and
+// its class by name. Both are made when asked for: a list of 300 words is
+// filled at every start, and is read aloud seldom.
+class CWordLine : public QListWidgetItem {
+ public:
+  explicit CWordLine(const QString& text) : QListWidgetItem(text) {}
+
+  QVariant data(int role) const override {
+    if (role == Qt::AccessibleTextRole)
+      return QString(text()).replace(QLatin1Char('\t'), QStringLiteral(", "));
+    if (role == Qt::AccessibleDescriptionRole) {
+      const auto* list = static_cast<const CWordListBox*>(listWidget());
+      const int mark = QListWidgetItem::data(kDataRole).toInt();
+      if (list && mark >= 0 && mark < list->ClassNames().size()) return list->ClassNames().at(mark);
+      return QVariant();
+    }
+    return QListWidgetItem::data(role);
+  }
+};
+
 }  // namespace
 
 CWordListBox::CWordListBox(QWidget* parent) : QListWidget(parent) {
@@ -92,15 +128,14 @@ CWordListBox::CWordListBox(QWidget* parent) : QListWidget(parent) {
 }
 
 int CWordListBox::AddLine(const std::string& text, int itemData, int index) {
-  return AddLine(FromCp1252(text), itemData, index);
+  return AddLine(QString::fromStdString(text), itemData, index);
 }
 
 int CWordListBox::AddLine(const QString& text, int itemData, int index) {
-  auto* item = new QListWidgetItem(text);
+  auto* item = new CWordLine(text);
   item->setData(kDataRole, itemData);
   const int row = (index < 0 || index > count()) ? count() : index;
   insertItem(row, item);
-  UpdateAccessibleText(item);
   return row;
 }
 
@@ -140,7 +175,7 @@ int CWordListBox::ItemData(int index) const {
 
 std::string CWordListBox::LineText(int index) const {
   const QListWidgetItem* line = item(index);
-  return line ? ToCp1252(line->text()) : std::string();
+  return line ? line->text().toStdString() : std::string();
 }
 
 std::vector<int> CWordListBox::SelectedRows() const {
@@ -152,38 +187,35 @@ std::vector<int> CWordListBox::SelectedRows() const {
 
 void CWordListBox::SetClassNames(const QStringList& names) {
   m_classNames = names;
-  for (int i = 0; i < count(); ++i) UpdateAccessibleText(item(i));
-}
-
-void CWordListBox::UpdateAccessibleText(QListWidgetItem* line) const {
-  // Screen readers get "word, translation" instead of a raw tab, and the class.
-  QString spoken = line->text();
-  spoken.replace(QLatin1Char('\t'), QStringLiteral(", "));
-  line->setData(Qt::AccessibleTextRole, spoken);
-  const int mark = line->data(kDataRole).toInt();
-  if (mark >= 0 && mark < m_classNames.size())
-    line->setData(Qt::AccessibleDescriptionRole, m_classNames.at(mark));
 }
 
 QString CWordListBox::ShortenText(const QFontMetrics& metrics, const QString& text, int width) {
   if (text.isEmpty() || metrics.horizontalAdvance(text) + kShortenMargin <= width) return text;
+  // Cuts fall between whole characters as the reader sees them: never inside
+  // a surrogate pair, after a letter before its accent, or inside a syllable.
+  QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+  const qsizetype first = graphemes.toNextBoundary();
   // A single character cannot get shorter; "X..." would only be wider.
-  if (text.size() < 2) return text;
+  if (first < 0 || first >= text.size()) return text;
   const QString ellipsis = QStringLiteral("...");
   const int room = width - kShortenMargin - metrics.horizontalAdvance(ellipsis);
   // The longest head that fits, found by halving; at least one character stays.
-  qsizetype low = 1;
+  qsizetype low = first;
   qsizetype high = text.size() - 1;
-  qsizetype best = 1;
+  qsizetype best = first;
   while (low <= high) {
-    const qsizetype middle = low + (high - low) / 2;
+    qsizetype middle = low + (high - low) / 2;
+    graphemes.setPosition(middle);
+    if (!graphemes.isAtBoundary()) middle = graphemes.toPreviousBoundary();
+    if (middle < low) middle = low;  // low is always at a boundary
     if (metrics.horizontalAdvance(text.left(middle)) <= room) {
       best = middle;
-      low = middle + 1;
+      graphemes.setPosition(middle);
+      low = graphemes.toNextBoundary();
+      if (low < 0) break;
     } else {
       high = middle - 1;
     }
   }
-  if (best > 1 && text.at(best - 1).isHighSurrogate()) --best;
   return text.left(best) + ellipsis;
 }

@@ -23,7 +23,7 @@ class CWordListBox : public QListWidget {
   explicit CWordListBox(QWidget* parent = nullptr);
 
   // index -1 appends; otherwise the line is inserted at index. Returns the
-  // position of the new line. The std::string form takes Windows-1252 text.
+  // position of the new line. The std::string form takes UTF-8.
   int AddLine(const std::string& text, int itemData, int index = -1);
   int AddLine(const QString& text, int itemData, int index = -1);
 
@@ -36,7 +36,7 @@ class CWordListBox : public QListWidget {
   std::optional<int> TabStop() const { return m_tabStop; }
 
   int ItemData(int index) const;
-  std::string LineText(int index) const;  // Windows-1252
+  std::string LineText(int index) const;  // UTF-8
   std::vector<int> SelectedRows() const;  // ascending
 
   // Names of the classes 0, 1 and 2, reported to screen readers with each line.
@@ -49,15 +49,14 @@ class CWordListBox : public QListWidget {
   void SetEnterActivates(bool activates) { m_enterActivates = activates; }
 
   // Shortens text so that its width plus the margin fits into width; a cut text
-  // keeps at least one character and ends in "...".
+  // keeps at least one whole character (a letter with its accents) and ends in
+  // "...".
   static QString ShortenText(const QFontMetrics& metrics, const QString& text, int width);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void UpdateAccessibleText(QListWidgetItem* item) const;
-
   std::optional<int> m_tabStop;
   QStringList m_classNames;
   bool m_enterActivates = false;

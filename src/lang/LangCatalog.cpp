@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QStringDecoder>
 
-#include "Cp1252.h"
-
 namespace {
 
 // Undoes the escapes of the file format; nullopt on a stray backslash.
@@ -141,14 +139,7 @@ void CLangCatalog::ParseLine(int lineNo, const QByteArray& raw) {
     Problem(lineNo, QStringLiteral("bad escape"));
     return;
   }
-  std::string bytes;
-  QChar bad;
-  if (!ToCp1252(*text, bytes, &bad)) {
-    Problem(lineNo, QStringLiteral("character U+%1 has no Windows-1252 byte")
-                        .arg(bad.unicode(), 4, 16, QLatin1Char('0')));
-    return;
-  }
-  if (!m_section->emplace(*number, std::move(bytes)).second) {
+  if (!m_section->emplace(*number, text->toStdString()).second) {
     Problem(lineNo, QStringLiteral("number %1 given twice").arg(*number));
   }
 }

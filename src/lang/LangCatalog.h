@@ -1,6 +1,6 @@
 #pragma once
 // One language catalog: the texts of one language, read from its UTF-8 data
-// file and held as Windows-1252 bytes.
+// file and held as UTF-8.
 //
 // File format (one entry per line, LF or CR LF):
 //   # comment                       ignored, as are empty lines

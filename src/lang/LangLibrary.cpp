@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QRegularExpression>
 
-#include "Cp1252.h"
 #include "DataDir.h"
 
 CLangLibrary& CLangLibrary::Instance() {
@@ -14,35 +13,21 @@ CLangLibrary& CLangLibrary::Instance() {
 void CLangLibrary::SetCatalogDir(const QString& dir) {
   const std::lock_guard lock(m_mutex);
   m_dir = dir;
-  m_loaded = false;
+  m_listed = false;
   m_error = false;
   m_languages.clear();
-  m_current = -1;
+  m_current = kNotChosen;
 }
 
-void CLangLibrary::EnsureLoaded() {
-  if (m_loaded) return;
-  m_loaded = true;
-  const QString dir = m_dir.isEmpty() ? DataDirectory() + QStringLiteral("/lang") : m_dir;
-  LoadLanguageList(dir);
-
-  QStringList codes;
-  std::vector<bool> usable;
-  for (Language& language : m_languages) {
-    auto catalog = std::make_unique<CLangCatalog>();
-    const bool ok = catalog->Load(dir + QLatin1Char('/') + language.code + QStringLiteral(".lang"));
-    if (catalog->IsDamaged()) m_error = true;
-    const QString name = catalog->Name().isEmpty() ? language.code : catalog->Name();
-    language.name = ToCp1252(name);
-    if (ok) language.catalog = std::move(catalog);
-    codes.append(language.code);
-    usable.push_back(ok);
-  }
-  m_current = PickLanguage(codes, usable, UserLanguages());
+void CLangLibrary::EnsureListed() {
+  if (m_listed) return;
+  m_listed = true;
+  m_catalogDir = m_dir.isEmpty() ? DataDirectory() + QStringLiteral("/lang") : m_dir;
+  LoadLanguageList();
 }
 
-void CLangLibrary::LoadLanguageList(const QString& dir) {
-  QFile file(dir + QStringLiteral("/languages.txt"));
+void CLangLibrary::LoadLanguageList() {
+  QFile file(m_catalogDir + QStringLiteral("/languages.txt"));
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
     m_error = true;
     return;
@@ -58,18 +43,37 @@ void CLangLibrary::LoadLanguageList(const QString& dir) {
       m_error = true;
       continue;
     }
-    m_languages.push_back(Language{line, {}, nullptr});
+    m_languages.push_back(Language{line, false, {}, nullptr});
   }
 }
 
-const CLangCatalog* CLangLibrary::Current() const {
-  if (m_current < 0) return nullptr;
-  return m_languages[std::size_t(m_current)].catalog.get();
+const CLangCatalog* CLangLibrary::Catalog(int index) {
+  Language& language = m_languages[std::size_t(index)];
+  if (!language.read) {
+    language.read = true;
+    auto catalog = std::make_unique<CLangCatalog>();
+    const bool ok =
+        catalog->Load(m_catalogDir + QLatin1Char('/') + language.code + QStringLiteral(".lang"));
+    if (catalog->IsDamaged()) m_error = true;
+    language.name = (catalog->Name().isEmpty() ? language.code : catalog->Name()).toStdString();
+    if (ok) language.catalog = std::move(catalog);
+  }
+  return language.catalog.get();
+}
+
+const CLangCatalog* CLangLibrary::Current() {
+  EnsureListed();
+  if (m_current == kNotChosen) {
+    QStringList codes;
+    for (const Language& language : m_languages) codes.append(language.code);
+    m_current = PickLanguage(
+        codes, [this](int index) { return Catalog(index) != nullptr; }, UserLanguages());
+  }
+  return m_current < 0 ? nullptr : Catalog(m_current);
 }
 
 const char* CLangLibrary::Text(unsigned n) {
   const std::lock_guard lock(m_mutex);
-  EnsureLoaded();
   const CLangCatalog* catalog = Current();
   const std::string* text = catalog ? catalog->Text(n) : nullptr;
   return text ? text->c_str() : nullptr;
@@ -77,7 +81,6 @@ const char* CLangLibrary::Text(unsigned n) {
 
 const char* CLangLibrary::StringTableText(unsigned id) {
   const std::lock_guard lock(m_mutex);
-  EnsureLoaded();
   const CLangCatalog* catalog = Current();
   const std::string* text = catalog ? catalog->StringTableText(id) : nullptr;
   return text ? text->c_str() : nullptr;
@@ -85,35 +88,37 @@ const char* CLangLibrary::StringTableText(unsigned id) {
 
 int CLangLibrary::SetLanguage(int index) {
   const std::lock_guard lock(m_mutex);
-  EnsureLoaded();
+  EnsureListed();
   if (index < 0 || index >= int(m_languages.size())) return 1;
-  if (!m_languages[std::size_t(index)].catalog) return 2;
+  if (!Catalog(index)) return 2;
   m_current = index;
   return 0;
 }
 
 int CLangLibrary::LanguageCount() {
   const std::lock_guard lock(m_mutex);
-  EnsureLoaded();
+  EnsureListed();
   return int(m_languages.size());
 }
 
 const char* CLangLibrary::LanguageName(int index) {
   const std::lock_guard lock(m_mutex);
-  EnsureLoaded();
+  EnsureListed();
   if (index < 0 || index >= int(m_languages.size())) return nullptr;
+  Catalog(index);  // the name comes from the catalog's header
   return m_languages[std::size_t(index)].name.c_str();
 }
 
 int CLangLibrary::CurrentLanguage() {
   const std::lock_guard lock(m_mutex);
-  EnsureLoaded();
+  Current();
   return m_current;
 }
 
 bool CLangLibrary::HasCatalogError() {
   const std::lock_guard lock(m_mutex);
-  EnsureLoaded();
+  EnsureListed();
+  for (int i = 0; i < int(m_languages.size()); ++i) Catalog(i);
   return m_error;
 }
 
@@ -150,13 +155,11 @@ QStringList CLangLibrary::UserLanguages() {
   return wanted;
 }
 
-int CLangLibrary::PickLanguage(const QStringList& codes, const std::vector<bool>& usable,
+int CLangLibrary::PickLanguage(const QStringList& codes, const std::function<bool(int)>& usable,
                                const QStringList& wanted) {
   const auto find = [&](const QString& language) {
-    for (qsizetype i = 0; i < codes.size() && std::size_t(i) < usable.size(); ++i) {
-      if (usable[std::size_t(i)] && codes[i].section(QLatin1Char('_'), 0, 0) == language) {
-        return int(i);
-      }
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+      if (codes[i].section(QLatin1Char('_'), 0, 0) == language && usable(int(i))) return int(i);
     }
     return -1;
   };
@@ -164,8 +167,8 @@ int CLangLibrary::PickLanguage(const QStringList& codes, const std::vector<bool>
     if (const int index = find(language); index >= 0) return index;
   }
   if (const int index = find(QStringLiteral("en")); index >= 0) return index;
-  for (std::size_t i = 0; i < usable.size(); ++i) {
-    if (usable[i]) return int(i);
+  for (qsizetype i = 0; i < codes.size(); ++i) {
+    if (usable(int(i))) return int(i);
   }
   return -1;
 }

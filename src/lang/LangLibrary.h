@@ -5,8 +5,10 @@
 // The catalog folder holds languages.txt, which lists one language code per
 // line; the line position is the language index that the settings store, so
 // new languages go at the end. Each language has its catalog <code>.lang
-// (see LangCatalog.h). All catalogs are read at the first call, so that the
-// pointers handed out stay valid until SetCatalogDir.
+// (see LangCatalog.h). A catalog is read when it is first needed (a start
+// reads only the one of its language) and then kept, so that the pointers
+// handed out stay valid until SetCatalogDir.
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -29,7 +31,7 @@ class CLangLibrary {
   // the language of the user's locale.
   void SetCatalogDir(const QString& dir);
 
-  // Text n of the current language (Windows-1252), null when unknown.
+  // Text n of the current language (UTF-8), null when unknown.
   const char* Text(unsigned n);
   // String-table text id of the current language, null when unknown.
   const char* StringTableText(unsigned id);
@@ -41,32 +43,41 @@ class CLangLibrary {
   const char* LanguageName(int index);
   // Index of the current language, -1 when no catalog can be used.
   int CurrentLanguage();
-  // A listed catalog, or the list itself, was missing or damaged.
+  // A listed catalog, or the list itself, was missing or damaged. Reads
+  // every catalog.
   bool HasCatalogError();
 
   // The language codes the user's locale asks for, most wanted first
   // (LANGUAGE, then LC_ALL, LC_MESSAGES or LANG), e.g. {"de", "en"}.
   static QStringList UserLanguages();
   // The language to start with: the first wanted code whose catalog is
-  // usable, else English, else the first usable one, else -1.
-  static int PickLanguage(const QStringList& codes, const std::vector<bool>& usable,
+  // usable, else English, else the first usable one, else -1. usable(i) is
+  // asked only for the languages that come into question, in that order.
+  static int PickLanguage(const QStringList& codes, const std::function<bool(int)>& usable,
                           const QStringList& wanted);
 
  private:
+  // No language is current before the first text is asked for or one is set.
+  static constexpr int kNotChosen = -2;
+
   struct Language {
     QString code;
-    std::string name;                       // Windows-1252
+    bool read = false;                      // the catalog file was read
+    std::string name;                       // UTF-8, once read
     std::unique_ptr<CLangCatalog> catalog;  // null when it cannot be used
   };
 
-  void EnsureLoaded();
-  void LoadLanguageList(const QString& dir);
-  const CLangCatalog* Current() const;
+  void EnsureListed();
+  void LoadLanguageList();
+  // The language's catalog, read at the first call; null when it cannot be used.
+  const CLangCatalog* Catalog(int index);
+  const CLangCatalog* Current();
 
   std::mutex m_mutex;
   QString m_dir;
-  bool m_loaded = false;
+  QString m_catalogDir;  // m_dir, or the data folder's catalogs
+  bool m_listed = false;
   bool m_error = false;
   std::vector<Language> m_languages;
-  int m_current = -1;
+  int m_current = kNotChosen;
 };

@@ -1,6 +1,5 @@
 #include "LangText.h"
 
-#include "Cp1252.h"
 #include "VkLang.h"
 
 namespace {
@@ -15,7 +14,7 @@ std::string LangText(unsigned n) {
 }
 
 QString LangQText(unsigned n) {
-  return FromCp1252(LangText(n));
+  return QString::fromStdString(LangText(n));
 }
 
 std::string StringTableText(unsigned id) {
@@ -23,5 +22,5 @@ std::string StringTableText(unsigned id) {
 }
 
 QString StringTableQText(unsigned id) {
-  return FromCp1252(StringTableText(id));
+  return QString::fromStdString(StringTableText(id));
 }

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-// Language text n, copied (Windows-1252 bytes). Every text the user sees
+// Language text n, copied (UTF-8). Every text the user sees
 // comes through here.
 std::string LangText(unsigned n);
 

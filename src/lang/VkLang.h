@@ -7,10 +7,9 @@
 
 extern "C" {
 
-// Text number n in the current language, as a NUL-terminated Windows-1252
-// string. The pointer stays valid until the next call that changes the
-// language; callers copy it at once. Never null for a known number; null
-// (or "") for an unknown one.
+// Text number n in the current language, as a NUL-terminated UTF-8 string. The pointer stays valid
+// until the next call that changes the language; callers copy it at once. Never null for a known
+// number; null (or "") for an unknown one.
 const char* VKLangGetText(std::uint32_t n);
 
 // Switches to language index (0-based). 0 on success, non-zero on failure;
@@ -19,7 +18,7 @@ std::int32_t VKLangSetLanguage(std::int32_t index);
 
 std::int32_t VKLangGetLangCount();
 
-// Display name of language index (Windows-1252), or null when out of range.
+// Display name of language index (UTF-8), or null when out of range.
 const char* VKLangGetLangName(std::int32_t index);
 
 std::uint32_t VKLangGetVersionI();
@@ -39,7 +38,7 @@ std::int32_t VKLangHasCatalogError();
 
 // Text id of the program's string table in the current language (the
 // application name, the system-menu items, the start-up messages), as a
-// NUL-terminated Windows-1252 string; null for an unknown id. Its numbers
+// NUL-terminated UTF-8 string; null for an unknown id. Its numbers
 // overlap the language texts, hence a function of its own.
 const char* VKLangGetStringTableText(std::uint32_t id);
 

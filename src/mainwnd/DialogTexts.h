@@ -10,6 +10,20 @@ inline constexpr unsigned kTxtSearchLabel = 216;
 inline constexpr unsigned kTxtSpecialCaption = 469;
 inline constexpr unsigned kTxtSpecialCharLabel = 470;
 inline constexpr unsigned kTxtSpecialGridLabel = 471;
+inline constexpr unsigned kTxtSpecialBlockLabel = 730;
+// Names of the character grid's blocks
+inline constexpr unsigned kTxtBlockLatin1 = 731;
+inline constexpr unsigned kTxtBlockLatinExtA = 732;
+inline constexpr unsigned kTxtBlockLatinExtB = 733;
+inline constexpr unsigned kTxtBlockIpa = 734;
+inline constexpr unsigned kTxtBlockCombining = 735;
+inline constexpr unsigned kTxtBlockGreek = 736;
+inline constexpr unsigned kTxtBlockCyrillic = 737;
+inline constexpr unsigned kTxtBlockHebrew = 738;
+inline constexpr unsigned kTxtBlockArabic = 739;
+inline constexpr unsigned kTxtBlockVietnamese = 740;
+inline constexpr unsigned kTxtBlockPunctuation = 741;
+inline constexpr unsigned kTxtBlockKana = 742;
 
 // Common buttons
 inline constexpr unsigned kTxtDlgOk = 399;

@@ -20,7 +20,6 @@
 #include "controls/HoverButton.h"
 #include "controls/SpecialKeyEdit.h"
 #include "controls/WordListBox.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 #include "lang/TextParse.h"
 #include "platform/Platform.h"
@@ -41,7 +40,7 @@ std::vector<std::string> SortedForeignWords(const CWordList& list) {
   words.reserve(count);
   for (int i = 0; i < count; ++i) {
     const std::string word = list.GetForeign(i);
-    words.emplace_back(FromCp1252(word), word);
+    words.emplace_back(QString::fromStdString(word), word);
   }
   QCollator collator;
   collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -161,8 +160,9 @@ void CEditPanel::ShowWords() {
 }
 
 void CEditPanel::ShowLanguageNames() {
-  m_firstLanguage->setText(FromCp1252(m_list.GetFirstLanguage()));
-  m_secondLanguage->setText(FromCp1252(m_list.GetSecondLanguage()));
+  // SetText: a name an old file holds is shown as it is, never refused.
+  m_firstLanguage->SetText(m_list.GetFirstLanguage());
+  m_secondLanguage->SetText(m_list.GetSecondLanguage());
 }
 
 void CEditPanel::ShowWordCount() {
@@ -252,8 +252,8 @@ void CEditPanel::AddOrChangeWord() {
     const bool foreignTaken = m_list.FindForeign(0, foreign) >= 0;
     if (foreignTaken || m_list.FindTranslation(0, translation) >= 0) {
       const std::string& taken = foreignTaken ? foreign : translation;
-      m_platform.MessageBox(LangQTextWith(kTxtDuplicate, FromCp1252(taken)), MessageButtons::Ok,
-                            MessageIcon::Information);
+      m_platform.MessageBox(LangQTextWith(kTxtDuplicate, QString::fromStdString(taken)),
+                            MessageButtons::Ok, MessageIcon::Information);
       return;
     }
     if (m_list.AddWord(foreign, translation, mark) == WordResult::ListFull) {
@@ -396,7 +396,9 @@ void CEditPanel::ApplyLanguage() {
   SetText(m_add, m_adding ? kTxtAdd : kTxtChange);
   SetText(m_newWord, kTxtNewWord);
   SetText(m_delete, kTxtDelete);
-  for (QWidget* button : {m_add, m_newWord, m_delete}) FitText(button, font());
+  // Before the first layout the buttons have no width to fit; the layout fits them.
+  if (m_width > 0)
+    for (QWidget* button : {m_add, m_newWord, m_delete}) FitText(button, font());
   SetText(m_sort, kTxtSortCheck);
   const int classData = std::max(0, m_class->CurrentItemData());
   m_class->clear();

@@ -20,6 +20,7 @@
 #include "SpecialButtons.h"
 #include "StatusLine.h"
 #include "Toolbar.h"
+#include "controls/DialogSupport.h"
 #include "controls/Pictures.h"
 #include "lang/LangText.h"
 #include "lang/TextParse.h"
@@ -112,7 +113,7 @@ void CMainDlg::SetStartFile(const QString& path, bool printAndExit) {
 }
 
 bool CMainDlg::OnInitDialog() {
-  setWindowIcon(CPictures::ProgramIcon());
+  SetWindowIconAfterFirstPaint(this, &CPictures::ProgramIcon);
   m_optionsPanel->Load(PracticeOptions::Load());
   m_special->ShowCaptions();
   ApplyLanguage();
@@ -121,6 +122,9 @@ bool CMainDlg::OnInitDialog() {
     const QRect area = screen->availableGeometry();
     move(area.center() - rect().center());
   }
+  // The client takes its size now, not when the window shows, so that it is
+  // laid out once, at that size.
+  layout()->activate();
   m_initialised = true;
   LayoutClient(m_client->width(), m_client->height());
   SetMode(Edit);
@@ -260,9 +264,7 @@ void CMainDlg::OnFileNew() {
   SetMode(Edit);
 }
 
-void CMainDlg::OnFileOpen() {
-  SetStatus(kTxtStatusOpen);
-  const FileResult result = m_wordList.OpenWithDialog();
+void CMainDlg::AfterOpen(FileResult result) {
   if (result == FileResult::Done) {
     UpdateRecentFiles();
     AfterListLoaded();
@@ -270,6 +272,11 @@ void CMainDlg::OnFileOpen() {
   } else if (result == FileResult::Failed) {
     m_platform.MessageBox(LangQText(kTxtOpenFailed), MessageButtons::Ok, MessageIcon::Warning);
   }
+}
+
+void CMainDlg::OnFileOpen() {
+  SetStatus(kTxtStatusOpen);
+  AfterOpen(m_wordList.OpenWithDialog());
   FocusAfterCommand();
   ShowFocusHint();
 }
@@ -286,14 +293,7 @@ void CMainDlg::OnOpenRecent(int index) {
                           MessageIcon::Warning);
     return;
   }
-  const FileResult result = m_wordList.OpenFile(path);
-  if (result == FileResult::Done) {
-    UpdateRecentFiles();
-    AfterListLoaded();
-    if (m_mode == Practice) SetMode(Edit);
-  } else if (result == FileResult::Failed) {
-    m_platform.MessageBox(LangQText(kTxtOpenFailed), MessageButtons::Ok, MessageIcon::Warning);
-  }
+  AfterOpen(m_wordList.OpenFile(path));
 }
 
 void CMainDlg::OnFileSave() {
@@ -484,7 +484,8 @@ void CMainDlg::SetMode(Mode mode) {
   if (mode != Settings) m_optionsPanel->SetActive(false);
   m_special->Place(mode, m_client->width());
   FitWidthToMode();
-  RebuildMenu();
+  // Before the start sequence a menu would only be thrown away.
+  if (m_initialised) RebuildMenu();
   switch (mode) {
     case Edit:
       m_editPanel->SetActive(true);
@@ -525,6 +526,7 @@ void CMainDlg::FitWidthToMode() {
 
 void CMainDlg::LayoutClient(int w, int h) {
   if (!m_initialised) return;
+  m_laidOutSize = QSize(w, h);
   // In practice the buttons stay where they are.
   if (m_mode != Practice) m_special->Place(m_mode, w);
   m_toolbar->Layout(w);
@@ -548,7 +550,9 @@ bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
         Panel()->OnBackgroundClick();
       break;
     case QEvent::Resize:
-      if (watched == m_client) LayoutClient(m_client->width(), m_client->height());
+      // The size the start laid out before showing is not laid out again.
+      if (watched == m_client && m_client->size() != m_laidOutSize)
+        LayoutClient(m_client->width(), m_client->height());
       break;
     case QEvent::Enter:
       if (auto* w = qobject_cast<QWidget*>(watched); w && w->window() == this) UpdateHoverHelp(w);

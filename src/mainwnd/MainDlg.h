@@ -109,6 +109,8 @@ class CMainDlg : public QDialog {
   void OnFileSave();
   void OnFileSaveAs();
   void AfterListLoaded();
+  // What follows Open or a recent file: the list shown, or the failure told.
+  void AfterOpen(FileResult result);
   void OnExit();
   // Exit and the close box: true when the window may end.
   bool CanClose();
@@ -135,6 +137,7 @@ class CMainDlg : public QDialog {
   Mode m_mode = Edit;
   bool m_toolbarText = true;
   bool m_initialised = false;
+  QSize m_laidOutSize;  // the client size LayoutClient last laid out
   bool m_closing = false;
   int m_exitCode = 0;
   // The settings file a write failed on, until the user has been told.

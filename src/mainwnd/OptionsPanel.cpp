@@ -17,7 +17,6 @@
 #include "controls/DialogUnits.h"
 #include "controls/HoverButton.h"
 #include "controls/Pictures.h"
-#include "lang/Cp1252.h"
 #include "lang/DataDir.h"
 #include "lang/LangText.h"
 #include "lang/TextParse.h"
@@ -117,6 +116,7 @@ COptionsPanel::COptionsPanel(CPlatform& platform, QWidget* parent)
 }
 
 void COptionsPanel::SetActive(bool active) {
+  if (active && !m_placed) PlaceControls();
   setVisible(active);
   if (!active) return;
   UpdateSoundControls();
@@ -179,7 +179,8 @@ void COptionsPanel::ClampOnlyCount() {
 }
 
 void COptionsPanel::NormalisePause() {
-  const QString normal = FromCp1252(CExercise::NormalisePauseText(ToCp1252(m_pause->text())));
+  const QString normal =
+      QString::fromStdString(CExercise::NormalisePauseText(m_pause->text().toStdString()));
   m_pause->setText(normal);
   PracticeOptions::SavePause(normal);
 }
@@ -241,7 +242,15 @@ void COptionsPanel::ApplyLanguage() {
   SetText(m_checkWhileTyping, kTxtCheckWhileTyping);
   SetText(m_pauseBefore, kTxtPauseBefore);
   SetText(m_pauseAfter, kTxtPauseAfter);
-  PlaceControls();
+  // The panel is placed for these captions when it shows: most starts never
+  // open it.
+  m_placed = false;
+  if (IsActive()) PlaceControls();
+}
+
+int COptionsPanel::MinimumWidth() {
+  if (!m_placed) PlaceControls();
+  return m_minimumWidth;
 }
 
 void COptionsPanel::Layout(int width, int height) {
@@ -249,6 +258,7 @@ void COptionsPanel::Layout(int width, int height) {
 }
 
 void COptionsPanel::PlaceControls() {
+  m_placed = true;
   const CDialogUnits& du = TemplateUnits();
   const auto pixels = [&du](const QRect& t) {
     return du.Rect(t.x(), t.y(), t.width(), t.height());

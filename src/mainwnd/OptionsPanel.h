@@ -30,7 +30,7 @@ class COptionsPanel : public CPanel {
   // Shown or hidden by the mode switch.
   void SetActive(bool active);
   // The narrowest client area that shows the whole panel.
-  int MinimumWidth() const { return m_minimumWidth; }
+  int MinimumWidth();
 
   void Load(const PracticeOptions& options);
   PracticeOptions Options() const;
@@ -59,6 +59,7 @@ class COptionsPanel : public CPanel {
   // The controls' template places in dialog units.
   std::vector<std::pair<QWidget*, QRect>> m_template;
   int m_minimumWidth = 0;
+  bool m_placed = false;  // for the captions of the current language
 
   QGroupBox* m_soundsGroup;
   QCheckBox* m_wrongSound;

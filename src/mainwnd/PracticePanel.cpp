@@ -14,7 +14,6 @@
 #include "controls/DialogSupport.h"
 #include "controls/HoverButton.h"
 #include "controls/Pictures.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 #include "platform/Platform.h"
 #include "practice/AnswerJudge.h"
@@ -143,7 +142,7 @@ void CPracticePanel::Start(Direction direction, const PracticeOptions& options) 
   setup.shuffle = options.shuffle;
   setup.onlyFirstN = !options.allWords;
   setup.n = options.onlyCount;
-  setup.pauseText = ToCp1252(options.pause);
+  setup.pauseText = options.pause.toStdString();
   m_direction->setText(LangQText(setup.writeForeign ? kTxtWriteForeign : kTxtWriteTranslation));
   m_exercise.Start(m_list, setup);
   // A shuffled list itself has a new order now.
@@ -152,8 +151,8 @@ void CPracticePanel::Start(Direction direction, const PracticeOptions& options) 
   m_suggestions->clear();
   const int count = m_list.GetCount();
   for (int i = 0; i < count; ++i) {
-    m_suggestions->addItem(new CSuggestionItem(
-        FromCp1252(setup.writeForeign ? m_list.GetForeign(i) : m_list.GetTranslation(i))));
+    m_suggestions->addItem(new CSuggestionItem(QString::fromStdString(
+        setup.writeForeign ? m_list.GetForeign(i) : m_list.GetTranslation(i))));
   }
   if (m_suggestions->count() > 0) m_suggestions->setCurrentRow(0);
   AskNext();
@@ -164,7 +163,7 @@ void CPracticePanel::AskNext() {
   if (next == CExercise::NextResult::Blocked) return;
   if (next == CExercise::NextResult::Asked) {
     Q_EMIT StatusText(m_exercise.WriteForeign() ? kTxtStatusTranslation : kTxtStatusForeign);
-    m_question->setText(FromCp1252(m_exercise.QuestionLine()));
+    SetWordText(m_question, m_exercise.QuestionLine());
     // Every question starts neutral, whatever the last answer (or the last
     // run) left in the captions and colours.
     SetAnswerCaptions(kTxtAnswerGroup, kTxtAnswerButton);
@@ -326,7 +325,8 @@ void CPracticePanel::SetAnswerCaptions(unsigned group, unsigned button) {
   m_answerButtonText = button;
   SetText(m_answerGroup, group);
   SetText(m_answerButton, button);
-  FitText(m_answerButton, font());
+  // Before the first layout the button has no width to fit; the layout fits it.
+  if (m_laidOut) FitText(m_answerButton, font());
 }
 
 // --- suggestions -----------------------------------------------------------------
@@ -402,6 +402,7 @@ void CPracticePanel::ApplyLanguage() {
 }
 
 void CPracticePanel::Layout(int w, int h) {
+  m_laidOut = true;
   setGeometry(0, 0, w, h);
   const int p = w < 644 ? w - 210 : 433;
   m_countersGroup->move(10, 90);
@@ -412,7 +413,8 @@ void CPracticePanel::Layout(int w, int h) {
   m_direction->move(20, 205);
   m_questionGroup->setGeometry(200, 90, p, m_questionGroup->height());
   m_classPicture->move(210, 110);
-  m_question->setGeometry(230, 106, p - 10, m_question->height());
+  // Inside the group box: a right-to-left question ends at its right edge.
+  m_question->setGeometry(230, 106, p - 40, m_question->height());
   m_answerGroup->setGeometry(200, 160, p, m_answerGroup->height());
   m_answer->setGeometry(220, 183, p - 100, 20);
   m_suggestions->setGeometry(220, 203, p - 80, 60);

@@ -77,6 +77,7 @@ class CPracticePanel : public CPanel {
   QBasicTimer m_pause;
   unsigned m_answerGroupText;
   unsigned m_answerButtonText;
+  bool m_laidOut = false;
 
   QGroupBox* m_countersGroup;
   QLabel* m_counterLabels[4];

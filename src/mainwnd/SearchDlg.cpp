@@ -6,10 +6,10 @@
 #include <QLabel>
 
 #include "DialogTexts.h"
-#include "controls/Cp1252Edit.h"
 #include "controls/DialogSupport.h"
 #include "controls/DialogUnits.h"
 #include "controls/HoverButton.h"
+#include "controls/OneLineEdit.h"
 #include "lang/LangText.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
@@ -21,7 +21,7 @@ CSearchDlg::CSearchDlg(CPlatform& platform, QWidget* parent)
   m_label = new QLabel(LangQText(kTxtSearchLabel), this);
   m_label->setObjectName(QStringLiteral("c%1").arg(IDC_SEARCH_LABEL));
   m_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  m_edit = new CCp1252Edit(this);
+  m_edit = new COneLineEdit(this);
   m_edit->setObjectName(QStringLiteral("c%1").arg(IDC_SEARCH_TEXT));
   m_edit->SetRefusalHint(LangQText(kTxtDlgCharRefused));
   m_edit->setAccessibleName(AccessibleLabel(m_label->text()));

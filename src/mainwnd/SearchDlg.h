@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-class CCp1252Edit;
+class COneLineEdit;
 class CHoverButton;
 class CPlatform;
 class QLabel;
@@ -20,7 +20,7 @@ class CSearchDlg : public QDialog {
 
   explicit CSearchDlg(CPlatform& platform, QWidget* parent = nullptr);
 
-  // Windows-1252, as the words are.
+  // UTF-8, as the words are.
   void SetSearchText(const std::string& text);
   std::string GetSearchText() const { return m_text; }
 
@@ -32,7 +32,7 @@ class CSearchDlg : public QDialog {
  private:
   CPlatform& m_platform;
   QLabel* m_label;
-  CCp1252Edit* m_edit;
+  COneLineEdit* m_edit;
   CHoverButton* m_ok;
   CHoverButton* m_cancel;
   std::string m_text;

@@ -1,7 +1,6 @@
 #include "Toolbar.h"
 
 #include <QFrame>
-#include <QLabel>
 
 #include "MainWndIds.h"
 #include "MainWndTexts.h"
@@ -9,6 +8,7 @@
 #include "controls/DialogSupport.h"
 #include "controls/DialogUnits.h"
 #include "controls/HoverButton.h"
+#include "controls/ModeBanner.h"
 #include "controls/Pictures.h"
 #include "lang/LangText.h"
 
@@ -76,9 +76,8 @@ CToolbar::CToolbar(QWidget* client) : QObject(client) {
   line(IDC_SEPARATOR_MODE, QFrame::VLine)->setGeometry(du.X(254) + 1, du.Y(4), 3, du.Y(29));
   m_lineTop = line(IDC_LINE_TOP, QFrame::HLine);
   m_lineBelow = line(IDC_LINE_TOOLBAR, QFrame::HLine);
-  m_modePicture = new QLabel(client);
+  m_modePicture = new CModeBanner(client);
   CPanel::Name(m_modePicture, IDC_MODE_PICTURE);
-  m_modePicture->setScaledContents(true);
 }
 
 void CToolbar::ApplyLanguage(const QFont& font) {
@@ -96,16 +95,14 @@ void CToolbar::SetShowText(bool show) {
 }
 
 void CToolbar::ShowMode(int mode) {
-  m_mode = mode;
   for (int m = 0; m < 3; ++m) m_buttons[kModeButtons[m]]->SetLatched(m == mode);
-  m_modePicture->setPixmap(CPictures::ModePicture(mode, m_modePicture->size()));
+  m_modePicture->SetMode(mode);
 }
 
 void CToolbar::Layout(int w) {
   m_modePicture->setGeometry(580, 5, std::max(0, w - 590), 52);
   // A sliver of a picture looks broken; a narrow window shows none.
   m_modePicture->setVisible(w - 590 >= kMinModePictureWidth);
-  m_modePicture->setPixmap(CPictures::ModePicture(m_mode, m_modePicture->size()));
   m_lineTop->setGeometry(0, 0, w, 2);
   m_lineBelow->setGeometry(0, 58, w, 2);
 }

@@ -7,8 +7,8 @@
 #include <QObject>
 
 class CHoverButton;
+class CModeBanner;
 class QFrame;
-class QLabel;
 class QWidget;
 
 class CToolbar : public QObject {
@@ -33,6 +33,5 @@ class CToolbar : public QObject {
   std::array<CHoverButton*, 9> m_buttons{};
   QFrame* m_lineTop;
   QFrame* m_lineBelow;
-  QLabel* m_modePicture;
-  int m_mode = 0;
+  CModeBanner* m_modePicture;
 };

@@ -8,17 +8,23 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSoundEffect>
 #include <QUrl>
 
 #include "PlatformTexts.h"
+#include "SoundModule.h"
 #include "lang/DataDir.h"
 #include "lang/LangText.h"
 
-CQtPlatform::CQtPlatform() = default;
+CQtPlatform::CQtPlatform() : m_sound(std::make_unique<CSoundModule>()) {}
 
-CQtPlatform::~CQtPlatform() {
-  delete m_sound;
+CQtPlatform::~CQtPlatform() = default;
+
+void CQtPlatform::SetSoundModulePath(const QString& path) {
+  m_sound = std::make_unique<CSoundModule>(path);
+}
+
+const CSoundModule& CQtPlatform::SoundModule() const {
+  return *m_sound;
 }
 
 int CQtPlatform::MessageBox(const QString& text, MessageButtons buttons, MessageIcon icon) {
@@ -152,10 +158,7 @@ QString CQtPlatform::ResolveSoundPath(const QString& path) {
 void CQtPlatform::PlaySound(const QString& path) {
   const QString file = ResolveSoundPath(path);
   if (file.isEmpty() || !QFileInfo(file).isFile()) return;
-  if (!m_sound) m_sound = new QSoundEffect;
-  m_sound->stop();
-  m_sound->setSource(QUrl::fromLocalFile(file));
-  m_sound->play();
+  if (CSoundPlayer* player = m_sound->Player()) player->Play(file);
 }
 
 void CQtPlatform::ShellOpen(const QString& url) {

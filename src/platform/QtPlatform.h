@@ -1,11 +1,13 @@
 #pragma once
+#include <memory>
+
 #include <QPointer>
 #include <QString>
 
 #include "Platform.h"
 
 class QWidget;
-class QSoundEffect;
+class CSoundModule;
 
 // The desktop as Qt offers it: message boxes, file dialogs, the wait cursor,
 // sound, the desktop's URL handler and the program's help viewer.
@@ -39,6 +41,11 @@ class CQtPlatform : public CPlatform {
 
   // "Desc|*.a;*.b|Desc2|*.c||" as a list of Qt name filters, one per entry.
   static QStringList ToQtFilters(const QString& filter);
+  // The sound module is loaded on the first sound from this file (tests
+  // point it elsewhere); the default lies beside the program.
+  void SetSoundModulePath(const QString& path);
+  const CSoundModule& SoundModule() const;
+
   // A sound path as given in the settings, resolved against the data folder
   // when it is relative.
   static QString ResolveSoundPath(const QString& path);
@@ -47,7 +54,7 @@ class CQtPlatform : public CPlatform {
   bool RunFileDialog(bool save, const FileDialogRequest& request, FileDialogResult& result);
 
   QPointer<QWidget> m_parent;
-  QSoundEffect* m_sound = nullptr;
+  std::unique_ptr<CSoundModule> m_sound;
   HelpHandler m_helpHandler = nullptr;
   PrintDialogHandler m_printDialogHandler = nullptr;
 };

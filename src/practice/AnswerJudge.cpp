@@ -2,14 +2,27 @@
 
 #include <algorithm>
 
+#include <QList>
+#include <QString>
+
 #include "Exercise.h"
 #include "PracticeTexts.h"
 #include "lang/TextParse.h"
 
 namespace {
 
-char UpperAsciiChar(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// White space of any script goes: an input method may type the ideographic
+// space, a copied word may end in a no-break space.
+std::string Strip(std::string_view text) {
+  text = TrimSpace(text);
+  const bool plain = std::all_of(text.begin(), text.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (plain) return std::string(text);
+  return FromUtf8(text).trimmed().toStdString();
 }
 
 }  // namespace
@@ -18,26 +31,44 @@ std::vector<std::string> CAnswerJudge::SplitTyped(std::string_view typed) {
   std::vector<std::string> parts;
   while (true) {
     const std::size_t comma = typed.find(',');
-    const std::string_view piece = TrimSpace(typed.substr(0, comma));
-    if (!piece.empty()) parts.emplace_back(piece);
+    std::string piece = Strip(typed.substr(0, comma));
+    if (!piece.empty()) parts.push_back(std::move(piece));
     if (comma == std::string_view::npos) break;
     typed.remove_prefix(comma + 1);
   }
   return parts;
 }
 
-bool CAnswerJudge::Matches(std::string_view typed, std::string_view stored,
-                           bool caseDistinguished) {
-  if (typed.size() != stored.size()) return false;
-  if (caseDistinguished) return typed == stored;
-  return std::equal(typed.begin(), typed.end(), stored.begin(),
-                    [](char a, char b) { return UpperAsciiChar(a) == UpperAsciiChar(b); });
+QString CAnswerJudge::Comparable(std::string_view text, bool caseDistinguished) {
+  // Decomposed, so that an accent typed apart from its letter (as some input
+  // methods do) equals the accented letter of the list.
+  QString form = FromUtf8(text).normalized(QString::NormalizationForm_D);
+  if (caseDistinguished) return form;
+  // Qt folds one character to one: through the capitals, which take the
+  // special cases, the fold becomes the full one (ß and ẞ fold to ss, the
+  // ligature ﬁ to fi, and both sigmas to σ). The Turkish dotless ı is a
+  // letter of its own, whose capital would make it an i.
+  QString folded;
+  folded.reserve(form.size());
+  for (const char32_t ch : form.toUcs4()) {
+    QString one = QString::fromUcs4(&ch, 1).toCaseFolded();
+    if (ch != U'ı') one = one.toUpper().toCaseFolded();
+    folded += one;
+  }
+  form = folded;
+  // The Turkish capital İ is the capital of i; its dot is no letter of its own.
+  form.replace(QStringLiteral("i\u0307"), QStringLiteral("i"));
+  return form.normalized(QString::NormalizationForm_D);
 }
 
-std::string CAnswerJudge::UpperAscii(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(), UpperAsciiChar);
-  return out;
+bool CAnswerJudge::Matches(std::string_view typed, std::string_view stored,
+                           bool caseDistinguished) {
+  if (typed == stored) return true;
+  return Comparable(typed, caseDistinguished) == Comparable(stored, caseDistinguished);
+}
+
+bool CAnswerJudge::Begins(std::string_view typed, std::string_view stored, bool caseDistinguished) {
+  return Comparable(stored, caseDistinguished).startsWith(Comparable(typed, caseDistinguished));
 }
 
 std::vector<std::string> CAnswerJudge::StoredAlternatives() const {
@@ -49,7 +80,7 @@ std::vector<std::string> CAnswerJudge::StoredAlternatives() const {
   for (int k = 1; k <= n; ++k) {
     // Typed alternatives lose all white space at their ends, so the stored
     // ones must too: 'house,  building' (two spaces) must accept 'building'.
-    stored.emplace_back(TrimSpace(m_exercise.AnswerPart(i, k, side)));
+    stored.push_back(Strip(m_exercise.AnswerPart(i, k, side)));
   }
   return stored;
 }
@@ -120,13 +151,7 @@ AnswerVerdict CAnswerJudge::CheckCopy(const std::string& typed, bool caseDisting
   AnswerVerdict v;
   v.textColour = AnswerColour::Black;
   v.background = AnswerColour::Window;
-  std::string copy = typed;
-  std::string answer = m_exercise.AnswerText();
-  if (!caseDistinguished) {
-    copy = UpperAscii(copy);
-    answer = UpperAscii(answer);
-  }
-  if (copy == answer) {
+  if (Matches(typed, m_exercise.AnswerText(), caseDistinguished)) {
     v.outcome = AnswerOutcome::Copied;
     v.groupCaption = kTxtRightGroup;
     v.buttonCaption = kTxtAnswerButtonAgain;
@@ -150,8 +175,8 @@ TypingFeedback CAnswerJudge::OnAnswerChanged(const std::string& text,
 
   const std::string answer = m_exercise.AnswerText();
   if (m_exercise.IsCopyMode()) {
-    const bool same = caseDistinguished ? text == answer : UpperAscii(text) == UpperAscii(answer);
-    f.background = same ? AnswerColour::Green : AnswerColour::Window;
+    f.background =
+        Matches(text, answer, caseDistinguished) ? AnswerColour::Green : AnswerColour::Window;
     return f;
   }
 
@@ -162,14 +187,13 @@ TypingFeedback CAnswerJudge::OnAnswerChanged(const std::string& text,
   const std::vector<std::string> stored = StoredAlternatives();
   const std::vector<std::string> typed = SplitTyped(text);
   const bool onTrack = std::all_of(typed.begin(), typed.end(), [&](const std::string& t) {
-    return std::any_of(stored.begin(), stored.end(), [&](const std::string& s) {
-      return Matches(t, std::string_view(s).substr(0, t.size()), caseDistinguished);
-    });
+    return std::any_of(stored.begin(), stored.end(),
+                       [&](const std::string& s) { return Begins(t, s, caseDistinguished); });
   });
   f.textColour = onTrack ? AnswerColour::Black : AnswerColour::Red;
   // The whole stored answer typed exactly is submitted without Enter. The
   // empty text never is: the program empties the field at every question.
-  if (!text.empty() && text == answer) {
+  if (!text.empty() && Matches(text, answer, true)) {
     f.textColour = AnswerColour::Black;
     f.submit = true;
   }

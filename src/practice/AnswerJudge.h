@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include <QString>
+
 class CExercise;
 
 // The colours of the answer field. Window is the platform's window
@@ -70,10 +72,14 @@ class CAnswerJudge {
   // The typed text split at commas, each piece stripped of white space at
   // both ends, empty pieces dropped.
   static std::vector<std::string> SplitTyped(std::string_view typed);
-  // Equality of a typed and a stored alternative; without case, only the
-  // letters A to Z are folded.
+  // Equality of a typed and a stored text: the same characters, however an
+  // accent was typed; without case, in any script (full Unicode case folding,
+  // the Turkish İ folding to i).
   static bool Matches(std::string_view typed, std::string_view stored, bool caseDistinguished);
-  static std::string UpperAscii(std::string_view text);
+  // Whether typed is the beginning of stored, by the same rule.
+  static bool Begins(std::string_view typed, std::string_view stored, bool caseDistinguished);
+  // The form in which texts are compared.
+  static QString Comparable(std::string_view text, bool caseDistinguished);
 
  private:
   // The stored alternatives of the current question, stripped as typed ones are.

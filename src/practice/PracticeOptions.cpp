@@ -33,6 +33,7 @@ PracticeOptions PracticeOptions::Load() {
 }
 
 void PracticeOptions::Save() const {
+  const CSettingsBatch batch;  // one replace of the settings file for all
   WriteBoolSetting(kKeySetups, kValueOvaAllaRadio, allWords);
   if (!allWords) WriteIntSetting(kKeySetups, kValueOvaBara, onlyCount);
   WriteBoolSetting(kKeySetups, kValueBlandaCheck, shuffle);

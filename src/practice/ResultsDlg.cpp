@@ -13,7 +13,6 @@
 #include "controls/DialogUnits.h"
 #include "controls/HoverButton.h"
 #include "controls/WordListBox.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
@@ -179,8 +178,8 @@ void CResultsDlg::Prepare(const CExercise& exercise) {
                          LangQText(kTxtResultsClass2)});
   const int n = exercise.CountEntries(ExerciseTable::WrongWords);
   for (int i = 0; i < n; ++i) {
-    AddWrongWord(FromCp1252(exercise.GetEntryForeign(ExerciseTable::WrongWords, i)),
-                 FromCp1252(exercise.GetEntryTranslation(ExerciseTable::WrongWords, i)),
+    AddWrongWord(QString::fromStdString(exercise.GetEntryForeign(ExerciseTable::WrongWords, i)),
+                 QString::fromStdString(exercise.GetEntryTranslation(ExerciseTable::WrongWords, i)),
                  exercise.GetEntryMark(ExerciseTable::WrongWords, i));
   }
 }

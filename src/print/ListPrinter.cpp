@@ -8,7 +8,6 @@
 #include <QPainter>
 
 #include "PrintTexts.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 #include "platform/Platform.h"
 #include "settings/SettingValues.h"
@@ -101,7 +100,12 @@ void CListPrinter::DrawText(QPainter& painter, int x, int y, const QString& text
                             bool rightAligned) {
   if (text.isEmpty()) return;
   if (rightAligned) x -= QFontMetrics(painter.font(), painter.device()).horizontalAdvance(text);
+  // Each text runs in the direction of its first letter, so that an Arabic
+  // or Hebrew word with Latin letters in it reads as its readers expect.
+  const Qt::LayoutDirection direction = painter.layoutDirection();
+  painter.setLayoutDirection(Qt::LayoutDirectionAuto);
   painter.drawText(QPoint(x, y + ascent), text);
+  painter.setLayoutDirection(direction);
 }
 
 void CListPrinter::PrintPage(QPainter& painter, int pageNumber) {
@@ -116,7 +120,8 @@ void CListPrinter::PrintPage(QPainter& painter, int pageNumber) {
 void CListPrinter::PrintHeader(QPainter& painter, int pageNumber, const PrintOptions& options) {
   painter.setFont(m_headerFont);
   if (options.showFileName) {
-    DrawText(painter, m_marginLeft, m_marginTop, FromCp1252(m_list.GetTitle()), m_headerAscent);
+    DrawText(painter, m_marginLeft, m_marginTop, QString::fromStdString(m_list.GetTitle()),
+             m_headerAscent);
   }
   if (options.showPageNumber) {
     const QString text = FillTextFormat(
@@ -166,12 +171,12 @@ int CListPrinter::LayOutBody(QPainter* painter, int first, const PrintOptions& o
     if (y >= bottom - (2 * h + 10) - m_marginBottom && i > first) return i;
     if (!painter) continue;
     if (onlyForeign) {
-      DrawText(*painter, x1, y, FromCp1252(m_list.GetForeign(i)), m_bodyAscent);
+      DrawText(*painter, x1, y, QString::fromStdString(m_list.GetForeign(i)), m_bodyAscent);
     } else if (onlyTranslations) {
-      DrawText(*painter, x1, y, FromCp1252(m_list.GetTranslation(i)), m_bodyAscent);
+      DrawText(*painter, x1, y, QString::fromStdString(m_list.GetTranslation(i)), m_bodyAscent);
     } else {
-      DrawText(*painter, x1, y, FromCp1252(m_list.GetForeign(i)), m_bodyAscent);
-      DrawText(*painter, x2, y, FromCp1252(m_list.GetTranslation(i)), m_bodyAscent);
+      DrawText(*painter, x1, y, QString::fromStdString(m_list.GetForeign(i)), m_bodyAscent);
+      DrawText(*painter, x2, y, QString::fromStdString(m_list.GetTranslation(i)), m_bodyAscent);
     }
   }
   return count;

@@ -10,7 +10,6 @@
 
 #include "ListPrinter.h"
 #include "PrintTexts.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 #include "platform/Platform.h"
 #include "wordlist/FileBytes.h"
@@ -43,7 +42,7 @@ bool WriteListPdf(const CWordList& list, const QString& path) {
     writer.setPageLayout(QPageLayout(QPageSize(inches ? QPageSize::Letter : QPageSize::A4),
                                      QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
                                      QPageLayout::Point));
-    writer.setTitle(FromCp1252(list.GetTitle()));
+    writer.setTitle(QString::fromStdString(list.GetTitle()));
     writer.setCreator(LangQText(kTxtPrintProgramName));
     CPdfTarget target(writer);
     if (!PrintPages(list, target)) return false;

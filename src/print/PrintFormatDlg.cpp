@@ -12,10 +12,10 @@
 
 #include "PrintDialogTexts.h"
 #include "PrintSample.h"
-#include "controls/Cp1252Edit.h"
 #include "controls/DialogSupport.h"
 #include "controls/DialogUnits.h"
 #include "controls/HoverButton.h"
+#include "controls/OneLineEdit.h"
 #include "lang/LangText.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
@@ -109,7 +109,7 @@ CPrintFormatDlg::CPrintFormatDlg(CPlatform& platform, const std::string& title, 
     connect(check, &QAbstractButton::clicked, this, [this, id = box.id] { OnCheckClicked(id); });
     leftColumn[leftCount++] = check;
   }
-  m_titleEdit = new CCp1252Edit(this);
+  m_titleEdit = new COneLineEdit(this);
   Named(m_titleEdit, IDC_TITLE);
   m_titleEdit->SetRefusalHint(LangQText(kTxtFormatCharRefused));
   m_titleEdit->setAccessibleName(AccessibleLabel(LangQText(kTxtFormatShowTitle)));
@@ -270,6 +270,7 @@ void CPrintFormatDlg::UpdateSample() {
 }
 
 void CPrintFormatDlg::accept() {
+  const CSettingsBatch batch;  // one replace of the settings file for all
   // The key is made if it is missing, so that no choice is dropped.
   CreateSettingsKey(SettingsRoot::CurrentUser, kKeyPrint);
   for (const CheckBoxRow& box : kChecks) {

@@ -9,7 +9,7 @@
 #include <QDialog>
 #include <QString>
 
-class CCp1252Edit;
+class COneLineEdit;
 class CPlatform;
 class CPrintSample;
 class QCheckBox;
@@ -42,7 +42,7 @@ class CPrintFormatDlg : public QDialog {
   static constexpr int IDC_TEXT_SIZE_LABEL = 1198;
   static constexpr int IDC_TEXT_SIZE = 1159;
 
-  // title is the list's (Windows-1252).
+  // title is the list's (UTF-8).
   CPrintFormatDlg(CPlatform& platform, const std::string& title, QWidget* parent = nullptr);
 
   // The title as handed in, or as edited once OK was pressed.
@@ -63,7 +63,7 @@ class CPrintFormatDlg : public QDialog {
 
   CPlatform& m_platform;
   std::string m_title;
-  CCp1252Edit* m_titleEdit = nullptr;
+  COneLineEdit* m_titleEdit = nullptr;
   QLineEdit* m_marginEdits[4] = {};  // top, bottom, left, right
   QLineEdit* m_textSizeEdit = nullptr;
   CPrintSample* m_sample = nullptr;

@@ -5,6 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
+#include <mutex>
+#include <vector>
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -58,6 +61,69 @@ bool Acquire(QLockFile& lock) {
   }
 }
 
+// What the file system tells of a file's version without reading it.
+struct FileStamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = -1;
+  timespec modified{};
+  timespec changed{};
+
+  static FileStamp Of(const struct stat& st) {
+    return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+  }
+  bool operator==(const FileStamp& o) const {
+    return device == o.device && inode == o.inode && size == o.size &&
+           modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
+           changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+  }
+};
+
+// Many file systems keep times in steps (a clock tick, a second, two
+// seconds on FAT): a file replaced again within the step after it was read
+// can carry the same stamp. A stamp proves a file unchanged only once the
+// file is older than this when it is read.
+constexpr qint64 kTimestampStepNs = 2'000'000'000;
+qint64 g_timestampStepNs = kTimestampStepNs;
+
+// The parsed file of one root, kept while the file is unchanged: start-up
+// alone reads some forty values.
+struct ParsedFile {
+  QString path;
+  FileStamp stamp;
+  bool stampProves = false;  // the stamp alone shows the file unchanged
+  QByteArray bytes;          // what tree was parsed from
+  CSettingsTree tree;
+};
+
+std::mutex g_parsedMutex;
+ParsedFile g_parsed[2];
+
+ParsedFile& Parsed(SettingsRoot root) {
+  return g_parsed[root == SettingsRoot::ClassesRoot ? 1 : 0];
+}
+
+bool StampProves(const FileStamp& stamp) {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  const auto ns = [](const timespec& t) { return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec; };
+  const qint64 newest = std::max(ns(stamp.modified), ns(stamp.changed));
+  return ns(now) - newest > g_timestampStepNs;
+}
+
+using TreeChange = std::function<bool(CSettingsTree&)>;
+
+// The writes of the open CSettingsBatch scopes of a root, in order.
+struct PendingWrites {
+  int depth = 0;
+  std::vector<TreeChange> changes;
+};
+
+PendingWrites& Batch(SettingsRoot root) {
+  thread_local PendingWrites batches[2];
+  return batches[root == SettingsRoot::ClassesRoot ? 1 : 0];
+}
+
 // Replaces path by bytes, or leaves it as it was. Unbuffered, so that a full
 // disk fails the write itself: Qt 6.4 renames the temporary file even when
 // the flush of a buffered last write failed.
@@ -103,25 +169,58 @@ void SetSettingsFailureHandler(SettingsFailureHandler handler) {
   g_failing = false;
 }
 
+void SetSettingsTimestampStep(qint64 nanoseconds) {
+  const std::lock_guard guard(g_parsedMutex);
+  g_timestampStepNs = nanoseconds < 0 ? kTimestampStepNs : nanoseconds;
+}
+
 SettingsLoad LoadSettingsTree(SettingsRoot root, CSettingsTree& tree) {
   tree = CSettingsTree();
   const QString path = SettingsFilePath(root);
-  const QFileInfo info(path);
-  if (!info.exists() && !info.isSymLink()) return SettingsLoad::Missing;
+  const QByteArray localPath = QFile::encodeName(path);
+  const std::lock_guard guard(g_parsedMutex);
+  ParsedFile& parsed = Parsed(root);
+  const bool samePath = parsed.path == path;
+
+  struct stat st {};
+  if (::stat(localPath.constData(), &st) != 0) {
+    // A link that leads nowhere is not a missing file.
+    return ::lstat(localPath.constData(), &st) != 0 ? SettingsLoad::Missing : SettingsLoad::Damaged;
+  }
+  // An unchanged file is not read again.
+  if (samePath && parsed.stampProves && FileStamp::Of(st) == parsed.stamp) {
+    tree = parsed.tree;
+    return SettingsLoad::Loaded;
+  }
+
   // Only a regular file: a directory cannot be read, and opening a pipe
   // would wait for a writer.
-  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = ::open(localPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return SettingsLoad::Damaged;
-  struct stat st {};
   QFile file;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > CSettingsTree::kMaxFileSize ||
       !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     ::close(fd);
     return SettingsLoad::Damaged;
   }
-  const QByteArray bytes = file.read(CSettingsTree::kMaxFileSize + 1);
+  // One byte more than the file had: a file that grew since is not taken
+  // for a whole one.
+  const QByteArray bytes = file.read(qint64(st.st_size) + 1);
   if (file.error() != QFileDevice::NoError) return SettingsLoad::Damaged;
-  return tree.Parse(bytes) ? SettingsLoad::Loaded : SettingsLoad::Damaged;
+
+  // The stamp of the bytes read: taken from the open file, not the path.
+  const FileStamp stamp = FileStamp::Of(st);
+  if (!samePath || bytes != parsed.bytes) {
+    if (!tree.Parse(bytes)) return SettingsLoad::Damaged;
+    parsed.path = path;
+    parsed.bytes = bytes;
+    parsed.tree = tree;
+  } else {
+    tree = parsed.tree;
+  }
+  parsed.stamp = stamp;
+  parsed.stampProves = StampProves(stamp);
+  return SettingsLoad::Loaded;
 }
 
 bool UpdateSettingsTree(SettingsRoot root, const std::function<bool(CSettingsTree&)>& change) {
@@ -150,32 +249,67 @@ bool UpdateSettingsTree(SettingsRoot root, const std::function<bool(CSettingsTre
   const QByteArray bytes = tree.ToBytes();
   const bool written = bytes.size() <= CSettingsTree::kMaxFileSize && SaveWhole(path, bytes);
   NoteWrite(written, path);
+  if (written) {
+    // The next read finds these bytes and needs no parse; their stamp is
+    // taken then.
+    const std::lock_guard guard(g_parsedMutex);
+    ParsedFile& parsed = Parsed(root);
+    parsed = ParsedFile{path, {}, false, bytes, tree};
+  }
   return written;
 }
 
 QString ReadSetting(SettingsRoot root, const QString& keyPath, const QString& valueName) {
   CSettingsTree tree;
   if (LoadSettingsTree(root, tree) != SettingsLoad::Loaded) return QString();
+  for (const TreeChange& change : Batch(root).changes) change(tree);
   return tree.Value(keyPath, valueName);
+}
+
+bool ChangeSettingsTree(SettingsRoot root, const std::function<bool(CSettingsTree&)>& change) {
+  // Most changes store what is there already (options saved at every exit,
+  // defaults at every start) or go into a missing key; those cost one read
+  // instead of a locked replace of the file. The change is made again under
+  // the lock.
+  CSettingsTree current;
+  if (LoadSettingsTree(root, current) == SettingsLoad::Damaged) return false;
+  if (!change(current)) return true;
+  return UpdateSettingsTree(root, change);
 }
 
 bool WriteSetting(SettingsRoot root, const QString& keyPath, const QString& valueName,
                   const QString& value) {
-  // Most writes store what is there already (options saved at every exit)
-  // or go into a missing key; those cost one read instead of a locked
-  // replace of the file. The change is made again under the lock.
-  CSettingsTree current;
-  if (LoadSettingsTree(root, current) == SettingsLoad::Damaged) return false;
-  if (!current.SetValue(keyPath, valueName, value)) return true;
-  return UpdateSettingsTree(
-      root, [&](CSettingsTree& tree) { return tree.SetValue(keyPath, valueName, value); });
+  TreeChange change = [=](CSettingsTree& tree) { return tree.SetValue(keyPath, valueName, value); };
+  if (Batch(root).depth > 0) {
+    Batch(root).changes.push_back(std::move(change));
+    return true;
+  }
+  return ChangeSettingsTree(root, change);
 }
 
 void CreateSettingsKey(SettingsRoot root, const QString& keyPath) {
-  CSettingsTree current;
-  if (LoadSettingsTree(root, current) == SettingsLoad::Damaged) return;
-  if (!current.CreateKey(keyPath)) return;
-  UpdateSettingsTree(root, [&](CSettingsTree& tree) { return tree.CreateKey(keyPath); });
+  TreeChange change = [=](CSettingsTree& tree) { return tree.CreateKey(keyPath); };
+  if (Batch(root).depth > 0) {
+    Batch(root).changes.push_back(std::move(change));
+    return;
+  }
+  ChangeSettingsTree(root, change);
+}
+
+CSettingsBatch::CSettingsBatch(SettingsRoot root) : m_root(root) {
+  ++Batch(m_root).depth;
+}
+
+CSettingsBatch::~CSettingsBatch() {
+  PendingWrites& batch = Batch(m_root);
+  if (--batch.depth > 0 || batch.changes.empty()) return;
+  const std::vector<TreeChange> changes = std::move(batch.changes);
+  batch.changes.clear();
+  ChangeSettingsTree(m_root, [&changes](CSettingsTree& tree) {
+    bool changed = false;
+    for (const TreeChange& change : changes) changed |= change(tree);
+    return changed;
+  });
 }
 
 QString SettingsStoreProblem() {

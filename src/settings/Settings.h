@@ -1,9 +1,9 @@
 #pragma once
 // The settings store: a tree of keys below two roots, each key with string
 // values and a default-value slot (the empty value name). Key and value
-// names match without regard to case. Every call reads or writes the store
-// afresh; nothing is cached, so a value written anywhere is seen by the next
-// read, also in another running copy of the program.
+// names match without regard to case. Every read sees the store as it is on
+// disk, so a value written anywhere is seen by the next read, also in another
+// running copy of the program; a file is parsed again only when it changed.
 //
 // The store lives in one file per root under $VOKABIT_CONFIG_DIR, else
 // $XDG_CONFIG_HOME/vokabit (~/.config/vokabit). Writes are atomic and
@@ -29,6 +29,23 @@ bool WriteSetting(SettingsRoot root, const QString& keyPath, const QString& valu
 
 // Creates the key and any missing parent keys; an existing key is unchanged.
 void CreateSettingsKey(SettingsRoot root, const QString& keyPath);
+
+// While one lives, the writes into its root (WriteSetting, CreateSettingsKey)
+// are gathered and stored together when it ends: one replace of the file
+// under one lock, and none when they change nothing. Reads in the meantime
+// see them. Inside, WriteSetting returns true; a write that then fails goes
+// to the failure handler, as any other. Batches may nest: the outermost
+// stores.
+class CSettingsBatch {
+ public:
+  explicit CSettingsBatch(SettingsRoot root = SettingsRoot::CurrentUser);
+  ~CSettingsBatch();
+  CSettingsBatch(const CSettingsBatch&) = delete;
+  CSettingsBatch& operator=(const CSettingsBatch&) = delete;
+
+ private:
+  SettingsRoot m_root;
+};
 
 // Called when a write into the store fails (no lock, a full disk, a folder
 // that cannot be written), with the settings file's path; a run of failures

@@ -1,5 +1,8 @@
 #include "SettingsDefaults.h"
 
+#include <iterator>
+#include <map>
+
 #include "SettingsFile.h"
 #include "SettingsKeys.h"
 #include "SettingsTree.h"
@@ -38,6 +41,7 @@ constexpr SettingsDefault kDefaults[] = {
     {kKeySetups, kValueSpecial2, Text, QLatin1String("\xDC")},
     {kKeySetups, kValueSpecial3, Text, QLatin1String("\xDF")},
     {kKeySetups, kValueSpecial4, Text, QLatin1String(" ")},
+    {kKeySetups, kValueSpecialBlock, Text, QLatin1String("Latin1")},
     {kKeySetups, kValuePause, Text, QLatin1String("0.8")},
     {kKeyVokabit, kValueHemsida, LanguageText, kNone, kTextProductWebPage},
     {kKeyBrannvik, kValueMail, LanguageText, kNone, kTextMakerMail},
@@ -88,19 +92,24 @@ QString SettingsDefaultValue(const SettingsDefault& entry, const QString& progra
 }
 
 bool ApplySettingsDefaults(const QString& programDirectory, const LanguageTextSource& langText) {
-  // The language texts are fetched before the lock is taken.
-  QList<QString> values;
-  for (const SettingsDefault& entry : kDefaults)
-    values.append(SettingsDefaultValue(entry, programDirectory, langText));
-
-  return UpdateSettingsTree(SettingsRoot::CurrentUser, [&](CSettingsTree& tree) {
+  // Only the defaults of missing values are made, and each once: a language
+  // text is fetched when it is needed, and so before the lock is taken. On
+  // most starts nothing is missing, and nothing is locked or written.
+  std::map<std::size_t, QString> made;
+  const auto defaultOf = [&](std::size_t i) -> const QString& {
+    auto it = made.find(i);
+    if (it == made.end())
+      it = made.emplace(i, SettingsDefaultValue(kDefaults[i], programDirectory, langText)).first;
+    return it->second;
+  };
+  return ChangeSettingsTree(SettingsRoot::CurrentUser, [&](CSettingsTree& tree) {
     bool changed = false;
     for (QLatin1String key : kCreatedAtStart) changed |= tree.CreateKey(key);
-    for (qsizetype i = 0; i < values.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(kDefaults); ++i) {
       const SettingsDefault& entry = kDefaults[i];
       // A value stored as the empty string counts as not set.
       if (tree.Value(entry.keyPath, entry.valueName).isEmpty())
-        changed |= tree.SetValue(entry.keyPath, entry.valueName, values[i]);
+        changed |= tree.SetValue(entry.keyPath, entry.valueName, defaultOf(i));
     }
     return changed;
   });
@@ -137,7 +146,7 @@ QList<FileAssociation> FileAssociationValues(const QString& programPath) {
 
 bool WriteFileAssociations(const QString& programPath) {
   const QList<FileAssociation> entries = FileAssociationValues(programPath);
-  return UpdateSettingsTree(SettingsRoot::ClassesRoot, [&](CSettingsTree& tree) {
+  return ChangeSettingsTree(SettingsRoot::ClassesRoot, [&](CSettingsTree& tree) {
     bool changed = false;
     for (QLatin1String key : kAssociationKeys) changed |= tree.CreateKey(key);
     for (const FileAssociation& entry : entries)

@@ -44,8 +44,9 @@ QString SettingsDefaultValue(const SettingsDefault& entry, const QString& progra
 
 // Creates the keys and writes the default of every setting that reads as
 // the empty string (missing, or stored empty); a value the user set stays.
-// programDirectory is the folder with the program's data. All of it is
-// one replace of the settings file. False when the settings file is damaged
+// programDirectory is the folder with the program's data; langText is asked
+// only for the defaults that are missing. All of it is one replace of the
+// settings file, and none when nothing is missing. False when the settings file is damaged
 // or cannot be written; it is then left as it was.
 bool ApplySettingsDefaults(const QString& programDirectory, const LanguageTextSource& langText);
 

@@ -31,6 +31,8 @@ inline constexpr QLatin1String kValueSpecial1("Special1");
 inline constexpr QLatin1String kValueSpecial2("Special2");
 inline constexpr QLatin1String kValueSpecial3("Special3");
 inline constexpr QLatin1String kValueSpecial4("Special4");
+// The block the special character grid showed last.
+inline constexpr QLatin1String kValueSpecialBlock("SpecialBlock");
 
 // kKeyPractise
 inline constexpr QLatin1String kValueF("F");

@@ -29,7 +29,12 @@ const CSettingsTree::Key* CSettingsTree::FindKey(const QString& normalizedPath) 
 }
 
 CSettingsTree::Key* CSettingsTree::FindKey(const QString& normalizedPath) {
-  return const_cast<Key*>(std::as_const(*this).FindKey(normalizedPath));
+  // Walked without const, so that a list shared with a copy of the tree is
+  // detached before a key of it is changed.
+  for (Key& key : m_keys) {
+    if (SameName(key.normalized, normalizedPath)) return &key;
+  }
+  return nullptr;
 }
 
 bool CSettingsTree::Parse(const QByteArray& bytes) {

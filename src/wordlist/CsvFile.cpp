@@ -4,11 +4,10 @@
 #include <map>
 
 #include "WordList.h"
-#include "lang/Cp1252.h"
+#include "lang/TextCodec.h"
 
 namespace {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
 // Rows looked at to find the delimiter: enough for a header and a few words,
 // few enough that a large file costs nothing.
 constexpr int kSampleRows = 20;
@@ -38,9 +37,8 @@ std::string CsvText(const std::string& listText) {
       oneLine += listText[i];
     }
   }
-  // The list holds Windows-1252; spreadsheets read UTF-8 with the mark.
-  const QByteArray utf8 = FromCp1252(oneLine).toUtf8();
-  std::string text(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+  // Spreadsheets read UTF-8 when the file has the mark.
+  const std::string text = RepairedUtf8(oneLine);
   const bool quote = text.find_first_of(",\"") != std::string::npos ||
                      (!text.empty() && (text.front() == ' ' || text.back() == ' '));
   if (!quote) return text;
@@ -171,7 +169,7 @@ int CCsvFile::CountWordRows(std::string_view data, char delimiter) {
 }
 
 std::string CCsvFile::Format(const CWordList& list) {
-  std::string out(kBom);
+  std::string out(kUtf8Bom);
   AppendRow(out, list.GetFirstLanguage(), list.GetSecondLanguage());
   const int count = list.GetCount();
   for (int i = 0; i < count; ++i) AppendRow(out, list.GetForeign(i), list.GetTranslation(i));

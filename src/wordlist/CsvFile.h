@@ -1,9 +1,9 @@
 #pragma once
 // Comma-separated values as spreadsheet programs write them (RFC 4180): the
-// rows and fields of a file, the delimiter a file uses, and the file the
-// program writes of a list. The bytes here are as the file holds them; what
-// the fields mean to a list (header, words, text encoding) is the list file
-// reader's part.
+// rows and fields of a file's text, the delimiter a file uses, and the file
+// the program writes of a list. What the fields mean to a list (header,
+// words) and how the file's bytes become text are the list file reader's
+// part.
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -20,9 +20,10 @@ struct CsvOptions {
   bool header = true;    // the first row holds the two language names
 };
 
-// Asked before a CSV file is read into a list, with the file's path, its
-// bytes and the options found for them; it may change the options. False
-// leaves the file unread.
+// Asked before a CSV file is read into a list, with the file's path, its text
+// (UTF-8, without a byte order mark, whatever the file's encoding) and the
+// options found for it; it may change the options. False leaves the file
+// unread.
 using CsvQuestion =
     std::function<bool(const QString& path, std::string_view data, CsvOptions& options)>;
 
@@ -35,7 +36,7 @@ class CCsvFile {
  public:
   static constexpr char kDelimiters[] = {',', ';', '\t'};
 
-  // data is the file without its byte order mark.
+  // data is the file's text without a byte order mark.
   CCsvFile(std::string_view data, char delimiter);
 
   // The fields of the next row; false at the end of the data. A line break

@@ -17,15 +17,12 @@
 #include "controls/DialogSupport.h"
 #include "controls/DialogUnits.h"
 #include "controls/HoverButton.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 #include "lang/TextParse.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
 
 namespace {
-
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 template <class T>
 T* Named(T* widget, int id) {
@@ -140,15 +137,16 @@ void CCsvPreviewDlg::Refresh() {
   });
   (void)preview.ReadBytes(QStringLiteral("CSV"), m_data);  // a preview has no messages to show
 
-  m_rows->setHeaderLabels(
-      {FromCp1252(preview.GetFirstLanguage()), FromCp1252(preview.GetSecondLanguage())});
+  m_rows->setHeaderLabels({QString::fromStdString(preview.GetFirstLanguage()),
+                           QString::fromStdString(preview.GetSecondLanguage())});
   m_rows->clear();
   QList<QTreeWidgetItem*> items;
   const int count = preview.GetCount();
   items.reserve(count);
   for (int i = 0; i < count; ++i) {
-    items.append(new QTreeWidgetItem(
-        QStringList{FromCp1252(preview.GetForeign(i)), FromCp1252(preview.GetTranslation(i))}));
+    items.append(
+        new QTreeWidgetItem(QStringList{QString::fromStdString(preview.GetForeign(i)),
+                                        QString::fromStdString(preview.GetTranslation(i))}));
   }
   m_rows->addTopLevelItems(items);
   // A current row for the keyboard, but nothing looks chosen: rows are not picked here.
@@ -158,10 +156,8 @@ void CCsvPreviewDlg::Refresh() {
   // Counting takes the whole file; the header choice does not change it.
   auto counted = m_wordRows.find(options.delimiter);
   if (counted == m_wordRows.end()) {
-    std::string_view body = m_data;
-    if (body.substr(0, kBom.size()) == kBom) body.remove_prefix(kBom.size());
     counted =
-        m_wordRows.emplace(options.delimiter, CCsvFile::CountWordRows(body, options.delimiter))
+        m_wordRows.emplace(options.delimiter, CCsvFile::CountWordRows(m_data, options.delimiter))
             .first;
   }
   int inFile = counted->second;

@@ -31,7 +31,7 @@ class CCsvPreviewDlg : public QDialog {
   static constexpr int IDC_CSV_PREVIEW = 1706;
   static constexpr int IDC_CSV_COUNT = 1707;
 
-  // data is the whole file; options are the choices shown at first.
+  // data is the file's text (UTF-8); options are the choices shown at first.
   CCsvPreviewDlg(CPlatform& platform, const QString& path, std::string_view data,
                  const CsvOptions& options, QWidget* parent = nullptr);
 
@@ -49,7 +49,7 @@ class CCsvPreviewDlg : public QDialog {
   void Refresh();
 
   CPlatform& m_platform;
-  std::string m_data;
+  std::string m_data;              // the file's text, UTF-8
   std::map<char, int> m_wordRows;  // rows holding a word pair, by delimiter
   QComboBox* m_delimiter;
   QCheckBox* m_header;

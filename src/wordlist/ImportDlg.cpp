@@ -14,7 +14,6 @@
 #include "controls/DialogUnits.h"
 #include "controls/HoverButton.h"
 #include "controls/WordListBox.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"

@@ -1,23 +1,25 @@
 #include "ListFileIo.h"
 
-#include <QStringList>
+#include <algorithm>
+#include <functional>
 
 #include "CsvFile.h"
 #include "FileBytes.h"
 #include "IniFile.h"
 #include "WordList.h"
 #include "WordListTexts.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
+#include "lang/TextCodec.h"
 #include "lang/TextParse.h"
 #include "platform/Platform.h"
 
 namespace {
 
 constexpr std::string_view kMarker = CIniFile::kMissing;
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
-// The replacement message names at most this many words.
-constexpr int kMaxNamedWords = 20;
+// The line a version 1 or 2 file holds after its VERSION line when its texts
+// are UTF-8; a reader that does not know the key passes it by.
+constexpr std::string_view kEncodingKey = "ENCODING";
+constexpr std::string_view kUtf8 = "UTF-8";
 
 bool IsInterchangeType(const QString& type) {
   return type == QLatin1String("ORD") || type == QLatin1String("TXT") ||
@@ -25,96 +27,55 @@ bool IsInterchangeType(const QString& type) {
          type == QLatin1String("CSV");
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsValidUtf8(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    int extra = 0;
-    unsigned min = 0;
-    unsigned cp = 0;
-    if (c >= 0xC2 && c <= 0xDF) {
-      extra = 1, min = 0x80, cp = c & 0x1Fu;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      extra = 2, min = 0x800, cp = c & 0x0Fu;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      extra = 3, min = 0x10000, cp = c & 0x07u;
-    } else {
-      return false;
-    }
-    if (s.size() - i <= static_cast<std::size_t>(extra)) return false;
-    for (int k = 1; k <= extra; ++k) {
-      const auto d = static_cast<unsigned char>(s[i + k]);
-      if ((d & 0xC0u) != 0x80u) return false;
-      cp = (cp << 6) | (d & 0x3Fu);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += static_cast<std::size_t>(extra) + 1;
-  }
-  return true;
-}
-
-bool HasNonAscii(std::string_view s) {
-  for (const char c : s)
-    if (static_cast<unsigned char>(c) >= 0x80) return true;
-  return false;
-}
-
-// Interchange files come from other programs, which today mostly write
-// UTF-8. A file that is valid UTF-8 throughout and not plain ASCII is taken
-// as UTF-8; anything else is read as Windows-1252 bytes, unchanged.
-class CInterchangeText {
+// A version 1 or 2 file with the texts of its values as UTF-8, whatever
+// the file holds.
+class CNativeText {
  public:
-  explicit CInterchangeText(std::string_view& data) {
-    if (data.substr(0, kBom.size()) == kBom) {
-      data.remove_prefix(kBom.size());
-      m_utf8 = IsValidUtf8(data);
-    } else {
-      m_utf8 = HasNonAscii(data) && IsValidUtf8(data);
-    }
+  explicit CNativeText(std::string data) {
+    // A byte order mark is no part of what the program writes, but a text
+    // editor may have added one: the file is then in that encoding.
+    const bool marked =
+        data.starts_with(kUtf8Bom) || data.starts_with("\xFF\xFE") || data.starts_with("\xFE\xFF");
+    m_ini.SetData(marked ? DecodeTextFile(data) : std::move(data));
+    const std::string value = m_ini.Value("INFO", kEncodingKey);
+    const std::string_view encoding = TrimSpace(value);
+    m_utf8 = marked || std::equal(encoding.begin(), encoding.end(), kUtf8.begin(), kUtf8.end(),
+                                  [](char a, char b) {
+                                    return (a >= 'a' && a <= 'z' ? char(a - 32) : a) == b;
+                                  });
   }
 
-  std::string Word(std::string_view field, bool& lossy, QString& original) const {
-    lossy = false;
-    if (!m_utf8) return std::string(field);
-    original = QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()));
-    return CListFileIo::ToListText(original, &lossy);
+  const CIniFile& Ini() const { return m_ini; }
+
+  std::string Value(std::string_view section, std::string_view key) const {
+    const std::string value = m_ini.Value(section, key);
+    return m_utf8 ? RepairedUtf8(value) : Cp1252ToUtf8(value);
   }
 
  private:
+  CIniFile m_ini;
   bool m_utf8 = false;
 };
 
-// One file being read: what it holds so far, and the words of an
-// interchange file that lost characters on the way into the list.
+// The bytes of a list file whose text (UTF-8) is ready: Windows-1252 when
+// every character has a byte there, so that such files stay what they always
+// were; else UTF-8, made by the writer's own UTF-8 form (prefix and marks).
+std::string Encoded(const std::string& text, const std::function<std::string()>& utf8Form) {
+  std::string bytes;
+  if (Utf8ToCp1252(text, bytes)) return bytes;
+  // A text that is not valid UTF-8 never reaches a file as such.
+  return RepairedUtf8(utf8Form());
+}
+
+// One file being read: what it holds so far.
 struct CReader {
   const ListFileSource& source;
   ListFileContent& content;
-  QStringList lossyWords;
 
   // Stores one word; false when the list is full.
   bool Add(std::string foreign, std::string translation, int mark = 0) {
     if (content.words.size() >= static_cast<std::size_t>(CWordList::kMaxWords)) return false;
     content.words.push_back({std::move(foreign), std::move(translation), mark});
-    return true;
-  }
-
-  // The same for a word of an interchange file in the encoding it was found in.
-  bool AddRead(const CInterchangeText& text, std::string_view foreign,
-               std::string_view translation) {
-    bool lossyForeign = false;
-    bool lossyTranslation = false;
-    QString foreignText;
-    QString translationText;
-    std::string f = text.Word(foreign, lossyForeign, foreignText);
-    std::string t = text.Word(translation, lossyTranslation, translationText);
-    if (!Add(std::move(f), std::move(t))) return false;
-    if (lossyForeign) lossyWords.append(foreignText);
-    if (lossyTranslation) lossyWords.append(translationText);
     return true;
   }
 
@@ -246,41 +207,44 @@ std::string OneLineDescription(std::string text) {
 
 // --- reading -------------------------------------------------------------------
 
-bool ReadVersion2(CReader& reader, const CIniFile& ini) {
+bool ReadVersion2(CReader& reader, const CNativeText& text) {
+  const CIniFile& ini = text.Ini();
   if (ini.Value("INFO", "VERSION") != "2.0") return false;
   ListFileContent& content = reader.content;
-  content.creator = ini.Value("INFO", "CREATOR");
-  if (std::string title = ini.Value("INFO", "TITLE"); title != kMarker) content.title = title;
-  content.description = ini.Value("INFO", "DESCRIPTION");
-  content.owner = ini.Value("INFO", "OWNER");
-  content.firstLanguage = ini.Value("WORDS", "F");
-  content.secondLanguage = ini.Value("WORDS", "O");
+  content.creator = text.Value("INFO", "CREATOR");
+  if (std::string title = text.Value("INFO", "TITLE"); title != kMarker)
+    content.title = std::move(title);
+  content.description = text.Value("INFO", "DESCRIPTION");
+  content.owner = text.Value("INFO", "OWNER");
+  content.firstLanguage = text.Value("WORDS", "F");
+  content.secondLanguage = text.Value("WORDS", "O");
   const int count = ini.Int("INFO", "ANTAL");
   const bool hasMarks = ini.HasSection("MARKS");
   // The count is only a hint: the loop ends when the table is full.
   for (int n = 1; n <= count; ++n) {
     const std::string k = Number(n);
     const int mark = hasMarks ? LeadingInt(ini.Value("MARKS", k + "M")) : 0;
-    if (!reader.Add(ini.Value("WORDS", k), ini.Value("WORDS", k + "B"), mark)) break;
+    if (!reader.Add(text.Value("WORDS", k), text.Value("WORDS", k + "B"), mark)) break;
   }
   return true;
 }
 
-bool ReadVersion1(CReader& reader, const CIniFile& ini) {
+bool ReadVersion1(CReader& reader, const CNativeText& text) {
+  const CIniFile& ini = text.Ini();
   if (ini.Value("INFO", "VERSION") != "1.0") return false;
-  reader.content.creator = ini.Value("INFO", "CREATOR");
-  reader.content.firstLanguage = ini.Value("WORDS", "F");
-  reader.content.secondLanguage = ini.Value("WORDS", "O");
+  reader.content.creator = text.Value("INFO", "CREATOR");
+  reader.content.firstLanguage = text.Value("WORDS", "F");
+  reader.content.secondLanguage = text.Value("WORDS", "O");
   const int count = ini.Int("INFO", "ANTAL");
   for (int n = 1; n <= count; ++n) {
     const std::string k = Number(n);
-    if (!reader.Add(ini.Value("WORDS", k), ini.Value("WORDS", k + "T"))) break;
+    if (!reader.Add(text.Value("WORDS", k), text.Value("WORDS", k + "T"))) break;
   }
   return true;
 }
 
+// The interchange readers take the file's text as UTF-8.
 bool ReadOrd(CReader& reader, std::string_view data) {
-  const CInterchangeText text(data);
   std::size_t pos = 0;
   TextLine line;
   if (!NextLine(data, pos, line) || line.text.find("GLOSOR") == std::string_view::npos)
@@ -302,81 +266,49 @@ bool ReadOrd(CReader& reader, std::string_view data) {
       filled = 0;
       ++pairs;
       // Translation first, foreign word second.
-      if (!reader.AddRead(text, pair[1], pair[0])) break;
+      if (!reader.Add(std::string(pair[1]), std::string(pair[0]))) break;
     }
   }
   return true;
 }
 
 void ReadDelimited(CReader& reader, std::string_view data, char separator) {
-  const CInterchangeText text(data);
   std::size_t pos = 0;
   TextLine line;
   std::string foreign;
   std::string translation;
   while (NextLine(data, pos, line)) {
     if (!SplitDelimited(line.text, separator, foreign, translation)) continue;
-    if (!reader.AddRead(text, foreign, translation)) break;
+    if (!reader.Add(foreign, translation)) break;
   }
 }
 
 // False when the CSV question declined the file.
-bool ReadCsv(CReader& reader, std::string_view data) {
-  const std::string_view whole = data;
-  const CInterchangeText text(data);  // drops the byte order mark, picks the encoding
+bool ReadCsv(CReader& reader, std::string_view text) {
   CsvOptions options;
-  options.delimiter = CCsvFile::DetectDelimiter(data);
+  options.delimiter = CCsvFile::DetectDelimiter(text);
   const ListFileSource& source = reader.source;
-  if (source.csvQuestion && !source.csvQuestion(source.path, whole, options)) return false;
+  if (source.csvQuestion && !source.csvQuestion(source.path, text, options)) return false;
   if (std::string_view(CCsvFile::kDelimiters, 3).find(options.delimiter) == std::string_view::npos)
     options.delimiter = ',';
 
-  CCsvFile file(data, options.delimiter);
+  CCsvFile file(text, options.delimiter);
   std::vector<CsvField> fields;
   bool header = options.header;
   while (file.NextRow(fields)) {
     if (CCsvFile::IsWordless(fields)) continue;
     if (header) {
       header = false;
-      const auto name = [&](const std::string& field) {
-        bool lossy = false;
-        QString original;
-        std::string read = text.Word(field, lossy, original);
-        if (lossy) reader.lossyWords.append(original);
-        return read;
-      };
-      reader.content.firstLanguage = name(fields[0].text);
-      reader.content.secondLanguage = name(fields[1].text);
+      reader.content.firstLanguage = fields[0].text;
+      reader.content.secondLanguage = fields[1].text;
       continue;
     }
-    if (!reader.AddRead(text, fields[0].text, fields[1].text)) break;
+    if (!reader.Add(fields[0].text, fields[1].text)) break;
   }
   return true;
 }
 
 }  // namespace
-
-std::string CListFileIo::ToListText(const QString& text, bool* lossy) {
-  std::string out;
-  if (ToCp1252(text, out)) {
-    if (lossy) *lossy = false;
-    return out;
-  }
-  out.clear();
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text.at(i);
-    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-      out += '?';
-      ++i;
-    } else if (IsCp1252(c)) {
-      out += ToCp1252(QString(c));
-    } else {
-      out += '?';
-    }
-  }
-  if (lossy) *lossy = true;
-  return out;
-}
 
 bool CListFileIo::IsExportType(const QString& type) {
   return type == QLatin1String("HTML") || IsInterchangeType(type);
@@ -391,7 +323,7 @@ ReadResult CListFileIo::Read(const ListFileSource& source, ListFileContent& cont
   std::string data;
   if (!IsReadableType(source.type) || ReadWholeFile(source.path, data) != ReadStatus::Ok) {
     content = {};
-    CReader reader{source, content, {}};
+    CReader reader{source, content};
     return reader.Reject();
   }
   return ReadBytes(source, std::move(data), content);
@@ -401,33 +333,23 @@ ReadResult CListFileIo::ReadBytes(const ListFileSource& source, std::string data
                                   ListFileContent& content) {
   content = {};
   content.firstLanguage = content.secondLanguage = std::string(kMarker);
-  CReader reader{source, content, {}};
+  CReader reader{source, content};
   const QString& type = source.type;
   if (type == QLatin1String("VK2") || type == QLatin1String("VK1")) {
-    const CIniFile ini(std::move(data));
+    const CNativeText text(std::move(data));
     const bool ok =
-        type == QLatin1String("VK2") ? ReadVersion2(reader, ini) : ReadVersion1(reader, ini);
+        type == QLatin1String("VK2") ? ReadVersion2(reader, text) : ReadVersion1(reader, text);
     if (!ok) return reader.Reject();
-  } else if (type == QLatin1String("ORD")) {
-    if (!ReadOrd(reader, data)) return reader.Reject();
-  } else if (type == QLatin1String("TXT")) {
-    ReadDelimited(reader, data, '\t');
-  } else if (type == QLatin1String("SKV") || type == QLatin1String("SCV")) {
-    ReadDelimited(reader, data, ';');
   } else if (type == QLatin1String("CSV")) {
-    if (!ReadCsv(reader, data)) return ReadResult::Declined;
+    if (!ReadCsv(reader, DecodeTextFile(data))) return ReadResult::Declined;
+  } else if (type == QLatin1String("ORD")) {
+    if (!ReadOrd(reader, DecodeTextFile(data))) return reader.Reject();
+  } else if (type == QLatin1String("TXT")) {
+    ReadDelimited(reader, DecodeTextFile(data), '\t');
+  } else if (type == QLatin1String("SKV") || type == QLatin1String("SCV")) {
+    ReadDelimited(reader, DecodeTextFile(data), ';');
   } else {
     return reader.Reject();
-  }
-
-  const QStringList& lossyWords = reader.lossyWords;
-  if (!lossyWords.isEmpty() && source.platform) {
-    QString text = LangQTextWith(kTxtCharsReplaced, source.path);
-    text += QLatin1String("\n");
-    for (int i = 0; i < lossyWords.size() && i < kMaxNamedWords; ++i)
-      text += QLatin1String("\n") + lossyWords.at(i);
-    if (lossyWords.size() > kMaxNamedWords) text += QLatin1String("\n") + QChar(0x2026);
-    source.platform->MessageBox(text, MessageButtons::Ok, MessageIcon::Warning);
   }
 
   // A file without both language names shows the defaults, never the marker.
@@ -451,11 +373,14 @@ bool CListFileIo::Write(const CWordList& list, const QString& path, const QStrin
 
 namespace {
 
-std::string FormatVersion2(const CWordList& list) {
+// The text of each file type, UTF-8; utf8 adds what a file in UTF-8 holds
+// beyond one in Windows-1252.
+std::string FormatVersion2(const CWordList& list, bool utf8) {
   const int count = list.GetCount();
   std::string out;
   AppendLine(out, "[INFO]");
   AppendLine(out, "VERSION=2.0");
+  if (utf8) AppendLine(out, std::string(kEncodingKey) + "=" + std::string(kUtf8));
   AppendLine(out, "CREATOR=" + LangText(kTxtProgramName));
   AppendLine(out, "ANTAL=" + Number(count));
   AppendLine(out, "TITLE=" + Line(list.GetTitle()));
@@ -472,11 +397,12 @@ std::string FormatVersion2(const CWordList& list) {
   return out;
 }
 
-std::string FormatVersion1(const CWordList& list) {
+std::string FormatVersion1(const CWordList& list, bool utf8) {
   const int count = list.GetCount();
   std::string out;
   AppendLine(out, "[INFO]");
   AppendLine(out, "VERSION=1.0");
+  if (utf8) AppendLine(out, std::string(kEncodingKey) + "=" + std::string(kUtf8));
   AppendLine(out, "CREATOR=" + LangText(kTxtProgramName));
   AppendLine(out, "ANTAL=" + Number(count));
   AppendLine(out, "");
@@ -513,13 +439,14 @@ std::string FormatDelimited(const CWordList& list, char separator) {
   return out;
 }
 
-std::string FormatHtml(const CWordList& list) {
+std::string FormatHtml(const CWordList& list, bool utf8) {
   const int count = list.GetCount();
   const std::string program = HtmlText(LangText(kTxtProgramName));
   const std::string web = HtmlText(LangText(kTxtWebAddress));
-  std::string out;
-  out += "<html>\r\n<head>\r\n<title>" + program + " gloslista - " + HtmlText(list.GetTitle()) +
-         "</title>\r\n</head>\r\n";
+  std::string out = "<html>\r\n<head>\r\n";
+  if (utf8) out += "<meta charset=\"utf-8\">\r\n";
+  out +=
+      "<title>" + program + " gloslista - " + HtmlText(list.GetTitle()) + "</title>\r\n</head>\r\n";
   out += "<body>\r\n";
   out += "<table border=\"0\">\r\n";
   out += "<tr>\r\n";
@@ -543,12 +470,21 @@ std::string FormatHtml(const CWordList& list) {
 }  // namespace
 
 std::string CListFileIo::Format(const CWordList& list, const QString& type) {
-  if (type == QLatin1String("VK1")) return FormatVersion1(list);
-  if (type == QLatin1String("HTML")) return FormatHtml(list);
-  if (type == QLatin1String("ORD")) return FormatOrd(list);
-  if (type == QLatin1String("TXT")) return FormatDelimited(list, '\t');
-  if (type == QLatin1String("SKV") || type == QLatin1String("SCV"))
-    return FormatDelimited(list, ';');
   if (type == QLatin1String("CSV")) return CCsvFile::Format(list);
-  return FormatVersion2(list);
+  if (type == QLatin1String("VK1"))
+    return Encoded(FormatVersion1(list, false), [&] { return FormatVersion1(list, true); });
+  if (type == QLatin1String("HTML"))
+    return Encoded(FormatHtml(list, false), [&] { return FormatHtml(list, true); });
+  std::string text;
+  if (type == QLatin1String("ORD")) {
+    text = FormatOrd(list);
+  } else if (type == QLatin1String("TXT")) {
+    text = FormatDelimited(list, '\t');
+  } else if (type == QLatin1String("SKV") || type == QLatin1String("SCV")) {
+    text = FormatDelimited(list, ';');
+  } else {
+    return Encoded(FormatVersion2(list, false), [&] { return FormatVersion2(list, true); });
+  }
+  // Other programs tell UTF-8 from their own code page by the mark.
+  return Encoded(text, [&] { return std::string(kUtf8Bom) + text; });
 }

@@ -2,6 +2,13 @@
 // The readers and writers of every list file type. A reader hands back what
 // the file holds; CWordList takes it over, so that a file that cannot be read
 // leaves nothing of itself in the open list.
+//
+// This is where texts meet files: the list holds UTF-8, the files hold what
+// they always held as long as every text fits Windows-1252, and UTF-8 when
+// some text does not (version 1 and 2 files with the line ENCODING=UTF-8 after
+// their VERSION line, interchange files with a byte order mark, the web page
+// with its character set in the head). Interchange files from other programs
+// are read in whatever their byte order mark, or their bytes, say.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,7 +18,6 @@
 
 #include "CsvFile.h"
 
-class CIniFile;
 class CPlatform;
 class CWordList;
 
@@ -63,10 +69,6 @@ class CListFileIo {
 
   // The bytes of the file Write produces for type (upper case).
   static std::string Format(const CWordList& list, const QString& type);
-
-  // text in Windows-1252; a character it cannot hold becomes "?", and
-  // *lossy (when given) is set.
-  static std::string ToListText(const QString& text, bool* lossy = nullptr);
 
   static bool IsExportType(const QString& type);
   static bool IsReadableType(const QString& type);

@@ -5,7 +5,6 @@
 #include "WordList.h"
 #include "WordListDialogTexts.h"
 #include "WordListTexts.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 
 namespace {
@@ -29,7 +28,7 @@ QString ListFormatText(const QString& extension) {
 
 QString ListCreatorText(const std::string& creator) {
   if (creator == kNoCreator) return LangQText(kTxtPropNotAvailable);
-  return FromCp1252(creator);
+  return QString::fromStdString(creator);
 }
 
 QString ListFolderText(const QString& path, const QString& displayName) {

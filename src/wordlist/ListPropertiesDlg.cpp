@@ -14,41 +14,32 @@
 #include "ListProperties.h"
 #include "WordList.h"
 #include "WordListDialogTexts.h"
-#include "controls/Cp1252Edit.h"
 #include "controls/DialogSupport.h"
 #include "controls/DialogUnits.h"
 #include "controls/HoverButton.h"
+#include "controls/OneLineEdit.h"
 #include "controls/Pictures.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 #include "platform/HelpTopics.h"
 #include "platform/Platform.h"
 
 namespace {
 
-bool AllCp1252(const QString& text) {
-  for (const QChar ch : text)
-    if (!IsCp1252(ch)) return false;
-  return true;
+bool Storable(const QString& text) {
+  return COneLineEdit::RefusedChars(text) == 0;
 }
 
-// The multi-line description takes only characters a list file can hold; a
-// refused input leaves the text as it was and says why, as the one-line edits
-// of the program do.
+// The multi-line description takes any character but control characters
+// other than line breaks and tabs; a refused input leaves the text as it was
+// and says why, as the one-line edits of the program do. Typed keys never
+// bring in a control character.
 class CDescriptionEdit : public QPlainTextEdit {
  public:
   explicit CDescriptionEdit(QWidget* parent) : QPlainTextEdit(parent) {}
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    if (!event->text().isEmpty() && !AllCp1252(event->text())) {
-      Refuse();
-      return;
-    }
-    QPlainTextEdit::keyPressEvent(event);
-  }
   void inputMethodEvent(QInputMethodEvent* event) override {
-    if (!AllCp1252(event->commitString())) {
+    if (!Storable(event->commitString())) {
       Refuse();
       event->accept();
       return;
@@ -59,7 +50,7 @@ class CDescriptionEdit : public QPlainTextEdit {
     return source->hasText() && QPlainTextEdit::canInsertFromMimeData(source);
   }
   void insertFromMimeData(const QMimeData* source) override {
-    if (!AllCp1252(source->text())) {
+    if (!Storable(source->text())) {
       Refuse();
       return;
     }
@@ -95,7 +86,7 @@ QLabel* MakeLabel(unsigned text, int id, QWidget* parent) {
 
 // Line breaks show as lines in the edit, however the list holds them.
 QString ShownDescription(const std::string& stored) {
-  QString text = FromCp1252(DescriptionForDisplay(stored));
+  QString text = QString::fromStdString(DescriptionForDisplay(stored));
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return text;
@@ -132,11 +123,11 @@ CListPropertiesDlg::CListPropertiesDlg(CPlatform& platform, QWidget* parent)
     fact->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
 
-  m_titleEdit = new CCp1252Edit(this);
+  m_titleEdit = new COneLineEdit(this);
   m_titleEdit->setObjectName(QStringLiteral("c%1").arg(IDC_PROP_TITLE));
-  m_ownerEdit = new CCp1252Edit(this);
+  m_ownerEdit = new COneLineEdit(this);
   m_ownerEdit->setObjectName(QStringLiteral("c%1").arg(IDC_PROP_OWNER));
-  for (CCp1252Edit* edit : {m_titleEdit, m_ownerEdit})
+  for (COneLineEdit* edit : {m_titleEdit, m_ownerEdit})
     edit->SetRefusalHint(LangQText(kTxtListCharRefused));
   m_descriptionEdit = new CDescriptionEdit(this);
   m_descriptionEdit->setObjectName(QStringLiteral("c%1").arg(IDC_PROP_DESCRIPTION));
@@ -262,7 +253,7 @@ void CListPropertiesDlg::accept() {
   if (shown != m_shownDescription) {
     QString text = shown;
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    m_description = DescriptionForStorage(ToCp1252(text));
+    m_description = DescriptionForStorage(text.toStdString());
   }
   QDialog::accept();
 }

@@ -13,7 +13,7 @@ class CWordList;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class CCp1252Edit;
+class COneLineEdit;
 class CHoverButton;
 
 class CListPropertiesDlg : public QDialog {
@@ -35,7 +35,7 @@ class CListPropertiesDlg : public QDialog {
   explicit CListPropertiesDlg(CPlatform& platform, QWidget* parent = nullptr);
 
   // The values to show, set before the dialog opens. Words and list texts are
-  // Windows-1252; the description in its stored form.
+  // UTF-8; the description in its stored form.
   void SetData(const QString& displayName, const QString& path, int wordCount,
                const std::string& title, const std::string& creator, const QString& extension);
   void SetDescription(const std::string& description);
@@ -67,8 +67,8 @@ class CListPropertiesDlg : public QDialog {
   QLineEdit* m_folder;
   QLabel* m_wordCount;
   QLabel* m_size;
-  CCp1252Edit* m_titleEdit;
-  CCp1252Edit* m_ownerEdit;
+  COneLineEdit* m_titleEdit;
+  COneLineEdit* m_ownerEdit;
   QPlainTextEdit* m_descriptionEdit;
 
   // As put in; the description as the edit returned it after being filled.

@@ -2,7 +2,6 @@
 
 #include "WordList.h"
 #include "WordListDialogTexts.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 
 ImportResult ImportWordsInto(CWordList& target, const CWordList& chosen) {
@@ -30,7 +29,7 @@ QString ImportReport(const ImportResult& result) {
   QString text = QString::number(result.added) + QLatin1Char(' ') + LangQText(kTxtImportedCount);
   if (!result.skipped.empty()) {
     text += QLatin1String("\n\n") + LangQText(kTxtImportSkipped) + QLatin1Char('\n') +
-            FromCp1252(result.skipped);
+            QString::fromStdString(result.skipped);
   }
   return text;
 }

@@ -10,7 +10,7 @@ class CWordList;
 struct ImportResult {
   int added = 0;
   // One line per word left out: foreign word, tab, translation, line feed
-  // (Windows-1252).
+  // (UTF-8).
   std::string skipped;
 };
 

@@ -10,7 +10,6 @@
 
 #include "ListFileIo.h"
 #include "WordListTexts.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 #include "lang/TextParse.h"
 #include "platform/Platform.h"
@@ -212,14 +211,11 @@ std::string CWordList::DefaultOwner() {
   if (const passwd* account = getpwuid(geteuid())) {
     QString fullName = QString::fromLocal8Bit(account->pw_gecos ? account->pw_gecos : "");
     fullName = fullName.section(QLatin1Char(','), 0, 0).trimmed();
-    bool lossy = false;
-    std::string owner = CListFileIo::ToListText(fullName, &lossy);
-    if (!owner.empty() && !lossy) return owner;
-    QString login = QString::fromLocal8Bit(account->pw_name ? account->pw_name : "");
-    owner = CListFileIo::ToListText(login, &lossy);
-    if (!owner.empty() && !lossy) return owner;
+    if (!fullName.isEmpty()) return OneLine(fullName.toStdString());
+    const QString login = QString::fromLocal8Bit(account->pw_name ? account->pw_name : "");
+    if (!login.isEmpty()) return OneLine(login.toStdString());
   }
-  return CListFileIo::ToListText(qEnvironmentVariable("USER"));
+  return OneLine(qEnvironmentVariable("USER").toStdString());
 }
 
 // --- file operations -------------------------------------------------------------
@@ -227,7 +223,7 @@ std::string CWordList::DefaultOwner() {
 int CWordList::AskSaveChanges() {
   if (!m_platform) return kIdCancel;
   const QString text =
-      FromCp1252(LangText(kTxtSaveQuestion)) + QLatin1String("\n") + m_path + QLatin1String(" ?");
+      LangQText(kTxtSaveQuestion) + QLatin1String("\n") + m_path + QLatin1String(" ?");
   return m_platform->MessageBox(text, MessageButtons::YesNoCancel, MessageIcon::Question);
 }
 
@@ -301,19 +297,19 @@ FileResult CWordList::OpenFile(const QString& path) {
   if (!QueryClose()) return FileResult::Cancelled;
   const QString fileName = FileNameOf(path);
   return ReadFile(path, fileName, fileName.right(3),
-                  OneLine(CListFileIo::ToListText(WithoutLastFour(fileName))));
+                  OneLine(WithoutLastFour(fileName).toStdString()));
 }
 
 FileResult CWordList::OpenWithDialog() {
   if (!m_platform) return FileResult::Cancelled;
   FileDialogRequest request;
   request.initialPath = m_path;
-  request.filter = FromCp1252(LangText(kTxtOpenFilter));
+  request.filter = LangQText(kTxtOpenFilter);
   FileDialogResult chosen;
   if (!m_platform->GetOpenFileName(request, chosen)) return FileResult::Cancelled;
   if (!QueryClose()) return FileResult::Cancelled;
   return ReadFile(chosen.path, chosen.fileName, chosen.extension,
-                  OneLine(CListFileIo::ToListText(WithoutLastFour(chosen.fileName))));
+                  OneLine(WithoutLastFour(chosen.fileName).toStdString()));
 }
 
 ReadResult CWordList::ReadBytes(const QString& type, std::string data) {
@@ -347,7 +343,7 @@ FileResult CWordList::SaveAs(bool write) {
   if (m_platform) {
     FileDialogRequest request;
     request.initialPath = m_path;
-    request.filter = FromCp1252(LangText(kTxtSaveFilter));
+    request.filter = LangQText(kTxtSaveFilter);
     request.overwritePrompt = true;
     accepted = m_platform->GetSaveFileName(request, chosen);
   }
@@ -376,7 +372,7 @@ void CWordList::TakeTarget(const QString& path, const QString& fileName, const Q
     m_fileName += suffix;
   }
   if (m_title == LangText(kTxtUntitled))
-    m_title = OneLine(CListFileIo::ToListText(WithoutLastFour(m_fileName)));
+    m_title = OneLine(WithoutLastFour(m_fileName).toStdString());
 }
 
 FileResult CWordList::SaveTo(const QString& path, const QString& type) {

@@ -3,9 +3,9 @@
 // information and the identity of the file it belongs to, with the file
 // operations behind New, Open, Save and Save as.
 //
-// Words and list information are Windows-1252 bytes (std::string), exactly as
-// the list files hold them. File identity (path, name, type) is a QString,
-// since file names on this platform are not limited to Windows-1252.
+// Words and list information are UTF-8 (std::string), in any script; the
+// list file readers and writers convert them to what each file holds. File
+// identity (path, name, type) is a QString.
 #include <array>
 #include <string>
 #include <vector>

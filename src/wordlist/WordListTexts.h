@@ -10,8 +10,7 @@ inline constexpr unsigned kTxtUntitled = 104;       // name, path and title of a
 inline constexpr unsigned kTxtSaveFilter = 107;  // save dialog filter: VK2 VK1 HTML ORD TXT SKV CSV
 inline constexpr unsigned kTxtOpenFilter = 108;  // open dialog filter
 inline constexpr unsigned kTxtWebAddress = 111;  // product web page, HTML footer
-inline constexpr unsigned kTxtSaveQuestion = 250;   // "%s\n%s ?" with the path
-inline constexpr unsigned kTxtExported = 270;       // export confirmation, "%s" = path
-inline constexpr unsigned kTxtSaveFailed = 300;     // the list could not be written
-inline constexpr unsigned kTxtFileRejected = 302;   // "%s" = path of an unreadable list
-inline constexpr unsigned kTxtCharsReplaced = 501;  // "%s" = path; the words follow
+inline constexpr unsigned kTxtSaveQuestion = 250;  // "%s\n%s ?" with the path
+inline constexpr unsigned kTxtExported = 270;      // export confirmation, "%s" = path
+inline constexpr unsigned kTxtSaveFailed = 300;    // the list could not be written
+inline constexpr unsigned kTxtFileRejected = 302;  // "%s" = path of an unreadable list

@@ -9,16 +9,49 @@ class TestCharGrid : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void codesFollowTheListFilesCodePage() {
-    QCOMPARE(CCharGrid::CharOfCode(65), QChar(u'A'));
-    QCOMPARE(CCharGrid::CharOfCode(0x80), QChar(0x20AC));  // euro sign
-    QCOMPARE(CCharGrid::CharOfCode(0x9C), QChar(0x0153));  // oe ligature
-    QCOMPARE(CCharGrid::CharOfCode(0xE9), QChar(0x00E9));
-    for (const int none : {31, 127, 0x81, 0x8D, 0x8F, 0x90, 0x9D, 256})
-      QVERIFY2(CCharGrid::CharOfCode(none).isNull(), qPrintable(QString::number(none)));
-    QCOMPARE(CCharGrid::CodeOfChar(QChar(0x20AC)), 0x80);
-    QCOMPARE(CCharGrid::CodeOfChar(QChar(0x0416)), -1);
-    QCOMPARE(CCharGrid::CodeOfChar(QChar(0x80)), -1);  // the control character, not the euro
+  // Cell c of the first block holds the Windows-1252 character of code c + 32.
+  void firstBlockIsTheListFilesCodePage() {
+    CCharGrid grid;
+    QCOMPARE(grid.Block(), 0);
+    QCOMPARE(grid.CellCount(), 224);
+    QCOMPARE(grid.CharOfCell(65 - 32), QChar(u'A'));
+    QCOMPARE(grid.CharOfCell(0x80 - 32), QChar(0x20AC));  // euro sign
+    QCOMPARE(grid.CharOfCell(0x9C - 32), QChar(0x0153));  // oe ligature
+    QCOMPARE(grid.CharOfCell(0xE9 - 32), QChar(0x00E9));
+    for (const int none : {-1, 127, 0x81, 0x8D, 0x8F, 0x90, 0x9D, 256})
+      QVERIFY2(grid.CharOfCell(none - 32).isNull(), qPrintable(QString::number(none)));
+    QCOMPARE(grid.CellOfChar(QChar(0x20AC)), 0x80 - 32);
+    QCOMPARE(grid.CellOfChar(QChar(0x0416)), -1);
+    QCOMPARE(grid.CellOfChar(QChar(0x80)), -1);  // the control character, not the euro
+  }
+
+  void blocksShowUnicodeRanges() {
+    CCharGrid grid;
+    QSignalSpy marks(&grid, &CCharGrid::MarkChanged);
+    QCOMPARE(CCharGrid::BlockId(0), std::string_view("Latin1"));
+    for (int block = 0; block < CCharGrid::BlockCount(); ++block)
+      QCOMPARE(CCharGrid::BlockOfId(CCharGrid::BlockId(block)), block);
+    QCOMPARE(CCharGrid::BlockOfId("Klingon"), -1);
+
+    grid.SetMarkedChar(QChar(0x20AC));
+    grid.SetBlock(CCharGrid::BlockOfId("Punctuation"));  // it holds the euro sign too
+    QCOMPARE(grid.MarkedChar(), std::optional<QChar>(QChar(0x20AC)));
+    QCOMPARE(grid.MarkedCell(), 0xAC);
+
+    grid.SetBlock(CCharGrid::BlockOfId("Greek"));  // it does not
+    QCOMPARE(grid.MarkedCell(), -1);
+    QCOMPARE(grid.CellCount(), 0x90);
+    QCOMPARE(grid.CharOfCell(0x3A3 - 0x370), QChar(0x3A3));  // capital sigma
+    QVERIFY(grid.CharOfCell(0x378 - 0x370).isNull());        // no character there
+    QCOMPARE(grid.CellOfChar(QChar(0x3C2)), 0x3C2 - 0x370);  // final sigma
+    QCOMPARE(grid.CellOfChar(QChar(u'A')), -1);
+    QCOMPARE(marks.count(), 3);
+
+    grid.SetBlock(CCharGrid::BlockCount());  // no such block: nothing changes
+    QCOMPARE(CCharGrid::BlockId(grid.Block()), std::string_view("Greek"));
+    grid.SetBlock(CCharGrid::BlockOfId("Cyrillic"));
+    QCOMPARE(grid.CellCount(), CCharGrid::kMaxCells);
+    QCOMPARE(grid.CharOfCell(0x16), QChar(0x416));
   }
 
   void clickChoosesTheCellUnderTheMouse() {
@@ -28,24 +61,24 @@ class TestCharGrid : public QObject {
     QCOMPARE(grid.VisibleCells(), 224);
     QSignalSpy chosen(&grid, &CCharGrid::CharChosen);
 
-    const QRect cellA = grid.CellRect(65);
+    const QRect cellA = grid.CellRect(65 - 32);
     QCOMPARE(cellA, QRect((65 - 32) % 16 * 20, (65 - 32) / 16 * 20, 20, 20));
     QTest::mouseClick(&grid, Qt::LeftButton, {}, cellA.center());
-    QCOMPARE(grid.MarkedCode(), 65);
+    QCOMPARE(grid.MarkedCell(), 65 - 32);
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(chosen.at(0).at(0).value<QChar>(), QChar(u'A'));
 
-    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(0xDF).bottomRight());
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(0xDF - 32).bottomRight());
     QCOMPARE(grid.MarkedChar(), std::optional<QChar>(QChar(0xDF)));
 
     // A cell without a character cannot be chosen.
-    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(0x81).center());
-    QCOMPARE(grid.MarkedCode(), 0xDF);
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(0x81 - 32).center());
+    QCOMPARE(grid.MarkedCell(), 0xDF - 32);
     QCOMPARE(chosen.count(), 2);
 
     // Outside every cell the mark goes, nothing is chosen.
     QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(325, 5));
-    QCOMPARE(grid.MarkedCode(), -1);
+    QCOMPARE(grid.MarkedCell(), -1);
     QCOMPARE(chosen.count(), 2);
   }
 
@@ -53,27 +86,27 @@ class TestCharGrid : public QObject {
     CCharGrid grid;
     grid.resize(119, 59);  // 5 whole columns, 2 whole rows
     QCOMPARE(grid.VisibleCells(), 10);
-    QVERIFY(!grid.CellRect(41).isEmpty());
-    QVERIFY(grid.CellRect(42).isEmpty());
-    QCOMPARE(grid.CodeAt(QPoint(110, 5)), -1);
-    QCOMPARE(grid.CodeAt(QPoint(5, 45)), -1);
-    QCOMPARE(grid.CodeAt(QPoint(85, 25)), 41);
+    QVERIFY(!grid.CellRect(9).isEmpty());
+    QVERIFY(grid.CellRect(10).isEmpty());
+    QCOMPARE(grid.CellAt(QPoint(110, 5)), -1);
+    QCOMPARE(grid.CellAt(QPoint(5, 45)), -1);
+    QCOMPARE(grid.CellAt(QPoint(85, 25)), 9);
     // Beyond the visible cells a character can still be marked by its text.
     grid.MarkText(QStringLiteral("\u00f8"));
-    QCOMPARE(grid.MarkedCode(), 0xF8);
+    QCOMPARE(grid.MarkedCell(), 0xF8 - 32);
   }
 
   void markFollowsTheTypedText() {
     CCharGrid grid;
     grid.MarkText(QStringLiteral("\u00e9"));
-    QCOMPARE(grid.MarkedCode(), 0xE9);
+    QCOMPARE(grid.MarkedCell(), 0xE9 - 32);
     grid.MarkText(QStringLiteral("ab"));
-    QCOMPARE(grid.MarkedCode(), -1);
+    QCOMPARE(grid.MarkedCell(), -1);
     grid.MarkText(QStringLiteral("\u00e9"));
     grid.MarkText(QString());
-    QCOMPARE(grid.MarkedCode(), -1);
+    QCOMPARE(grid.MarkedCell(), -1);
     grid.MarkText(QStringLiteral("\u0416"));
-    QCOMPARE(grid.MarkedCode(), -1);
+    QCOMPARE(grid.MarkedCell(), -1);
   }
 
   void keyboardMovesAndChooses() {
@@ -82,31 +115,34 @@ class TestCharGrid : public QObject {
     QSignalSpy chosen(&grid, &CCharGrid::CharChosen);
 
     QTest::keyClick(&grid, Qt::Key_Right);  // nothing marked: the first cell
-    QCOMPARE(grid.MarkedCode(), 32);
+    QCOMPARE(grid.MarkedCell(), 0);
     QTest::keyClick(&grid, Qt::Key_Down);
-    QCOMPARE(grid.MarkedCode(), 48);
+    QCOMPARE(grid.MarkedCell(), 16);
     QTest::keyClick(&grid, Qt::Key_Left);
-    QCOMPARE(grid.MarkedCode(), 47);
+    QCOMPARE(grid.MarkedCell(), 15);
     QTest::keyClick(&grid, Qt::Key_Up);
-    QCOMPARE(grid.MarkedCode(), 47);  // no row above: the mark stays
+    QCOMPARE(grid.MarkedCell(), 15);  // no row above: the mark stays
     QCOMPARE(chosen.count(), 0);
 
     // Moving right from the euro sign skips the undefined code 0x81.
     grid.SetMarkedChar(QChar(0x20AC));
     QTest::keyClick(&grid, Qt::Key_Right);
-    QCOMPARE(grid.MarkedCode(), 0x82);
+    QCOMPARE(grid.MarkedCell(), 0x82 - 32);
     QTest::keyClick(&grid, Qt::Key_End);
-    QCOMPARE(grid.MarkedCode(), 255);
+    QCOMPARE(grid.MarkedCell(), 255 - 32);
 
     QTest::keyClick(&grid, Qt::Key_Return);
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(chosen.last().at(0).value<QChar>(), QChar(0xFF));
 
     Type(&grid, QStringLiteral("\u00df"));
-    QCOMPARE(grid.MarkedCode(), 0xDF);
+    QCOMPARE(grid.MarkedCell(), 0xDF - 32);
     QCOMPARE(chosen.last().at(0).value<QChar>(), QChar(0xDF));
     QTest::keyClick(&grid, Qt::Key_Space);
-    QCOMPARE(grid.MarkedCode(), 32);
+    QCOMPARE(grid.MarkedCell(), 0);
+    QCOMPARE(chosen.count(), 3);
+    // Typing a character of another block chooses nothing.
+    Type(&grid, QStringLiteral("\u0416"));
     QCOMPARE(chosen.count(), 3);
   }
 

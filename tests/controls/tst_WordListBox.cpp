@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBoundaryFinder>
 
 #include "controls/Pictures.h"
 #include "controls/WordListBox.h"
@@ -42,6 +43,15 @@ class TestWordListBox : public QObject {
     QTest::newRow("cut") << QStringLiteral("Donaudampfschifffahrtsgesellschaft") << 120 << false;
     QTest::newRow("tiny column") << QStringLiteral("Fahrrad") << 2 << false;
     QTest::newRow("very long") << QString(5000, QLatin1Char('m')) << 300 << false;
+    // Cut between whole characters: never between a letter and its accents,
+    // inside a surrogate pair or inside a joined emoji.
+    QTest::newRow("accents typed apart") << QStringLiteral("e\u0301").repeated(60) << 60 << false;
+    QTest::newRow("Hebrew with points")
+        << QStringLiteral("\u05e9\u05b8\u05c1\u05dc\u05d5\u05b9\u05dd").repeated(20) << 70 << false;
+    QTest::newRow("one letter with its accents")
+        << QStringLiteral("e\u0301\u0302\u0303") << 1 << true;
+    QTest::newRow("joined emoji")
+        << QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(30) << 90 << false;
   }
 
   void shortenText() {
@@ -58,10 +68,13 @@ class TestWordListBox : public QObject {
     const QString head = shortened.chopped(3);
     QVERIFY(!head.isEmpty());
     QVERIFY(text.startsWith(head));
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    graphemes.setPosition(head.size());
+    QVERIFY(graphemes.isAtBoundary());
     // The head is as long as the column allows, one more character would not fit.
     if (head.size() > 1)
       QVERIFY(metrics.horizontalAdvance(shortened) + CWordListBox::kShortenMargin <= width);
-    QVERIFY(metrics.horizontalAdvance(text.left(head.size() + 1)) +
+    QVERIFY(metrics.horizontalAdvance(text.left(graphemes.toNextBoundary())) +
                 metrics.horizontalAdvance(QStringLiteral("...")) + CWordListBox::kShortenMargin >
             width);
   }
@@ -72,6 +85,8 @@ class TestWordListBox : public QObject {
     const QString longWord = QStringLiteral("Donaudampfschifffahrtsgesellschaftskapit\u00e4n");
     list.AddLine(longWord + QStringLiteral("\tcaptain"), 0);
     list.AddLine(longWord, 0);  // no tab: the whole line, left column only
+    // Right-to-left words run from the right end of their column.
+    list.AddLine(QStringLiteral("\u0643\u062a\u0627\u0628\t\u05e9\u05dc\u05d5\u05dd"), 0);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
 
@@ -91,6 +106,14 @@ class TestWordListBox : public QObject {
 
     // Without a tab the text runs on past the middle, uncut.
     QVERIFY(InkIn(image, second, middle, offset.x() + right, base));
+
+    const QRect third = list.visualItemRect(list.item(2)).translated(offset);
+    const int end = offset.x() + right;
+    QVERIFY(!InkIn(image, third, offset.x(), middle - 60, base));
+    QVERIFY(InkIn(image, third, middle - 60, middle - 10, base));
+    QVERIFY(!InkIn(image, third, middle - 10, middle + 60, base));
+    QVERIFY(InkIn(image, third, middle + 60, end - 10, base));
+    QVERIFY(!InkIn(image, third, end - 10, end, base));
   }
 
   void classPicturesByItemData() {
@@ -190,12 +213,12 @@ class TestWordListBox : public QObject {
 
   void linesKeepTextDataAndPlace() {
     CWordListBox list;
-    QCOMPARE(list.AddLine(std::string("\xe9t\xe9\tsummer"), 2), 0);
-    QCOMPARE(list.AddLine(std::string("Stra\337e\tstreet"), 1), 1);
-    QCOMPARE(list.AddLine(std::string("\x80\teuro"), 0, 1), 1);
+    QCOMPARE(list.AddLine(std::string("été\tsummer"), 2), 0);
+    QCOMPARE(list.AddLine(std::string("Straße\tstreet"), 1), 1);
+    QCOMPARE(list.AddLine(std::string("€\teuro"), 0, 1), 1);
     QCOMPARE(list.AddLine(QStringLiteral("end"), 0, 99), 3);
     QCOMPARE(list.item(0)->text(), QStringLiteral("\u00e9t\u00e9\tsummer"));
-    QCOMPARE(list.LineText(1) + list.LineText(2), std::string("\x80\teuroStra\337e\tstreet"));
+    QCOMPARE(list.LineText(1) + list.LineText(2), std::string("€\teuroStraße\tstreet"));
     QCOMPARE(list.ItemData(0) * 10 + list.ItemData(2), 21);
     QCOMPARE(list.ItemData(42), 0);
     QCOMPARE(list.LineText(42), std::string());
@@ -222,6 +245,9 @@ class TestWordListBox : public QObject {
     }
     QVERIFY(cell);
     QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("verb"));
+    // Names in another language are heard for the lines already there.
+    list.SetClassNames({QStringLiteral("keine"), QStringLiteral("Nomen"), QStringLiteral("Verb")});
+    QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("Verb"));
   }
 };
 

@@ -61,7 +61,7 @@ class TestLangLibrary : public QObject {
     QCOMPARE(LangQText(kUntitled), QStringLiteral("Untitled"));
 
     QCOMPARE(VKLangSetLanguage(0), 0);
-    QCOMPARE(LangText(kUntitled), std::string("Namnl\xF6s"));  // Windows-1252 bytes
+    QCOMPARE(LangText(kUntitled), std::string("Namnl\xC3\xB6s"));  // UTF-8
     QCOMPARE(LangQText(kUntitled), QString::fromUtf8("Namnl\u00F6s"));
 
     QCOMPARE(VKLangSetLanguage(2), 0);
@@ -128,6 +128,39 @@ class TestLangLibrary : public QObject {
     QVERIFY(VKLangSetLanguage(2) != 0);
     QCOMPARE(VKLangSetLanguage(0), 0);
     QCOMPARE(LangQText(kUntitled), QString::fromUtf8("Namnl\u00F6s"));
+  }
+
+  void catalogIsReadWhenFirstUsed() {
+    // A start reads the catalog of its language only: one changed on disk
+    // afterwards is seen when it is first used.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString shipped = DataDirectory() + QStringLiteral("/lang/");
+    for (const char* name : {"languages.txt", "sv.lang", "en.lang", "de.lang"}) {
+      QVERIFY(QFile::copy(shipped + QLatin1String(name), dir.filePath(QLatin1String(name))));
+    }
+    UseCatalogDir(dir.path());
+    QCOMPARE(LangQText(kUntitled), QStringLiteral("Untitled"));
+
+    QVERIFY(WriteFile(dir.filePath(QStringLiteral("sv.lang")), "@language\tSvenska 2\n104\tTom\n"));
+    QVERIFY(
+        WriteFile(dir.filePath(QStringLiteral("de.lang")), "@language\tDeutsch 2\n104\tLeer\n"));
+    QCOMPARE(QByteArray(VKLangGetLangName(0)), QByteArray("Svenska 2"));
+    QCOMPARE(VKLangSetLanguage(2), 0);
+    QCOMPARE(LangQText(kUntitled), QStringLiteral("Leer"));
+    // A language set before any text needs no other catalog either.
+    QVERIFY(WriteFile(dir.filePath(QStringLiteral("en.lang")), "@language\tEnglish\n104\tNew\n"));
+    UseCatalogDir(dir.path());
+    QCOMPARE(VKLangSetLanguage(0), 0);
+    QVERIFY(WriteFile(dir.filePath(QStringLiteral("en.lang")), "@language\tEnglish\n104\tNewer\n"));
+    QCOMPARE(VKLangSetLanguage(1), 0);
+    QCOMPARE(LangQText(kUntitled), QStringLiteral("Newer"));
+    // The start-up check still finds a damaged catalog that is not in use.
+    QVERIFY(WriteFile(dir.filePath(QStringLiteral("de.lang")),
+                      "@language\tDeutsch\n104\tLeer\n105 lost its tab\n"));
+    UseCatalogDir(dir.path());
+    QCOMPARE(LangQText(kUntitled), QStringLiteral("Newer"));
+    QCOMPARE(VKLangHasCatalogError(), 1);
   }
 
   void missingCatalogFolderGivesEmptyTexts() {

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QComboBox>
 #include <QPlainTextEdit>
 
 #include "MainWindowTest.h"
@@ -237,8 +238,8 @@ class TestEditPanel : public QObject {
     const QLocale before;
     const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    auto french = OpenMainWindow(platform, {{"z\350bre", "zebra"},
-                                            {"\xe9t\xe9", "summer"},
+    auto french = OpenMainWindow(platform, {{"zèbre", "zebra"},
+                                            {"été", "summer"},
                                             {"arbre", "tree"},
                                             {"fleur", "flower"},
                                             {"Eau", "water"}});
@@ -282,8 +283,10 @@ class TestEditPanel : public QObject {
     const QLatin1String names[4] = {kValueSpecial1, kValueSpecial2, kValueSpecial3, kValueSpecial4};
     for (int i = 0; i < 4; ++i)
       WriteSetting(SettingsRoot::CurrentUser, kKeySetups, names[i], defaults[i]);
-    const auto restore = qScopeGuard(
-        [&] { WriteSetting(SettingsRoot::CurrentUser, kKeySetups, kValueSpecial3, defaults[2]); });
+    const auto restore = qScopeGuard([&] {
+      for (int i : {1, 2})
+        WriteSetting(SettingsRoot::CurrentUser, kKeySetups, names[i], defaults[i]);
+    });
 
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
@@ -313,26 +316,46 @@ class TestEditPanel : public QObject {
     OnModalDialog([](QDialog* dialog) {
       auto* grid = Child<CCharGrid>(dialog, 1096);
       QCOMPARE(grid->MarkedChar(), std::optional<QChar>(QChar(0xdf)));
-      QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(0xe9).center());
+      QTest::mouseClick(grid, Qt::LeftButton, {},
+                        grid->CellRect(grid->CellOfChar(QChar(0xe9))).center());
       QCOMPARE(Child<QLineEdit>(dialog, 1119)->text(), u"\u00e9"_s);
       Click(dialog, 1);
     });
     QTest::mouseClick(ControlOf(*dlg, IDC_SPECIAL3), Qt::LeftButton);
     QCOMPARE(TextOf(*dlg, IDC_SPECIAL3), u"F7: \u00e9"_s);
-    // Cancel keeps the character.
+    // Any script: the Cyrillic block, chosen by keyboard, shows its letters;
+    // Cancel keeps the character, and the block is offered again next time.
+    const auto restoreBlock = qScopeGuard([] {
+      WriteSetting(SettingsRoot::CurrentUser, kKeySetups, kValueSpecialBlock, u"Latin1"_s);
+    });
     OnModalDialog([](QDialog* dialog) {
+      auto* blocks = Child<QComboBox>(dialog, 1189);
+      QCOMPARE(blocks->currentIndex(), 0);
+      blocks->setFocus();
+      QTest::keyClicks(blocks, LangQText(737).left(3));
+      auto* grid = Child<CCharGrid>(dialog, 1096);
+      QCOMPARE(grid->CharOfCell(0x16), QChar(0x416));
       Type(Child<QLineEdit>(dialog, 1119), u"x"_s);
       Click(dialog, 2);
     });
     QTest::mouseClick(ControlOf(*dlg, IDC_SPECIAL3), Qt::LeftButton);
     QCOMPARE(ReadSetting(SettingsRoot::CurrentUser, kKeySetups, kValueSpecial3), u"\u00e9"_s);
+    OnModalDialog([](QDialog* dialog) {
+      auto* grid = Child<CCharGrid>(dialog, 1096);
+      QCOMPARE(Child<QComboBox>(dialog, 1189)->currentText(), LangQText(737));
+      QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(0x16).center());
+      Click(dialog, 1);
+    });
+    QTest::mouseClick(ControlOf(*dlg, IDC_SPECIAL2), Qt::LeftButton);
+    QCOMPARE(TextOf(*dlg, IDC_SPECIAL2), u"F6: \u0416"_s);
     QCOMPARE(platform.m_messages.size(), size_t(1));
 
     dlg->OnCommand(ID_MODE_EDIT);
     foreign->clear();
     Type(foreign, u"caf"_s);
     QTest::keyClick(foreign, Qt::Key_F7);
-    QCOMPARE(foreign->text(), u"caf\u00e9"_s);
+    QTest::keyClick(foreign, Qt::Key_F6);
+    QCOMPARE(foreign->text(), u"caf\u00e9\u0416"_s);
   }
 
   void languageNamesAreStoredWhenLeft() {
@@ -364,7 +387,7 @@ class TestEditPanel : public QObject {
 
   void importAddsNewWordsAndReportsTheRest() {
     const QString path = Path(u"djur.vk2"_s);
-    QVERIFY(SaveList(path, {{"katt", "cat", 1}, {"hund", "dog"}, {"h\xe4st", "horse", 2}}));
+    QVERIFY(SaveList(path, {{"katt", "cat", 1}, {"hund", "dog"}, {"häst", "horse", 2}}));
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform, {{"vovve", "dog"}});
     QVERIFY(dlg);

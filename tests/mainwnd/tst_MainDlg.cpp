@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 
 #include "MainWindowTest.h"
 #include "WidgetDriver.h"
@@ -13,6 +14,8 @@
 #include "app/LanguageDlg.h"
 #include "app/TipDlg.h"
 #include "controls/HoverButton.h"
+#include "controls/ModeBanner.h"
+#include "controls/Pictures.h"
 #include "controls/WordListBox.h"
 #include "lang/DataDir.h"
 #include "lang/LangText.h"
@@ -54,6 +57,17 @@ QString Shown(CMainDlg& dlg) {
   return shown;
 }
 
+// The mode picture shows the banner of the current mode, drawn at its size.
+bool ShowsModePicture(const CMainDlg& dlg) {
+  auto* banner = ControlOf<CModeBanner>(dlg, IDC_MODE_PICTURE);
+  const QImage shown = banner->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  QImage expected(banner->size(), QImage::Format_ARGB32);
+  expected.fill(banner->palette().color(QPalette::Window));
+  QPainter(&expected).drawPixmap(0, 0,
+                                 CPictures::ModePicture(int(dlg.CurrentMode()), banner->size()));
+  return banner->Mode() == int(dlg.CurrentMode()) && shown == expected;
+}
+
 }  // namespace
 
 class TestMainDlg : public QObject {
@@ -66,7 +80,7 @@ class TestMainDlg : public QObject {
   void initTestCase() {
     QVERIFY(m_dir.isValid());
     ApplyTestDefaults(m_dir.path() + u'/');
-    CWordList list = ListOf({{"hund", "dog"}, {"h\xe4st", "horse"}});
+    CWordList list = ListOf({{"hund", "dog"}, {"häst", "horse"}});
     list.SetFirstLanguage("Svenska");
     list.SetSecondLanguage("Engelska");
     QCOMPARE(list.SaveTo(Path(u"djur.vk2"_s), u"VK2"_s), FileResult::Done);
@@ -83,8 +97,7 @@ class TestMainDlg : public QObject {
     auto dlg = OpenMainWindow(platform, {}, Path(u"djur.vk2"_s));
     QVERIFY(dlg);
     QCOMPARE(dlg->windowTitle(), Title(u"djur.vk2"_s, false));
-    QCOMPARE(ControlOf<CWordListBox>(*dlg, IDC_WORDLIST)->LineText(1),
-             std::string("h\xe4st\thorse"));
+    QCOMPARE(ControlOf<CWordListBox>(*dlg, IDC_WORDLIST)->LineText(1), std::string("häst\thorse"));
     // The language names stand above the two columns.
     QCOMPARE(EditOf(*dlg, IDC_FIRST_LANGUAGE)->text() + EditOf(*dlg, IDC_SECOND_LANGUAGE)->text(),
              u"SvenskaEngelska"_s);
@@ -307,16 +320,22 @@ class TestMainDlg : public QObject {
     QVERIFY(dlg);
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
     QCOMPARE(Shown(*dlg), u"110000110"_s);
+    QVERIFY(ShowsModePicture(*dlg));
+    // The window icon comes once the window has shown its contents.
+    QTRY_VERIFY(!dlg->windowIcon().isNull());
     const int w = ControlOf(*dlg, IDC_LINE_TOOLBAR)->width();
     QCOMPARE(ControlOf(*dlg, IDC_SPECIAL2)->geometry(), QRect(w - 90, 205, 66, 18));
     ControlOf<QAbstractButton>(*dlg, IDC_TB_SETTINGS)->click();
     QCOMPARE(Shown(*dlg), u"000011110"_s);
     QCOMPARE(ControlOf(*dlg, IDC_SPECIAL1)->geometry(), QRect(39, 200, 40, 40));
+    QTRY_VERIFY(ShowsModePicture(*dlg));
     dlg->SetMode(CMainDlg::Practice);
     QCOMPARE(Shown(*dlg), u"001100110"_s);
     QCOMPARE(ControlOf(*dlg, IDC_SPECIAL4)->geometry(), QRect(135, 250, 40, 20));
+    QTRY_VERIFY(ShowsModePicture(*dlg));
     ControlOf<QAbstractButton>(*dlg, IDC_TB_EDIT)->click();
     QCOMPARE(Shown(*dlg), u"110000110"_s);
+    QTRY_VERIFY(ShowsModePicture(*dlg));
 
     // The options panel widens a narrow window while it shows; the other
     // modes give the width back, unless the user sized the window meanwhile.
@@ -467,6 +486,7 @@ class TestMainDlg : public QObject {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("panel");
     QTest::newRow("narrow") << 600 << 390;
+    QTest::newRow("medium") << 640 << 430;
     QTest::newRow("wide") << 800 << 433;
   }
 
@@ -477,14 +497,19 @@ class TestMainDlg : public QObject {
     auto dlg = OpenMainWindow(platform);
     QVERIFY(dlg);
     dlg->SetMode(CMainDlg::Practice);
+    QVERIFY(ShowsModePicture(*dlg));
     ControlOf(*dlg, IDC_LINE_TOP)->parentWidget()->resize(width, 420);
     // The question and answer take the room that is left, up to their own
     // width; the status line splits the bottom edge.
     const auto at = [&dlg](int id) { return ControlOf(*dlg, id)->geometry(); };
     QCOMPARE(at(IDC_ANSWER_GROUP), QRect(200, 160, panel, at(IDC_ANSWER_GROUP).height()));
     QCOMPARE(at(IDC_ANSWER_BUTTON).topLeft(), QPoint(panel + 150, 183));
+    // The question ends 10 pixels inside the group box, as it begins.
+    QCOMPARE(at(IDC_QUESTION).width(), panel - 40);
     QCOMPARE(at(IDC_STATUS_LEFT), QRect(0, 402, width / 2, 18));
     QCOMPARE(at(IDC_MODE_PICTURE), QRect(580, 5, width - 590, 52));
+    QCOMPARE(ControlOf(*dlg, IDC_MODE_PICTURE)->isHidden(), width - 590 < 40);
+    if (width - 590 >= 40) QVERIFY(ShowsModePicture(*dlg));
   }
 
   void languageChoiceReachesEveryMode() {

@@ -3,6 +3,7 @@
 // answer set to 0.
 #include <QtTest>
 
+#include <QLabel>
 #include <QListWidget>
 
 #include "MainWindowTest.h"
@@ -136,7 +137,7 @@ std::unique_ptr<CMainDlg> StartPractice(CFakePlatform& platform, const std::vect
 void Answer(CMainDlg& dlg, const QString& text) {
   CColorEdit* edit = AnswerField(dlg);
   edit->clear();
-  QTest::keyClicks(edit, text);
+  Type(edit, text);
   QTest::keyClick(edit, Qt::Key_Return);
 }
 
@@ -256,7 +257,7 @@ class TestPracticePanel : public QObject {
   // copy shows, is the answer judge's and tested there.)
   void copyModeAndANewRunLookRight() {
     CFakePlatform platform;
-    auto dlg = StartPractice(platform, {{"Hus, hem", "house"}, {"\xE4pple", "apple"}},
+    auto dlg = StartPractice(platform, {{"Hus, hem", "house"}, {"äpple", "apple"}},
                              CDirectionDlg::IDC_FOREIGN);
     QVERIFY(dlg);
     for (const QString& wrong : {u"stuga"_s, u"villa"_s, u"hus"_s}) Answer(*dlg, wrong);
@@ -349,6 +350,32 @@ class TestPracticePanel : public QObject {
     QVERIFY(dlg->WordList().IsModified() && ShowsModified(*dlg));
   }
 
+  // The options as the user leaves them are what the next start shows.
+  void optionsAreKeptForTheNextStart() {
+    CFakePlatform platform;
+    {
+      auto dlg = OpenMainWindow(platform);
+      QVERIFY(dlg);
+      dlg->OnCommand(ID_MODE_SETTINGS);
+      for (int id : {IDC_SHUFFLE, IDC_MATCH_CASE, IDC_WRONG_SOUND_CHECK, IDC_ONLY_WORDS})
+        ControlOf<QAbstractButton>(*dlg, id)->click();
+      EditOf(*dlg, IDC_ONLY_COUNT)->setText(u"7"_s);
+      EditOf(*dlg, IDC_RIGHT_SOUND_PATH)->setText(u"/sounds/other.wav"_s);
+      dlg->OnCommand(ID_APP_EXIT);
+      QVERIFY(!dlg->isVisible());
+    }
+    auto dlg = OpenMainWindow(platform);
+    QVERIFY(dlg);
+    const std::pair<int, bool> checks[] = {{IDC_SHUFFLE, true},           {IDC_MATCH_CASE, false},
+                                           {IDC_WRONG_SOUND_CHECK, true}, {IDC_ONLY_WORDS, true},
+                                           {IDC_ALL_WORDS, false},        {IDC_SHOW_CLASS, true}};
+    for (const auto& [id, checked] : checks)
+      QCOMPARE(ControlOf<QAbstractButton>(*dlg, id)->isChecked(), checked);
+    QCOMPARE(EditOf(*dlg, IDC_ONLY_COUNT)->text(), u"7"_s);
+    QCOMPARE(EditOf(*dlg, IDC_RIGHT_SOUND_PATH)->text(), u"/sounds/other.wav"_s);
+    QCOMPARE(EditOf(*dlg, IDC_WRONG_SOUND_PATH)->text(), kWrongSound);
+  }
+
   // The dialog opens on the last choice, so that Enter repeats it; Cancel
   // goes back to editing and keeps it.
   void theDirectionIsRememberedForEnter() {
@@ -379,6 +406,34 @@ class TestPracticePanel : public QObject {
     dlg->OnCommand(ID_START_PRACTICE);
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
     QCOMPARE(ReadSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF), u"FALSE"_s);
+  }
+
+  // Words of any script: a right-to-left question runs from the right, and
+  // answers in Cyrillic or Japanese are judged, their case folded.
+  void wordsOfAnyScript() {
+    SetOption(kValueSkiljCheck, u"FALSE"_s);
+    CFakePlatform platform;
+    auto dlg = StartPractice(platform, {{"كتاب (kitāb)", "книга"}, {"日本語", "Дом"}},
+                             CDirectionDlg::IDC_TRANSLATION);
+    QVERIFY(dlg);
+    QLabel* question = ControlOf<QLabel>(*dlg, IDC_QUESTION);
+    QCOMPARE(question->text(), u"كتاب (kitāb)"_s);
+    QCOMPARE(question->layoutDirection(), Qt::RightToLeft);
+    QVERIFY(AnswerRight(*dlg));
+    QCOMPARE(question->text(), u"日本語"_s);
+    QCOMPARE(question->layoutDirection(), Qt::LeftToRight);
+    Answer(*dlg, u"дОМ"_s);
+    QCOMPARE(Run(*dlg).RightFirstTry(), 2);
+
+    Results results;
+    OnResults(results, CResultsDlg::IDOK);
+    QTRY_VERIFY(results.seen);
+    ChooseDirection(CDirectionDlg::IDC_FOREIGN);
+    dlg->OnCommand(ID_START_PRACTICE);
+    QCOMPARE(question->text(), u"книга"_s);
+    Answer(*dlg, u"كتاب (KITĀB)"_s);
+    QCOMPARE(Run(*dlg).RightFirstTry(), 1);
+    dlg->OnCommand(ID_MODE_EDIT);
   }
 
   void checkWhileTypingColoursAndSubmits() {

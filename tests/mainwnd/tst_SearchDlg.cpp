@@ -5,7 +5,7 @@
 #include "FakePlatform.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
-#include "controls/Cp1252Edit.h"
+#include "controls/OneLineEdit.h"
 #include "lang/LangText.h"
 #include "mainwnd/SearchDlg.h"
 #include "mainwnd/SearchLogic.h"
@@ -45,9 +45,9 @@ class TestSearchDlg : public QObject {
   void returnsTheEnteredText() {
     CFakePlatform platform;
     CSearchDlg dlg(platform, nullptr);
-    dlg.SetSearchText("h\xe4st");
+    dlg.SetSearchText("häst");
     QCOMPARE(dlg.windowTitle(), LangQText(213));
-    auto* edit = Child<CCp1252Edit>(&dlg, 1080);
+    auto* edit = Child<COneLineEdit>(&dlg, 1080);
     QVERIFY(edit && Child<QPushButton>(&dlg, 1));
     QCOMPARE(Child<QPushButton>(&dlg, 1)->text(), LangQText(212));
 
@@ -58,7 +58,7 @@ class TestSearchDlg : public QObject {
       QTest::keyClick(edit, Qt::Key_Return);  // Enter is the search button
     });
     QCOMPARE(searched, int(QDialog::Accepted));
-    QCOMPARE(dlg.GetSearchText(), std::string("k\xf6tt"));
+    QCOMPARE(dlg.GetSearchText(), std::string("kött"));
 
     const int cancelled = RunModal(dlg, [&] {
       Type(edit, u"x"_s);
@@ -66,7 +66,7 @@ class TestSearchDlg : public QObject {
       QTest::keyClick(edit, Qt::Key_Escape);
     });
     QCOMPARE(cancelled, int(QDialog::Rejected));
-    QCOMPARE(dlg.GetSearchText(), std::string("k\xf6tt"));  // Cancel hands back nothing new
+    QCOMPARE(dlg.GetSearchText(), std::string("kött"));  // Cancel hands back nothing new
     const std::vector<std::pair<QString, unsigned>> help{{ProgramHelpFile(), 131205u}};
     QVERIFY(platform.m_help == help);
   }

@@ -1,9 +1,11 @@
 #include <QtTest>
 
+#include <QComboBox>
+
 #include "FakePlatform.h"
 #include "WidgetDriver.h"
 #include "controls/CharGrid.h"
-#include "controls/Cp1252Edit.h"
+#include "controls/OneLineEdit.h"
 #include "lang/LangText.h"
 #include "mainwnd/SpecialCharDlg.h"
 
@@ -17,14 +19,22 @@ class TestSpecialCharDlg : public QObject {
     CFakePlatform platform;
     CSpecialCharDlg dlg(platform, nullptr);
     dlg.SetCharacter(u"\u00df"_s);
-    auto* edit = Child<CCp1252Edit>(&dlg, 1119);
+    auto* edit = Child<COneLineEdit>(&dlg, 1119);
     auto* grid = Child<CCharGrid>(&dlg, 1096);
     QVERIFY(edit && grid);
     QCOMPARE(dlg.windowTitle(), LangQText(469));
     QCOMPARE(edit->text(), u"\u00df"_s);
     QCOMPARE(grid->MarkedChar(), std::optional<QChar>(u'\u00df'));
-    // Every character of the grid can be reached with the mouse.
-    QCOMPARE(grid->VisibleCells(), CCharGrid::kCodeCount);
+    // Every character of every block can be reached with the mouse.
+    auto* blocks = Child<QComboBox>(&dlg, 1189);
+    QCOMPARE(blocks->count(), CCharGrid::BlockCount());
+    for (int block = 0; block < blocks->count(); ++block) {
+      blocks->setCurrentIndex(block);
+      QCOMPARE(grid->VisibleCells(), grid->CellCount());
+      QVERIFY(!blocks->itemText(block).isEmpty());
+    }
+    blocks->setCurrentIndex(0);
+    QCOMPARE(grid->MarkedChar(), std::optional<QChar>(u'\u00df'));  // marked again
 
     const int result = RunModal(dlg, [&] {
       edit->clear();
@@ -36,7 +46,7 @@ class TestSpecialCharDlg : public QObject {
 
       // A click on a cell puts its character into the edit, ready to be confirmed.
       QTest::mouseClick(grid, Qt::LeftButton, {},
-                        grid->CellRect(CCharGrid::CodeOfChar(u'\u00d8')).center());
+                        grid->CellRect(grid->CellOfChar(u'\u00d8')).center());
       QCOMPARE(edit->text(), u"\u00d8"_s);
       QCOMPARE(dlg.focusWidget(), edit);
       QTest::keyClick(grid, Qt::Key_F1);
@@ -63,7 +73,7 @@ class TestSpecialCharDlg : public QObject {
     CSpecialCharDlg dlg(platform);
     dlg.SetCharacter(u"\u00fc"_s);
     RunModal(dlg, [&] {
-      Type(Child<CCp1252Edit>(&dlg, 1119), u"ch"_s);
+      Type(Child<COneLineEdit>(&dlg, 1119), u"ch"_s);
       Click(&dlg, button);
     });
     QCOMPARE(dlg.result(), button == 1 ? int(QDialog::Accepted) : int(QDialog::Rejected));

@@ -2,8 +2,8 @@
 // the settings files have always held.
 #include <QtTest>
 
-#include "PracticeOptions.h"
 #include "TestFiles.h"
+#include "practice/PracticeOptions.h"
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 

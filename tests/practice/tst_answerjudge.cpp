@@ -67,8 +67,33 @@ class TestAnswerJudge : public QObject {
     row("beginning only", hb, "hous", true, false);
     row("upper, case ignored", hb, "HOUSE", false, true);
     row("upper, case counts", hb, "HOUSE", true, false);
-    // Windows-1252: \xF6 is o-umlaut, \xD6 its capital. Only A to Z fold.
-    row("umlaut never folds", "\xF6l", "\xD6L", false, false);
+    // Without case, letters fold in every script, and in both modes an
+    // accent typed apart from its letter is the accented letter.
+    for (const bool matchCase : {false, true}) {
+      const auto folded = [&](const char* name, const char* stored, const char* typed) {
+        QTest::addRow("%s, case %s", name, matchCase ? "counts" : "ignored")
+            << QByteArray(stored) << QByteArray(typed) << matchCase << !matchCase;
+      };
+      folded("Swedish", "åka", "ÅKA");
+      folded("French", "été", "ÉTÉ");
+      folded("Russian", "Дом", "дОМ");
+      folded("Greek", "σοφία", "ΣΟΦΊΑ");
+      folded("Greek final sigma", "σοφίας", "ΣΟΦΊΑΣ");
+      folded("Greek sigma in the middle form", "ΣΟΦΊΑΣ", "σοφίασ");
+      folded("German sharp s in capitals", "Straße", "STRASSE");
+      folded("German capital sharp s", "Straße", "STRAẞE");
+      folded("sharp s written as ss", "Straße", "strasse");
+      folded("Turkish dotted capital I", "İstanbul", "istanbul");
+      folded("Turkish, decomposed", "İzmir", "I\u0307ZMIR");
+      QTest::addRow("accent typed apart, case %s", matchCase ? "counts" : "ignored")
+          << QByteArray("été") << QByteArray("e\u0301te\u0301") << matchCase << true;
+      // An accent or a dot that makes another letter never folds away.
+      QTest::addRow("accent is a letter, case %s", matchCase ? "counts" : "ignored")
+          << QByteArray("été") << QByteArray("ete") << matchCase << false;
+      QTest::addRow("dotless i, case %s", matchCase ? "counts" : "ignored")
+          << QByteArray("ılık") << QByteArray("ILIK") << matchCase << false;
+    }
+    row("ideographic spaces stripped", "日本, 日本語", "\u3000日本語\u3000", true, true);
     row("inner spaces count", "big house", "big  house", true, false);
     // Two spaces after the comma leave the stored alternative with a leading
     // space; typed alternatives never have one, yet the word is still right.
@@ -200,13 +225,14 @@ class TestAnswerJudge : public QObject {
   }
 
   void checkWhileTyping_data() {
+    QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QByteArray>("typed");
     QTest::addColumn<bool>("caseDistinguished");
     QTest::addColumn<AnswerColour>("colour");
     QTest::addColumn<bool>("submit");
-    const auto row = [](const char* name, const char* typed, bool matchCase, bool red,
-                        bool submit) {
-      QTest::newRow(name) << QByteArray(typed) << matchCase
+    const auto row = [](const char* name, const char* typed, bool matchCase, bool red, bool submit,
+                        const char* stored = "house,  building") {
+      QTest::newRow(name) << QByteArray(stored) << QByteArray(typed) << matchCase
                           << (red ? AnswerColour::Red : AnswerColour::Black) << submit;
     };
     row("empty", "", true, false, false);
@@ -221,15 +247,23 @@ class TestAnswerJudge : public QObject {
     row("whole answer submits", "house,  building", true, false, true);
     // Submitting needs the stored text exactly, whatever the case option.
     row("whole answer, other case", "HOUSE,  BUILDING", false, false, false);
+    // The beginnings of folded words: half of the ss of ß, a letter before
+    // its accent.
+    row("capitals of ß begun", "STRAS", false, false, false, "Straße");
+    row("capitals of ß, past the end", "STRASSEN", false, true, false, "Straße");
+    row("letter before its accent", "caf", true, false, false, "café");
+    row("Japanese begun", "日本", true, false, false, "日本語");
+    row("Japanese whole", "日本語", true, false, true, "日本語");
   }
 
   void checkWhileTyping() {
+    QFETCH(QByteArray, stored);
     QFETCH(QByteArray, typed);
     QFETCH(bool, caseDistinguished);
     QFETCH(AnswerColour, colour);
     QFETCH(bool, submit);
 
-    Run r({{"q", "house,  building"}}, false, true);
+    Run r({{"q", B(stored)}}, false, true);
     const TypingFeedback f = r.judge.OnAnswerChanged(B(typed), caseDistinguished);
     QVERIFY(f.textColour == colour);
     QCOMPARE(f.submit, submit);
@@ -242,7 +276,7 @@ class TestAnswerJudge : public QObject {
     // Without check while typing nothing is coloured or submitted, but the red
     // of a first wrong answer goes with the first change either way.
     for (bool checkWhileTyping : {false, true}) {
-      Run plain({{"q", "house,  building"}}, false, checkWhileTyping);
+      Run plain({{"q", B(stored)}}, false, checkWhileTyping);
       const TypingFeedback g = plain.judge.OnAnswerChanged(B(typed), caseDistinguished);
       QVERIFY(!g.background);
       QCOMPARE(bool(g.textColour), checkWhileTyping);

@@ -69,7 +69,7 @@ class TestPdfExport : public QObject {
     std::vector<TestWord> words;
     for (int i = 1; i <= 300; ++i) {
       const std::string n = QString::number(i).rightJustified(3, u'0').toStdString();
-      words.push_back({"f\xE5gel" + n, "bird" + n});
+      words.push_back({"fågel" + n, "bird" + n});
     }
     m_list = Path(u"birds.vk2"_s);
     QVERIFY(SaveList(m_list, words));
@@ -121,6 +121,34 @@ class TestPdfExport : public QObject {
       expected << u"fågel"_s + n << u"bird"_s + n;
     }
     QCOMPARE(words, expected);
+  }
+
+  // Words of every script reach the page: the fonts hold their letters, and
+  // Arabic and Hebrew come out in reading order.
+  void wordsInEveryScript() {
+    const QStringList words = {u"книга"_s, u"σοφία"_s, u"źdźbło"_s, u"İstanbul"_s, u"ılık"_s,
+                               u"كتاب"_s,  u"שָׁלוֹם"_s,  u"图书馆"_s, u"勉強する"_s};
+    std::vector<TestWord> list;
+    for (const QString& word : words) list.push_back({word.toStdString(), "x"});
+    const QString source = Path(u"scripts.vk2"_s);
+    QVERIFY(SaveList(source, list));
+    const QString pdf = Path(u"scripts.pdf"_s);
+    QCOMPARE(Start(QStringLiteral(VOKABIT_CONVERT_PATH), {source, pdf}).exitCode, 0);
+    const Run text = Start(Tool(u"pdftotext"_s), {pdf, u"-"_s});
+    QCOMPARE(text.exitCode, 0);
+
+    // The text as letters: the shaped forms of Arabic as their letters, and
+    // without vowel points or direction marks.
+    const auto letters = [](const QString& shown) {
+      QString plain;
+      for (const QChar ch : shown.normalized(QString::NormalizationForm_KC)) {
+        if (ch.category() != QChar::Mark_NonSpacing && ch.category() != QChar::Other_Format)
+          plain += ch;
+      }
+      return plain;
+    };
+    const QString page = letters(text.out);
+    for (const QString& word : words) QVERIFY2(page.contains(letters(word)), qPrintable(word));
   }
 
   // The exit codes of every other output: 1 when the list cannot be read or

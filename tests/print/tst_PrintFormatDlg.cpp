@@ -157,7 +157,7 @@ class TestPrintFormatDlg : public QObject {
       QTest::keyClick(&dlg, Qt::Key_Return);
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(dlg.GetTitle(), std::string("F\xE5glar"));
+    QCOMPARE(dlg.GetTitle(), std::string("Fåglar"));
     const QStringList expected = {u"FALSE"_s, u"FALSE"_s, u"TRUE"_s, u"FALSE"_s,
                                   u"FALSE"_s, u"TRUE"_s,  QString(), u"50"_s,
                                   u"507"_s,   u"50"_s,    u"014"_s};

@@ -1,7 +1,10 @@
 // The settings store: names, keys, values, other processes, damaged files and
 // failed writes.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include <memory>
 
@@ -15,6 +18,7 @@
 
 #include "TestFiles.h"
 #include "settings/Settings.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 
@@ -61,6 +65,7 @@ class TestSettings : public QObject {
     QVERIFY(m_dir->isValid());
     qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
     m_file = SettingsFilePath(kUser);
+    SetSettingsTimestampStep(-1);
   }
 
   void namesMatchWithoutCaseAndKeepTheirFirstCase() {
@@ -150,6 +155,70 @@ class TestSettings : public QObject {
     QCOMPARE(ReadSetting(kUser, S("K"), S("name")), S("från barnet"));
     WriteSetting(kUser, S("K"), S("Name"), S("från föräldern"));
     QCOMPARE(RunChild({S("read"), S("K"), S("NAME")}), S("från föräldern"));
+  }
+
+  // A parsed file is used again only while the file is unchanged: a change
+  // that keeps its size and modification time is seen all the same.
+  void changedFileIsReadAgain_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("another copy writes") << S("copy");
+    QTest::newRow("rewritten in place, times kept") << S("in place");
+    QTest::newRow("replaced, times kept") << S("replaced");
+  }
+  void changedFileIsReadAgain() {
+    QFETCH(QString, how);
+    SetSettingsTimestampStep(0);  // stamps count at once, as for a file written long ago
+    CreateSettingsKey(kUser, S("K"));
+    WriteSetting(kUser, S("K"), S("v"), S("10"));
+    QCOMPARE(ReadSetting(kUser, S("K"), S("v")), S("10"));
+    QCOMPARE(ReadSetting(kUser, S("K"), S("v")), S("10"));
+
+    if (how == S("copy")) {
+      RunChild({S("write"), S("K"), S("v"), S("20")});
+    } else {
+      struct stat before {};
+      QCOMPARE(::stat(QFile::encodeName(m_file).constData(), &before), 0);
+      const QByteArray bytes = ReadAll(m_file).replace("\"10\"", "\"20\"");
+      if (how == S("in place")) {
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+      } else {
+        QVERIFY(WriteFile(m_file + S(".new"), bytes));
+        QCOMPARE(::rename(QFile::encodeName(m_file + S(".new")).constData(),
+                          QFile::encodeName(m_file).constData()),
+                 0);
+      }
+      const timespec times[2] = {before.st_atim, before.st_mtim};
+      QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(m_file).constData(), times, 0), 0);
+    }
+    QCOMPARE(ReadSetting(kUser, S("K"), S("v")), S("20"));
+  }
+
+  // A batch stores its writes together when it ends; until then only this
+  // copy of the program sees them.
+  void batchStoresItsWritesTogether() {
+    CreateSettingsKey(kUser, S("K"));
+    WriteSetting(kUser, S("K"), S("a"), S("1"));
+    {
+      const CSettingsBatch batch;
+      CreateSettingsKey(kUser, S("K\\Sub"));
+      QVERIFY(WriteSetting(kUser, S("K\\Sub"), S("b"), S("2")));
+      QVERIFY(WriteSetting(kUser, S("K"), S("a"), S("3")));
+      WriteSetting(kUser, S("Missing"), S("x"), S("lost"));
+      {
+        const CSettingsBatch inner;
+        WriteSetting(kUser, S("K"), S("c"), S("4"));
+      }
+      QCOMPARE(ReadSetting(kUser, S("K"), S("a")), S("3"));
+      QCOMPARE(ReadSetting(kUser, S("K\\Sub"), S("b")), S("2"));
+      QCOMPARE(RunChild({S("read"), S("K"), S("a")}), S("1"));
+      QCOMPARE(RunChild({S("read"), S("K"), S("c")}), QString());
+    }
+    QCOMPARE(RunChild({S("read"), S("K"), S("a")}), S("3"));
+    QCOMPARE(RunChild({S("read"), S("K"), S("c")}), S("4"));
+    QCOMPARE(RunChild({S("read"), S("K\\Sub"), S("b")}), S("2"));
+    QCOMPARE(ReadSetting(kUser, S("Missing"), S("x")), QString());
   }
 
   void concurrentWritersKeepEachOthersValues() {

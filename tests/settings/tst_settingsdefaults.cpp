@@ -2,6 +2,7 @@
 #include <memory>
 
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -100,6 +101,27 @@ class TestSettingsDefaults : public QObject {
         {kKeySetups, kValueLjudRatt, "text 249"}};
     for (const auto& [key, name, value] : expected)
       QCOMPARE(ReadSetting(kUser, key, name), S(value));
+  }
+
+  // A start with every default in place neither waits for another copy's
+  // lock nor asks the language library; a missing one costs its text only.
+  void presentDefaultsCostNothing() {
+    QVERIFY(ApplySettingsDefaults(S("/opt/vk"), Lang));
+    QList<unsigned> asked;
+    const auto counting = [&asked](unsigned n) {
+      asked << n;
+      return Lang(n);
+    };
+    QLockFile lock(SettingsFilePath(kUser) + S(".lock"));
+    QVERIFY(lock.tryLock(0));
+    QVERIFY(ApplySettingsDefaults(S("/opt/vk"), counting));
+    lock.unlock();
+    QCOMPARE(asked, QList<unsigned>());
+
+    WriteSetting(kUser, kKeySetups, kValueLjudRatt, QString());
+    QVERIFY(ApplySettingsDefaults(S("/opt/vk"), counting));
+    QCOMPARE(asked, QList<unsigned>{kTextDefaultSound});
+    QCOMPARE(ReadSetting(kUser, kKeySetups, kValueLjudRatt), S("text 249"));
   }
 
   void damagedStoreIsLeftAlone() {

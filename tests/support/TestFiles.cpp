@@ -9,7 +9,6 @@
 
 #include <QFile>
 
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 #include "settings/SettingsDefaults.h"
 
@@ -36,7 +35,8 @@ bool SaveList(const QString& path, const std::vector<TestWord>& words) {
 QStringList WordsOf(const CWordList& list) {
   QStringList words;
   for (int i = 0; i < list.GetCount(); ++i) {
-    words << FromCp1252(list.GetForeign(i)) + u'/' + FromCp1252(list.GetTranslation(i)) + u'/' +
+    words << QString::fromStdString(list.GetForeign(i)) + u'/' +
+                 QString::fromStdString(list.GetTranslation(i)) + u'/' +
                  QString::number(list.GetMark(i));
   }
   return words;

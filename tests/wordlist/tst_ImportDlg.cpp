@@ -33,7 +33,7 @@ class TestImportDlg : public QObject {
         ImportWordsInto(open, ListOf({{"katt", "cat", 1},
                                       {"hund", "dog"},   // both sides present
                                       {"vovve", "dog"},  // translation present
-                                      {"h\xe4st", "horse", 2},
+                                      {"häst", "horse", 2},
                                       {"katt", "kitty"}}));  // added just before
     QCOMPARE(result.added, 2);
     QCOMPARE(result.skipped, std::string("hund\tdog\nvovve\tdog\nkatt\tkitty\n"));
@@ -66,7 +66,7 @@ class TestImportDlg : public QObject {
 
   void choosesWordsOfTheOpenedFile() {
     const QString path = Path(u"djur.vk2"_s);
-    QVERIFY(SaveList(path, {{"katt", "cat", 1}, {"hund", "dog"}, {"h\xe4st", "horse", 2}}));
+    QVERIFY(SaveList(path, {{"katt", "cat", 1}, {"hund", "dog"}, {"häst", "horse", 2}}));
     CFakePlatform platform;
     platform.QueueFile(path);
     CImportDlg dlg(platform, nullptr);
@@ -83,7 +83,7 @@ class TestImportDlg : public QObject {
       QCOMPARE(platform.m_dialogs[0].request.title, LangQText(53));
       QCOMPARE(platform.m_dialogs[0].request.filter, LangQText(108));
       QCOMPARE(file->text(), path);
-      QCOMPARE(box->LineText(2), std::string("h\xe4st\thorse"));
+      QCOMPARE(box->LineText(2), std::string("häst\thorse"));
       QCOMPARE(box->ItemData(0), 1);
       QVERIFY(Child<QPushButton>(&dlg, 1)->isEnabled());
 
@@ -117,7 +117,7 @@ class TestImportDlg : public QObject {
 
   void anotherFileReplacesTheWords() {
     const QString first = Path(u"first.vk2"_s);
-    QVERIFY(SaveList(first, {{"ett", "one"}, {"tv\xe5", "two"}}));
+    QVERIFY(SaveList(first, {{"ett", "one"}, {"två", "two"}}));
     // A text file reads as a modified list, which must not raise the save
     // question when the next file replaces it.
     const QString second = Path(u"second.txt"_s);

@@ -9,7 +9,11 @@
 #include "FakePlatform.h"
 #include "TestFiles.h"
 #include "lang/LangText.h"
+#include "lang/TextCodec.h"
+#include "wordlist/IniFile.h"
 #include "wordlist/WordListTexts.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -29,7 +33,21 @@ QByteArray Expand(QByteArray golden) {
   return golden;
 }
 
-enum Content { kEmpty, kOne, kThree, kHighBytes, kBlankWord, kBreaks, kSeparators };
+// A text written with the bytes of Windows-1252, as the list holds it (UTF-8).
+std::string U(const QByteArray& cp1252) {
+  return Cp1252ToUtf8(cp1252.toStdString());
+}
+
+enum Content { kEmpty, kOne, kThree, kHighBytes, kBlankWord, kBreaks, kSeparators, kScripts };
+
+// Words of eight scripts, with the language names and a description of two
+// lines; Windows-1252 cannot hold them.
+const std::vector<TestWord> kScriptWords = {
+    {"дом", "house", 1},         {"σοφία", "wisdom", 2},
+    {"zażółć", "gęślą jaźń", 0}, {"İstanbul", "ılık, sıcak", 0},
+    {"كتاب", "book", 1},         {"שָׁלוֹם", "peace", 0},
+    {"日本語", "Japanese", 2},   {"勉強する", "to study", 0},
+    {"€ ‚x‘", "ƒ Ÿ", 0}};
 
 // Words that hold the separators and quotes of the interchange files.
 const std::vector<TestWord> kSeparatorWords = {
@@ -46,12 +64,12 @@ void Fill(CWordList& list, int content) {
     (void)list.AddWord("katt", "cat", 2);
     (void)list.AddWord("<b>a=b</b>", "R&D \"x\" 2+2=4", -1);
   } else if (content == kHighBytes) {
-    list.SetTitle("\xC5ret");
-    list.SetOwner("Bj\xF6rn");
+    list.SetTitle(U("\xC5ret"));
+    list.SetOwner(U("Bj\xF6rn"));
     list.SetDescription("rad 1\x1F\x1Erad 2");
-    list.SetFirstLanguage("Fran\347ais");
-    list.SetSecondLanguage("Espa\xF1ol");
-    (void)list.AddWord(Range(0x80, 0xBF).toStdString(), Range(0xC0, 0xFF).toStdString(), 1);
+    list.SetFirstLanguage(U("Fran\347ais"));
+    list.SetSecondLanguage(U("Espa\xF1ol"));
+    (void)list.AddWord(U(Range(0x80, 0xBF)), U(Range(0xC0, 0xFF)), 1);
   } else if (content == kBlankWord) {
     (void)list.AddWord("mus", "", 0);
     (void)list.AddWord("katt", "cat", 0);
@@ -66,6 +84,13 @@ void Fill(CWordList& list, int content) {
     (void)list.AddWord("\r\n1=evil", "x\r\r\ny", 0);
   } else if (content == kSeparators) {
     for (const TestWord& w : kSeparatorWords) (void)list.AddWord(w.foreign, w.translation, 0);
+  } else if (content == kScripts) {
+    list.SetTitle("Слова");
+    list.SetOwner("Ελένη");
+    list.SetDescription("Рус\x1F\x1Eελ");
+    list.SetFirstLanguage("Русский");
+    list.SetSecondLanguage("English");
+    for (const TestWord& w : kScriptWords) (void)list.AddWord(w.foreign, w.translation, w.mark);
   }
 }
 
@@ -152,6 +177,32 @@ class TestListFileIo : public QObject {
     row("skv three", "SKV", kThree, "hus;house\r\nkatt;cat\r\n<b>a=b</b>;R&D \"x\" 2+2=4\r\n");
     row("scv one", "SCV", kOne, "hus;house\r\n");
     row("skv high bytes", "SKV", kHighBytes, "@LOW@;@HIGH@\r\n");
+    // A list that Windows-1252 cannot hold: the same layout in UTF-8, marked
+    // by a line after VERSION in the native files and by the byte order mark
+    // in the interchange files.
+    const QByteArray scriptInfo =
+        "CREATOR=@PROGRAM@\r\nANTAL=9\r\nTITLE=Слова\r\nOWNER=Ελένη\r\n"
+        "DESCRIPTION=Рус\x1F\x1Eελ\r\n\r\n[MARKS]\r\n1M=1\r\n2M=2\r\n5M=1\r\n7M=2\r\n\r\n";
+    const QByteArray scriptWords =
+        "[WORDS]\r\nF=Русский\r\nO=English\r\n1=дом\r\n1B=house\r\n2=σοφία\r\n2B=wisdom\r\n"
+        "3=zażółć\r\n3B=gęślą jaźń\r\n4=İstanbul\r\n4B=ılık, sıcak\r\n5=كتاب\r\n5B=book\r\n"
+        "6=שָׁלוֹם\r\n6B=peace\r\n7=日本語\r\n7B=Japanese\r\n8=勉強する\r\n8B=to study\r\n"
+        "9=€ ‚x‘\r\n9B=ƒ Ÿ\r\n";
+    row("vk2 scripts", "VK2", kScripts,
+        "[INFO]\r\nVERSION=2.0\r\nENCODING=UTF-8\r\n" + scriptInfo + scriptWords);
+    row("vk1 scripts", "VK1", kScripts,
+        "[INFO]\r\nVERSION=1.0\r\nENCODING=UTF-8\r\nCREATOR=@PROGRAM@\r\nANTAL=9\r\n\r\n" +
+            QByteArray(scriptWords).replace("B=", "T="));
+    row("ord scripts", "ORD", kScripts,
+        "\xEF\xBB\xBFGLOSOR\r\n9\r\n\r\nhouse\r\nдом\r\nwisdom\r\nσοφία\r\n"
+        "gęślą jaźń\r\nzażółć\r\nılık, sıcak\r\nİstanbul\r\nbook\r\nكتاب\r\npeace\r\nשָׁלוֹם\r\n"
+        "Japanese\r\n日本語\r\nto study\r\n勉強する\r\nƒ Ÿ\r\n€ ‚x‘\r\n");
+    const QByteArray scriptLines =
+        "дом@house\r\nσοφία@wisdom\r\nzażółć@gęślą jaźń\r\nİstanbul@ılık, sıcak\r\n"
+        "كتاب@book\r\nשָׁלוֹם@peace\r\n日本語@Japanese\r\n勉強する@to study\r\n€ ‚x‘@ƒ Ÿ\r\n";
+    row("txt scripts", "TXT", kScripts,
+        "\xEF\xBB\xBF" + QByteArray(scriptLines).replace('@', '\t'));
+    row("skv scripts", "SKV", kScripts, "\xEF\xBB\xBF" + QByteArray(scriptLines).replace('@', ';'));
     const QByteArray html = "<html>\r\n<head>\r\n<title>@PROGRAM@ gloslista - ";
     const QByteArray table = "</title>\r\n</head>\r\n<body>\r\n<table border=\"0\">\r\n<tr>\r\n";
     const QByteArray head = "<td><b>Svenska</b></td><td><b>Engelska</b></td>";
@@ -172,6 +223,16 @@ class TestListFileIo : public QObject {
             "<td><b>Fran\347ais</b></td><td><b>Espa\xF1ol</b></td>"
             "<tr>\r\n<td>@LOW@</td><td>@HIGH@</td></tr>\r\n" +
             foot);
+    row("html scripts", "HTML", kScripts,
+        "<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n<title>@PROGRAM@ gloslista - Слова" +
+            table +
+            "<td><b>Русский</b></td><td><b>English</b></td><tr>\r\n<td>дом</td><td>house</td>"
+            "<tr>\r\n<td>σοφία</td><td>wisdom</td><tr>\r\n<td>zażółć</td><td>gęślą jaźń</td>"
+            "<tr>\r\n<td>İstanbul</td><td>ılık, sıcak</td><tr>\r\n<td>كتاب</td><td>book</td>"
+            "<tr>\r\n<td>שָׁלוֹם</td><td>peace</td><tr>\r\n<td>日本語</td><td>Japanese</td>"
+            "<tr>\r\n<td>勉強する</td><td>to study</td><tr>\r\n<td>€ ‚x‘</td><td>ƒ Ÿ</td>"
+            "</tr>\r\n" +
+            foot);
   }
 
   void goldenFiles() {
@@ -191,7 +252,7 @@ class TestListFileIo : public QObject {
     list.SetOwner("[MARKS]");
     list.SetDescription("line 1\x1F\x1Eline 2\x1F\x1E\x1F\x1E");
     list.SetFirstLanguage("F=O");
-    list.SetSecondLanguage(Range(0x80, 0xFF).toStdString());
+    list.SetSecondLanguage(U(Range(0x80, 0xFF)));
     const int marks[] = {-7, 0, 1, 2, 12345, 2147483647};
     for (int i = 0; i < 300; ++i)
       (void)list.AddWord(std::to_string(i + 2) + "=x " + std::to_string(i),
@@ -313,8 +374,8 @@ class TestListFileIo : public QObject {
     QCOMPARE(platform.m_messages.size(), size_t(result == 0 ? 0 : 1));
     QCOMPARE(list.GetCount(), count);
     if (count > 0) {
-      QCOMPARE(Pair(list, 0), first);
-      QCOMPARE(Pair(list, count - 1), last);
+      QCOMPARE(Pair(list, 0), QByteArray::fromStdString(U(first)));
+      QCOMPARE(Pair(list, count - 1), QByteArray::fromStdString(U(last)));
     }
   }
 
@@ -347,41 +408,104 @@ class TestListFileIo : public QObject {
     QCOMPARE(withMarks.GetMark(0), 2);
   }
 
-  void utf8Interchange() {
-    // Valid UTF-8 with characters beyond ASCII is converted; a byte order
-    // mark is dropped.
+  // What another program wrote is read in its encoding: by the byte order
+  // mark, else UTF-8 when the file is UTF-8 throughout, else Windows-1252.
+  // Nothing is lost and nothing is reported.
+  void interchangeEncodings_data() {
+    QTest::addColumn<QByteArray>("extension");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("words");  // foreign/translation/mark of each word, "|" between
+    const auto utf16 = [](const QString& text, bool bigEndian) {
+      QByteArray bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+      for (const QChar ch : text) {
+        const char high = char(ch.unicode() >> 8);
+        const char low = char(ch.unicode() & 0xFF);
+        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+      }
+      return bytes;
+    };
+    QTest::newRow("txt, UTF-8 with mark")
+        << QByteArray("txt") << QByteArray("\xEF\xBB\xBFh\xC3\xA4st\thorse \xE2\x82\xAC\r\n")
+        << u"häst/horse €/0"_s;
+    QTest::newRow("skv, UTF-8 without mark")
+        << QByteArray("skv") << QByteArray("日本;Japan\nдом;house")
+        << u"日本/Japan/0|дом/house/0"_s;
+    QTest::newRow("ord, UTF-8, every plane")
+        << QByteArray("ord") << QByteArray("GLOSOR\n1\n\n  \xF0\x9F\x98\x80 smile \nكتاب\n")
+        << u"كتاب/😀 smile/0"_s;
+    QTest::newRow("txt, UTF-16 LE")
+        << QByteArray("txt") << utf16(u"σοφία\twisdom\r\n日本語\t😀\r\n"_s, false)
+        << u"σοφία/wisdom/0|日本語/😀/0"_s;
+    QTest::newRow("scv, UTF-16 BE")
+        << QByteArray("scv") << utf16(u"\"a;b\";שָׁלוֹם\n"_s, true) << u"a;b/שָׁלוֹם/0"_s;
+    QTest::newRow("ord, UTF-16 LE")
+        << QByteArray("ord") << utf16(u"GLOSOR\r\n1\r\n\r\nhouse\r\nдом\r\n"_s, false)
+        << u"дом/house/0"_s;
+    // Not UTF-8 throughout: every byte is a Windows-1252 character.
+    QTest::newRow("txt, Windows-1252 that looks half UTF-8")
+        << QByteArray("txt") << QByteArray("\xC3\xA4\t\xE4\n") << u"Ã¤/ä/0"_s;
+  }
+
+  void interchangeEncodings() {
+    QFETCH(QByteArray, extension);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, words);
     CFakePlatform platform;
-    CWordList list(&platform), ascii(&platform), ord(&platform), lossy(&platform), mixed(&platform);
-    QCOMPARE(Read("txt", "\xEF\xBB\xBFh\xC3\xA4st\thorse \xE2\x82\xAC\r\n", list),
-             FileResult::Done);
-    QCOMPARE(Pair(list, 0), QByteArray("h\xE4st|horse \x80"));
-    QCOMPARE(Read("skv", "\xEF\xBB\xBFplain;text\n", ascii), FileResult::Done);
-    QCOMPARE(Pair(ascii, 0), QByteArray("plain|text"));
-    QCOMPARE(Read("ord", "GLOSOR\n1\n\n  \xC3\274ber \n\xC3\xB6ver\n", ord), FileResult::Done);
-    QCOMPARE(Pair(ord, 0), QByteArray("\xF6ver|\374ber"));
+    CWordList list(&platform);
+    QCOMPARE(Read(extension, content, list), FileResult::Done);
     QVERIFY(platform.m_messages.empty());
+    QCOMPARE(WordsOf(list).join(u'|'), words);
+  }
 
-    // Characters a list cannot hold become "?", and the user is told which
-    // words they were in.
-    QCOMPARE(
-        Read("txt", "\xE6\x97\xA5\xE6\x9C\xAC\tJapan\nok\t\xC3\xA4\nemoji\t\xF0\x9F\x98\x80!\n",
-             lossy),
-        FileResult::Done);
-    QCOMPARE(lossy.GetCount(), 3);
-    QCOMPARE(Pair(lossy, 0) + Pair(lossy, 1) + Pair(lossy, 2),
-             QByteArray("??|Japanok|\344emoji|?!"));
-    QCOMPARE(platform.m_messages.size(), size_t(1));
-    const CFakePlatform::Message& message = platform.m_messages[0];
-    QCOMPARE(message.icon, MessageIcon::Warning);
-    if (LangQText(kTxtCharsReplaced).contains(QLatin1String("%s")))
-      QVERIFY(message.text.contains(m_dir.filePath(QStringLiteral("input.txt"))));
-    QVERIFY(message.text.contains(QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC")));
-    QVERIFY(message.text.contains(QString::fromUtf8("\xF0\x9F\x98\x80!")));
-    QVERIFY(!message.text.contains(QStringLiteral("Japan")));
+  // A native file whose texts Windows-1252 cannot hold is UTF-8 with a line
+  // that says so; every other native file is Windows-1252, as always.
+  void nativeFilesInBothEncodings() {
+    const QString path = m_dir.filePath(u"scripts.vk2"_s);
+    CWordList list;
+    Fill(list, kScripts);
+    QCOMPARE(list.SaveTo(path, u"VK2"_s), FileResult::Done);
+    const QByteArray file = ReadAll(path);
+    CWordList back;
+    QCOMPARE(back.OpenFile(path), FileResult::Done);
+    const auto info = [](const CWordList& l) {
+      return QList<std::string>{l.GetTitle(), l.GetOwner(), l.GetDescription(),
+                                l.GetFirstLanguage(), l.GetSecondLanguage()};
+    };
+    QCOMPARE(info(back), info(list));
+    QCOMPARE(WordsOf(back), WordsOf(list));
 
-    // A file that is not UTF-8 throughout is Windows-1252, byte for byte.
-    QCOMPARE(Read("txt", "\xC3\xA4\t\xE4\n", mixed), FileResult::Done);
-    QCOMPARE(Pair(mixed, 0), QByteArray("\xC3\xA4|\xE4"));
+    // A reader that knows nothing of the line takes the file key by key.
+    QCOMPARE(GetIniValue("INFO", "VERSION", path), std::string("2.0"));
+    QCOMPARE(GetIniInt("INFO", "ANTAL", path), 9);
+    QCOMPARE(GetIniValue("WORDS", "7", path), std::string("日本語"));
+
+    // The name may be written in any case; a byte order mark that an editor
+    // added says UTF-8 as well. Without either the file is Windows-1252.
+    const QList<std::pair<QByteArray, QString>> variants = {
+        {QByteArray(file).replace("ENCODING=UTF-8", "ENCODING= utf-8 "), u"дом"_s},
+        {"\xEF\xBB\xBF" + QByteArray(file).replace("ENCODING=UTF-8\r\n", ""), u"дом"_s},
+        {QByteArray(file).replace("ENCODING=UTF-8\r\n", ""), u"Ð´Ð¾Ð¼"_s}};
+    for (const auto& [bytes, word] : variants) {
+      CWordList variant;
+      QCOMPARE(Read("vk2", bytes, variant), FileResult::Done);
+      QCOMPARE(QString::fromStdString(variant.GetForeign(0)), word);
+    }
+
+    // A Windows-1252 file of today reads as it always did, and a byte that
+    // is no UTF-8 in a UTF-8 file is not lost either.
+    CWordList old, stray;
+    QCOMPARE(Read("vk2",
+                  "[INFO]\r\nVERSION=2.0\r\nANTAL=1\r\nTITLE=\xC5ret\r\n[WORDS]\r\nF=Fran\xE7"
+                  "ais\r\nO=x\r\n1=\x80\x81\r\n1B=\xFF\r\n",
+                  old),
+             FileResult::Done);
+    QCOMPARE(QString::fromStdString(old.GetTitle() + '|' + old.GetFirstLanguage()),
+             u"Året|Français"_s);
+    QCOMPARE(WordsOf(old), QStringList{u"€\u0081/ÿ/0"_s});
+    QCOMPARE(Read("vk1", "[INFO]\nVERSION=1.0\nENCODING=UTF-8\nANTAL=1\n[WORDS]\n1=\xD0\xB4\xE4\n",
+                  stray),
+             FileResult::Done);
+    QCOMPARE(WordsOf(stray), QStringList{u"дä/ERROR/0"_s});
   }
 
   void unreadableFiles() {

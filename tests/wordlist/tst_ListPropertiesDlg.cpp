@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -124,9 +125,9 @@ class TestListPropertiesDlg : public QObject {
     dlg.accept();
     QVERIFY(dlg.IsChanged());
     QCOMPARE(dlg.GetTitle() + '|' + dlg.GetOwner() + '|' + dlg.GetDescription(),
-             std::string("Djur och v\xe4xter|Anna|rad 1\x1Erad 2\x1F\x1Erad 3"));
+             std::string("Djur och växter|Anna|rad 1\x1Erad 2\x1F\x1Erad 3"));
     QVERIFY(dlg.ApplyTo(list));
-    QCOMPARE(list.GetTitle(), std::string("Djur och v\xe4xter"));
+    QCOMPARE(list.GetTitle(), std::string("Djur och växter"));
     QVERIFY(list.IsModified());
 
     // A typed line break is stored on the one line of the list.
@@ -137,13 +138,18 @@ class TestListPropertiesDlg : public QObject {
     edit->moveCursor(QTextCursor::End);
     QTest::keyClick(edit, Qt::Key_Return);
     Type(edit, u"r\u00e4d 4"_s);
+    // Any script may be pasted; a control character is refused, the text kept.
+    QGuiApplication::clipboard()->setText(u" строка"_s);
+    edit->paste();
+    QGuiApplication::clipboard()->setText(u"\u0001"_s);
+    edit->paste();
     again.accept();
     QVERIFY(again.IsChanged());
     QCOMPARE(again.GetDescription(),
-             std::string("rad 1\x1F\x1Erad 2\x1F\x1Erad 3\x1F\x1Er\xe4\x64 4"));
+             std::string("rad 1\x1F\x1Erad 2\x1F\x1Erad 3\x1F\x1Eräd 4 строка"));
     QVERIFY(again.ApplyTo(list));
     QCOMPARE(list.GetDescription(), again.GetDescription());
-    QCOMPARE(list.GetTitle(), std::string("Djur och v\xe4xter"));
+    QCOMPARE(list.GetTitle(), std::string("Djur och växter"));
   }
 };
 

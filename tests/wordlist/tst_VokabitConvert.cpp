@@ -51,6 +51,9 @@ class TestVokabitConvert : public QObject {
   QTemporaryDir m_dir;
   QString m_source;
   CWordList m_list;
+  // Words in eight scripts, which Windows-1252 cannot hold.
+  QString m_scriptSource;
+  CWordList m_scripts;
 
   QString Path(const QString& name) const { return m_dir.filePath(name); }
 
@@ -58,8 +61,8 @@ class TestVokabitConvert : public QObject {
   void initTestCase() {
     QVERIFY(m_dir.isValid());
     m_list = ListOf({{"hund", "dog", 1},
-                     {"h\xE4st", "horse", 2},
-                     {"\x80-tecken", "euro sign", 0},
+                     {"häst", "horse", 2},
+                     {"€-tecken", "euro sign", 0},
                      {"a=b", "2+2=4", -3},
                      {std::string(100000, 'l'), "long", 1},
                      {"tom", "", 2},
@@ -69,6 +72,21 @@ class TestVokabitConvert : public QObject {
     m_list.SetSecondLanguage("Engelska");
     m_source = Path(QStringLiteral("source.vk2"));
     QCOMPARE(m_list.SaveTo(m_source, QStringLiteral("VK2")), FileResult::Done);
+
+    m_scripts = ListOf({{"книга, книжка", "book", 1},
+                        {"σοφία", "wisdom", 2},
+                        {"źdźbło", "blade of grass", 0},
+                        {"İstanbul", "ılık", 1},
+                        {"كتاب (kitāb)", "book", 0},
+                        {"שָׁלוֹם", "peace", 2},
+                        {"图书馆", "library", 0},
+                        {"勉強する", "to study", 1},
+                        {"😀", "smile", 0}});
+    m_scripts.SetTitle("Ord på åtta språk");
+    m_scripts.SetFirstLanguage("Русский");
+    m_scripts.SetSecondLanguage("日本語");
+    m_scriptSource = Path(QStringLiteral("scripts.vk2"));
+    QCOMPARE(m_scripts.SaveTo(m_scriptSource, QStringLiteral("VK2")), FileResult::Done);
   }
 
   // Every readable type out and back to version 2 keeps the words; version 2
@@ -78,13 +96,17 @@ class TestVokabitConvert : public QObject {
     QTest::addColumn<bool>("keepsMarks");
     QTest::addColumn<bool>("keepsNames");  // the two language names
     QTest::addColumn<bool>("exported");
-    QTest::newRow("vk2") << "vk2" << true << true << false;
-    QTest::newRow("vk1") << "vk1" << false << true << false;
-    QTest::newRow("ord") << "ord" << false << false << true;
-    QTest::newRow("txt") << "txt" << false << false << true;
-    QTest::newRow("skv") << "skv" << false << false << true;
-    QTest::newRow("scv") << "scv" << false << false << true;
-    QTest::newRow("csv") << "csv" << false << true << true;
+    QTest::addColumn<bool>("scripts");  // the list in eight scripts
+    for (const bool scripts : {false, true}) {
+      const char* list = scripts ? "scripts" : "Windows-1252";
+      QTest::addRow("vk2, %s", list) << "vk2" << true << true << false << scripts;
+      QTest::addRow("vk1, %s", list) << "vk1" << false << true << false << scripts;
+      QTest::addRow("ord, %s", list) << "ord" << false << false << true << scripts;
+      QTest::addRow("txt, %s", list) << "txt" << false << false << true << scripts;
+      QTest::addRow("skv, %s", list) << "skv" << false << false << true << scripts;
+      QTest::addRow("scv, %s", list) << "scv" << false << false << true << scripts;
+      QTest::addRow("csv, %s", list) << "csv" << false << true << true << scripts;
+    }
   }
 
   void roundTrips() {
@@ -92,9 +114,11 @@ class TestVokabitConvert : public QObject {
     QFETCH(bool, keepsMarks);
     QFETCH(bool, keepsNames);
     QFETCH(bool, exported);
+    QFETCH(bool, scripts);
+    const CWordList& source = scripts ? m_scripts : m_list;
     const QString middle = Path(QStringLiteral("middle.") + extension);
     const QString back = Path(QStringLiteral("back-") + extension + QStringLiteral(".vk2"));
-    const Run out = Convert({m_source, middle});
+    const Run out = Convert({scripts ? m_scriptSource : m_source, middle});
     QCOMPARE(out.exitCode, 0);
     QCOMPARE(out.err, QString());
     QCOMPARE(out.out, exported ? WithPath(kTxtExported, middle) : QString());
@@ -103,11 +127,16 @@ class TestVokabitConvert : public QObject {
     QCOMPARE(in.err + in.out, QString());
 
     // ORD skips empty lines, so it cannot hold a word with an empty side.
+    // The file in between holds UTF-8 only when it must, and says so.
+    const QByteArray written = ReadAll(middle);
+    const bool utf8 = written.contains("ENCODING=UTF-8\r\n") || written.startsWith("\xEF\xBB\xBF");
+    QCOMPARE(utf8, scripts || extension == QLatin1String("csv"));
+
     QStringList expected;
-    for (int i = 0; i < m_list.GetCount(); ++i) {
-      if (extension == QLatin1String("ord") && m_list.GetTranslation(i).empty()) continue;
-      expected << WordsOf(m_list)[i].section(u'/', 0, -2) + u'/' +
-                      QString::number(keepsMarks ? m_list.GetMark(i) : 0);
+    for (int i = 0; i < source.GetCount(); ++i) {
+      if (extension == QLatin1String("ord") && source.GetTranslation(i).empty()) continue;
+      expected << WordsOf(source)[i].section(u'/', 0, -2) + u'/' +
+                      QString::number(keepsMarks ? source.GetMark(i) : 0);
     }
     CWordList list;
     QCOMPARE(list.OpenFile(back), FileResult::Done);
@@ -116,8 +145,9 @@ class TestVokabitConvert : public QObject {
       return first + '|' + second;
     };
     QCOMPARE(names(list.GetFirstLanguage(), list.GetSecondLanguage()),
-             keepsNames ? names(m_list.GetFirstLanguage(), m_list.GetSecondLanguage())
+             keepsNames ? names(source.GetFirstLanguage(), source.GetSecondLanguage())
                         : names(LangText(kTxtFirstLanguage), LangText(kTxtSecondLanguage)));
+    if (extension == QLatin1String("vk2")) QCOMPARE(list.GetTitle(), source.GetTitle());
   }
 
   void csvHeaderOption() {
@@ -145,7 +175,13 @@ class TestVokabitConvert : public QObject {
   void htmlAndUnknownTypes() {
     const QString page = Path(QStringLiteral("page.HTML"));
     QCOMPARE(Convert({m_source, page}).exitCode, 0);
-    QVERIFY(ReadAll(page).startsWith("<html>\r\n"));
+    QVERIFY(ReadAll(page).startsWith("<html>\r\n<head>\r\n<title>"));
+    // A page of words in any script says that it is UTF-8.
+    const QString scripts = Path(QStringLiteral("scripts.html"));
+    QCOMPARE(Convert({m_scriptSource, scripts}).exitCode, 0);
+    const QByteArray html = ReadAll(scripts);
+    QVERIFY(html.startsWith("<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n<title>"));
+    QVERIFY(html.contains("<td>图书馆</td><td>library</td>"));
     // An unknown extension is written as version 2, to the name as given.
     const QString other = Path(QStringLiteral("copy.lst"));
     QCOMPARE(Convert({m_source, other}).exitCode, 0);

@@ -4,7 +4,6 @@
 
 #include "FakePlatform.h"
 #include "TestFiles.h"
-#include "lang/Cp1252.h"
 #include "lang/LangText.h"
 #include "wordlist/WordListTexts.h"
 
@@ -26,8 +25,9 @@ QString Target(const CWordList& list) {
 
 // What the list says about itself: "title|owner|description|first|second".
 QString Information(const CWordList& list) {
-  return FromCp1252(list.GetTitle() + '|' + list.GetOwner() + '|' + list.GetDescription() + '|' +
-                    list.GetFirstLanguage() + '|' + list.GetSecondLanguage());
+  return QString::fromStdString(list.GetTitle() + '|' + list.GetOwner() + '|' +
+                                list.GetDescription() + '|' + list.GetFirstLanguage() + '|' +
+                                list.GetSecondLanguage());
 }
 
 QString DefaultLanguages() {
@@ -46,7 +46,7 @@ class TestWordList : public QObject {
   void OpenTwoWordList(CWordList& list, const QString& path) {
     CWordList source = ListOf({{"hus", "house", 1}, {"katt", "cat"}});
     source.SetOwner("Eva");
-    source.SetTitle("Tv\xE5 ord");
+    source.SetTitle("Tv\xC3\xA5 ord");
     QCOMPARE(source.SaveTo(path, u"VK2"_s), FileResult::Done);
     QCOMPARE(list.OpenFile(path), FileResult::Done);
   }
@@ -174,7 +174,8 @@ class TestWordList : public QObject {
     QCOMPARE(list.GetDisplayName(), untitled);
     QCOMPARE(list.GetCreator(), std::string("N\\A"));
     QVERIFY(!CWordList::DefaultOwner().empty());
-    QCOMPARE(Information(list), untitled + u'|' + FromCp1252(CWordList::DefaultOwner()) + u"||"_s +
+    QCOMPARE(Information(list), untitled + u'|' +
+                                    QString::fromStdString(CWordList::DefaultOwner()) + u"||"_s +
                                     DefaultLanguages());
   }
 
@@ -265,7 +266,7 @@ class TestWordList : public QObject {
     platform.m_answers.push_back(kIdNo);
     QCOMPARE(list.OpenWithDialog(), FileResult::Done);
     QCOMPARE(platform.m_messages.size(), size_t(1));
-    QCOMPARE(list.GetTitle(), std::string("Tv\xE5 ord"));
+    QCOMPARE(list.GetTitle(), std::string("Tv\xC3\xA5 ord"));
     QCOMPARE(Target(list), path + u"|dialog.vk2|VK2|0|0"_s);
     QCOMPARE(list.GetCount(), 2);
     QCOMPARE(platform.m_waitDepth, 0);
@@ -388,7 +389,7 @@ class TestWordList : public QObject {
     QCOMPARE(Target(list), dir.filePath(written) + u'|' + written + u'|' +
                                written.right(3).toUpper() + u"|0|0"_s);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
-    QCOMPARE(list.GetTitle(), ToCp1252(written.chopped(4)));
+    QCOMPARE(list.GetTitle(), written.chopped(4).toStdString());
     QCOMPARE(list.GetCreator(), LangText(kTxtProgramName));
   }
 
