@@ -74,6 +74,7 @@ class TestAnswerJudge : public QObject {
         QTest::addRow("%s, case %s", name, matchCase ? "counts" : "ignored")
             << QByteArray(stored) << QByteArray(typed) << matchCase << !matchCase;
       };
+      folded("last letter of the alphabet", "zebra", "ZEBRA");
       folded("Swedish", "åka", "ÅKA");
       folded("French", "été", "ÉTÉ");
       folded("Russian", "Дом", "дОМ");
@@ -107,12 +108,17 @@ class TestAnswerJudge : public QObject {
     QFETCH(QByteArray, typed);
     QFETCH(bool, caseDistinguished);
     QFETCH(bool, right);
-    // Both directions: the stored text on the answer side, another on the question side.
+    // Both directions: the stored text on the answer side, another on the
+    // question side; each sound plays only when its own box is checked.
     for (bool writeForeign : {false, true}) {
       Run r({writeForeign ? std::pair{B(stored), B(typed)} : std::pair{B(typed), B(stored)}},
             writeForeign);
-      const AnswerVerdict v = r.judge.CheckAnswer(B(typed), {caseDistinguished, false, false});
+      const bool rightSound = !writeForeign;
+      const AnswerVerdict v =
+          r.judge.CheckAnswer(B(typed), {caseDistinguished, rightSound, !rightSound});
       QCOMPARE(v.outcome, right ? AnswerOutcome::Right : AnswerOutcome::FirstWrong);
+      QCOMPARE(v.sound, right == rightSound ? (right ? AnswerSound::Right : AnswerSound::Wrong)
+                                            : AnswerSound::None);
       QCOMPARE(r.ex.RightFirstTry(), right ? 1 : 0);
       QCOMPARE(r.ex.WrongAnswers(), right ? 0 : 1);
     }
@@ -179,7 +185,7 @@ class TestAnswerJudge : public QObject {
   }
 
   void emptyAnswerIsNotJudged() {
-    Run r({{"a", "x"}, {"b", ""}}, false, true);
+    Run r({{"a", "x"}, {"b", ""}, {"c", "x,"}}, false, true);
     auto untouched = [](const AnswerVerdict& v) {
       return v.outcome == AnswerOutcome::NotJudged && !v.textColour && !v.background &&
              !v.fieldText && !v.groupCaption && !v.statusText && !v.showCounters &&
@@ -200,6 +206,10 @@ class TestAnswerJudge : public QObject {
     r.ex.NextQuestion();
     QVERIFY(!r.judge.OnAnswerChanged("", true).submit);
     QCOMPARE(r.judge.CheckAnswer("", kSounds).outcome, AnswerOutcome::Right);
+    // An empty alternative beside a real one ("x,") is no empty answer side.
+    r.ex.EndPause();
+    r.ex.NextQuestion();
+    QVERIFY(untouched(r.judge.CheckAnswer("", kSounds)));
   }
 
   void pauseHoldsBackInput() {
