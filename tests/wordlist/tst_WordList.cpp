@@ -362,35 +362,62 @@ class TestWordList : public QObject {
     QCOMPARE(QFile::exists(bad), !content.isNull());
   }
 
+  // Each entry of the dialog's filter writes its own type; a title the user
+  // set stays, the untitled one gives way to the file name.
   void saveAsNaming_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("title");  // empty: the list is untitled
     QTest::addColumn<QString>("written");
-    QTest::newRow("entry 2 adds .vk1") << u"Lista"_s << 2 << u"Lista.vk1"_s;
-    QTest::newRow("typed VK2 stays") << u"Lista.VK2"_s << 1 << u"Lista.VK2"_s;
-    QTest::newRow("other extension gets .vk2") << u"Lista.txt"_s << 1 << u"Lista.txt.vk2"_s;
-    QTest::newRow("unknown entry is VK2") << u"Lista"_s << 9 << u"Lista.vk2"_s;
+    QTest::addColumn<QByteArray>("line");  // a line the file holds
+    const auto row = [](const char* typed, int entry, const char* title, const char* written,
+                        const char* line) {
+      QTest::addRow("%s, entry %d, title '%s'", typed, entry, title)
+          << QString::fromUtf8(typed) << entry << QString::fromUtf8(title)
+          << QString::fromUtf8(written) << QByteArray(line);
+    };
+    row("Lista", 1, "", "Lista.vk2", "VERSION=2.0\r\n");
+    row("Lista", 2, "Mina ord", "Lista.vk1", "VERSION=1.0\r\n");
+    row("Lista", 3, "", "Lista.html", "<td>hus</td>");
+    row("Lista", 4, "Mina ord", "Lista.ord", "GLOSOR\r\n");
+    row("Lista", 5, "", "Lista.txt", "hus\thouse\r\n");
+    row("Lista", 6, "", "Lista.skv", "hus;house\r\n");
+    row("Lista", 7, "", "Lista.csv", "hus,house\r\n");
+    row("Lista.VK2", 1, "Mina ord", "Lista.VK2", "TITLE=Mina ord\r\n");
+    row("Lista.txt", 1, "", "Lista.txt.vk2", "TITLE=Lista.txt\r\n");
+    row("Lista", 9, "", "Lista.vk2", "VERSION=2.0\r\n");
   }
 
   void saveAsNaming() {
     QFETCH(QString, typed);
     QFETCH(int, entry);
+    QFETCH(QString, title);
     QFETCH(QString, written);
+    QFETCH(QByteArray, line);
     QTemporaryDir dir;
     CFakePlatform platform;
     CWordList list(&platform);
     list.NewList();
+    if (!title.isEmpty()) list.SetTitle(title.toStdString());
     (void)list.AddWord("hus", "house", 0);
     platform.QueueFile(dir.filePath(typed), entry);
     QCOMPARE(list.SaveAs(true), FileResult::Done);
     QCOMPARE(platform.m_dialogs.size(), size_t(1));
     QCOMPARE(platform.m_dialogs[0].request.filter, LangQText(kTxtSaveFilter));
     QVERIFY(platform.m_dialogs[0].request.overwritePrompt);
-    QCOMPARE(Target(list), dir.filePath(written) + u'|' + written + u'|' +
-                               written.right(3).toUpper() + u"|0|0"_s);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
-    QCOMPARE(list.GetTitle(), written.chopped(4).toStdString());
-    QCOMPARE(list.GetCreator(), LangText(kTxtProgramName));
+    QVERIFY(ReadAll(dir.filePath(written)).contains(line));
+    QCOMPARE(QString::fromStdString(list.GetTitle()),
+             title.isEmpty() ? written.left(written.lastIndexOf(u'.')) : title);
+    // A list file becomes the list's own; an export leaves the list as it was.
+    const QString untitled = LangQText(kTxtUntitled);
+    if (entry <= 2 || entry > 7) {
+      QCOMPARE(Target(list), dir.filePath(written) + u'|' + written + u'|' +
+                                 written.right(3).toUpper() + u"|0|0"_s);
+      QCOMPARE(list.GetCreator(), LangText(kTxtProgramName));
+    } else {
+      QCOMPARE(Target(list), untitled + u'|' + untitled + u"||1|1"_s);
+    }
   }
 
   void saveAsProposalAndCancel() {
