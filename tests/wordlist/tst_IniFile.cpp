@@ -35,6 +35,10 @@ class TestIniFile : public QObject {
     row("key only at line start", "[WORDS]\n1=2+2=4\n2=right\n", "WORDS", "2", "right");
     row("key is not a prefix of a longer key", "[WORDS]\n10=ten\n1B=one\n", "WORDS", "1", "ERROR");
     row("first line of a key wins", "[A]\nK=first\nK=second\n", "A", "K", "first");
+    // Among the hundreds of lines of a full list too.
+    QByteArray full = "[WORDS]\r\n";
+    for (int i = 1; i <= 300; ++i) full += QByteArray::number(i) + "=w\r\n1=other\r\n";
+    row("first of a key repeated in a long file", full, "WORDS", "1", "w");
     row("empty value", "[A]\r\nK=\r\n", "A", "K", "");
     row("lone CR stays in the value", "[A]\nK=a\rb\n", "A", "K", "a\rb");
     row("NUL byte in a value", QByteArray("[A]\nK=a\0b\n", 10), "A", "K", QByteArray("a\0b", 3));
