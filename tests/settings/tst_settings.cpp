@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -66,6 +67,33 @@ class TestSettings : public QObject {
     qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
     m_file = SettingsFilePath(kUser);
     SetSettingsTimestampStep(-1);
+  }
+
+  // The store's own variable moves it; else the XDG rules place it, which
+  // ignore a relative XDG_CONFIG_HOME.
+  void folderFollowsTheEnvironment_data() {
+    QTest::addColumn<QString>("own");
+    QTest::addColumn<QString>("xdg");
+    QTest::addColumn<QString>("folder");  // "~" is the home folder
+    QTest::newRow("own variable") << S("/own/dir/") << S("/xdg") << S("/own/dir");
+    QTest::newRow("absolute XDG") << QString() << S("/xdg//home") << S("/xdg/home/vokabit");
+    QTest::newRow("relative XDG") << QString() << S("xdg/home") << S("~/.config/vokabit");
+    QTest::newRow("no XDG") << QString() << QString() << S("~/.config/vokabit");
+  }
+  void folderFollowsTheEnvironment() {
+    QFETCH(QString, own);
+    QFETCH(QString, xdg);
+    QFETCH(QString, folder);
+    const QByteArray home = qgetenv("HOME");
+    const auto restore = qScopeGuard([&] {
+      qputenv("HOME", home);
+      qunsetenv("XDG_CONFIG_HOME");
+    });
+    qputenv("HOME", "/home/pupil");
+    qputenv("VOKABIT_CONFIG_DIR", own.toUtf8());
+    qputenv("XDG_CONFIG_HOME", xdg.toUtf8());
+    QCOMPARE(SettingsDirectory(), QString(folder).replace(S("~"), S("/home/pupil")));
+    QCOMPARE(SettingsFilePath(kClasses), SettingsDirectory() + S("/fileclasses.json"));
   }
 
   void namesMatchWithoutCaseAndKeepTheirFirstCase() {
