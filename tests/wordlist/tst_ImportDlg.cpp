@@ -55,11 +55,20 @@ class TestImportDlg : public QObject {
     CWordList open;
     for (int i = 0; i < 299; ++i)
       (void)open.AddWord("f" + std::to_string(i), "t" + std::to_string(i));
-    const ImportResult result = ImportWordsInto(open, ListOf({{"a", "1"}, {"b", "2"}, {"c", "3"}}));
+    std::vector<TestWord> chosen;
+    QStringList named;
+    for (int i = 0; i < 25; ++i) {
+      chosen.push_back({"n" + std::to_string(i), "m" + std::to_string(i)});
+      if (i >= 1 && i <= 20) named << u"n%1\tm%1"_s.arg(i);
+    }
+    const ImportResult result = ImportWordsInto(open, ListOf(chosen));
     QCOMPARE(result.added, 1);
-    QCOMPARE(result.skipped, std::string("b\t2\nc\t3\n"));
+    QCOMPARE(std::count(result.skipped.begin(), result.skipped.end(), '\n'), 24);
     QCOMPARE(open.GetCount(), CWordList::kMaxWords);
-    QCOMPARE(open.GetForeign(299), std::string("a"));
+    QCOMPARE(open.GetForeign(299), std::string("n0"));
+    // The report names the first 20 words left out, so that it fits the screen.
+    QCOMPARE(ImportReport(result), u"1 "_s + LangQText(305) + u"\n\n"_s + LangQText(306) + u'\n' +
+                                       named.join(u'\n') + u"\n\u2026"_s);
   }
 
   // --- the dialog -----------------------------------------------------------
