@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "ListPrinter.h"
-#include "PdfExport.h"
-#include "SettingsDefaults.h"
-#include "WordList.h"
+#include "print/ListPrinter.h"
+#include "print/PdfExport.h"
+#include "settings/SettingsDefaults.h"
+#include "wordlist/WordList.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ CWordList FullList() {
   CWordList list;
   list.SetTitle("Benchmark");
   for (int i = 0; i < CWordList::kMaxWords; ++i)
-    list.AddWord("främmande ord " + std::to_string(i), "translation " + std::to_string(i));
+    (void)list.AddWord("främmande ord " + std::to_string(i), "translation " + std::to_string(i));
   return list;
 }
 

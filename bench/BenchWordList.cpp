@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "AnswerJudge.h"
-#include "CsvFile.h"
-#include "Exercise.h"
-#include "FileBytes.h"
-#include "ListFileIo.h"
-#include "WordList.h"
+#include "practice/AnswerJudge.h"
+#include "practice/Exercise.h"
+#include "wordlist/CsvFile.h"
+#include "wordlist/FileBytes.h"
+#include "wordlist/ListFileIo.h"
+#include "wordlist/WordList.h"
 
 namespace {
 
@@ -23,9 +23,9 @@ void FillFullList(CWordList& list, bool scripts = false) {
   list.SetOwner("Vokabit");
   list.SetDescription("300 words\x1F\x1Ewith marks");
   for (int i = 0; i < CWordList::kMaxWords; ++i)
-    list.AddWord((scripts ? "иностранное слово " : "främmande ord ") + std::to_string(i),
-                 (scripts ? "μετάφραση, 翻訳 " : "translation, alternative ") + std::to_string(i),
-                 i % 3);
+    (void)list.AddWord(
+        (scripts ? "иностранное слово " : "främmande ord ") + std::to_string(i),
+        (scripts ? "μετάφραση, 翻訳 " : "translation, alternative ") + std::to_string(i), i % 3);
 }
 
 class CFullList {
@@ -34,7 +34,7 @@ class CFullList {
     m_path = m_dir.filePath(QStringLiteral("full.") + type.toLower());
     CWordList list;
     FillFullList(list, scripts);
-    m_ok = m_dir.isValid() && list.SaveTo(m_path, type) == 0;
+    m_ok = m_dir.isValid() && list.SaveTo(m_path, type) == FileResult::Done;
   }
   const QString& Path() const { return m_path; }
   bool Ok() const { return m_ok; }
@@ -54,9 +54,9 @@ void BM_LoadVersion2(benchmark::State& state) {
   }
   for (auto _ : state) {
     CWordList list;
-    const int result = list.OpenFile(file.Path());
+    const FileResult result = list.OpenFile(file.Path());
     benchmark::DoNotOptimize(result);
-    if (result != 0 || list.GetCount() != CWordList::kMaxWords) {
+    if (result != FileResult::Done || list.GetCount() != CWordList::kMaxWords) {
       state.SkipWithError("the list did not read back");
       break;
     }
@@ -71,9 +71,9 @@ void BM_SaveVersion2(benchmark::State& state) {
   CWordList list;
   FillFullList(list, state.range(0) != 0);
   for (auto _ : state) {
-    const int result = list.SaveTo(path, QStringLiteral("VK2"));
+    const FileResult result = list.SaveTo(path, QStringLiteral("VK2"));
     benchmark::DoNotOptimize(result);
-    if (result != 0) {
+    if (result != FileResult::Done) {
       state.SkipWithError("cannot save the list");
       break;
     }
@@ -86,7 +86,7 @@ BENCHMARK(BM_SaveVersion2)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // case not distinguished: the typed text and every stored alternative folded.
 void BM_JudgeWhileTyping(benchmark::State& state) {
   CWordList list;
-  list.AddWord("Straße, улица, οδός, 通り, rue, calle, strada, ulica", "street", 0);
+  (void)list.AddWord("Straße, улица, οδός, 通り, rue, calle, strada, ulica", "street", 0);
   CExercise exercise;
   ExerciseSetup setup;
   setup.writeForeign = true;
@@ -109,9 +109,9 @@ void BM_LoadCsv(benchmark::State& state) {
   }
   for (auto _ : state) {
     CWordList list;
-    const int result = list.OpenFile(file.Path());
+    const FileResult result = list.OpenFile(file.Path());
     benchmark::DoNotOptimize(result);
-    if (result != 0 || list.GetCount() != CWordList::kMaxWords) {
+    if (result != FileResult::Done || list.GetCount() != CWordList::kMaxWords) {
       state.SkipWithError("the list did not read back");
       break;
     }
@@ -126,9 +126,9 @@ void BM_SaveCsv(benchmark::State& state) {
   CWordList list;
   FillFullList(list);
   for (auto _ : state) {
-    const int result = list.SaveTo(path, QStringLiteral("CSV"));
+    const FileResult result = list.SaveTo(path, QStringLiteral("CSV"));
     benchmark::DoNotOptimize(result);
-    if (result != 0) {
+    if (result != FileResult::Done) {
       state.SkipWithError("cannot save the list");
       break;
     }
@@ -153,10 +153,10 @@ void BM_CsvPreviewOfLargestFile(benchmark::State& state) {
       asked = options;
       return true;
     });
-    const int result = CListFileIo::ReadBytes(list, QStringLiteral("CSV"), data);
+    const ReadResult result = list.ReadBytes(QStringLiteral("CSV"), data);
     const int rows = CCsvFile::CountWordRows(std::string_view(data).substr(3), ';');
     benchmark::DoNotOptimize(rows);
-    if (result != 0 || list.GetCount() != CWordList::kMaxWords) {
+    if (result != ReadResult::Read || list.GetCount() != CWordList::kMaxWords) {
       state.SkipWithError("the file did not read");
       break;
     }

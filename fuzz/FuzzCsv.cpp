@@ -10,9 +10,9 @@
 
 #include <QString>
 
-#include "CsvFile.h"
-#include "ListFileIo.h"
-#include "WordList.h"
+#include "wordlist/CsvFile.h"
+#include "wordlist/ListFileIo.h"
+#include "wordlist/WordList.h"
 
 namespace {
 
@@ -21,12 +21,12 @@ void Check(bool condition) {
 }
 
 // Reads bytes as a CSV file with the given options, as the preview's OK does.
-int ReadWith(CWordList& list, std::string bytes, CsvOptions options) {
+ReadResult ReadWith(CWordList& list, std::string bytes, CsvOptions options) {
   list.SetCsvQuestion([options](const QString&, std::string_view, CsvOptions& asked) {
     asked = options;
     return true;
   });
-  return CListFileIo::ReadBytes(list, QStringLiteral("CSV"), std::move(bytes));
+  return list.ReadBytes(QStringLiteral("CSV"), std::move(bytes));
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(CCsvFile::CountWordRows(bytes, options.delimiter) >= 0);
 
   CWordList list;
-  Check(ReadWith(list, bytes, options) == 0);
+  Check(ReadWith(list, bytes, options) == ReadResult::Read);
   Check(list.GetCount() <= CWordList::kMaxWords);
 
   const std::string written = CListFileIo::Format(list, QStringLiteral("CSV"));
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(rowCount == list.GetCount() + 1);
 
   CWordList back;
-  Check(ReadWith(back, written, CsvOptions{}) == 0);
+  Check(ReadWith(back, written, CsvOptions{}) == ReadResult::Read);
   Check(back.GetCount() == list.GetCount());
   for (int i = 0; i < list.GetCount(); ++i) {
     Check(back.GetForeign(i) == list.GetForeign(i));

@@ -10,7 +10,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "LangCatalog.h"
+#include "lang/LangCatalog.h"
 
 namespace {
 

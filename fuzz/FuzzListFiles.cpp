@@ -11,9 +11,9 @@
 
 #include <QString>
 
-#include "ListFileIo.h"
-#include "TextCodec.h"
-#include "WordList.h"
+#include "lang/TextCodec.h"
+#include "wordlist/ListFileIo.h"
+#include "wordlist/WordList.h"
 
 namespace {
 
@@ -49,8 +49,8 @@ void CheckCsvRoundTrip(const CWordList& list) {
     options = CsvOptions{};
     return true;
   });
-  Check(CListFileIo::ReadBytes(back, QStringLiteral("CSV"),
-                               CListFileIo::Format(list, QStringLiteral("CSV"))) == 0);
+  Check(back.ReadBytes(QStringLiteral("CSV"), CListFileIo::Format(list, QStringLiteral("CSV"))) ==
+        ReadResult::Read);
   Check(back.GetCount() == list.GetCount());
   for (int i = 0; i < list.GetCount(); ++i) {
     Check(back.GetForeign(i) == OneLine(list.GetForeign(i)));
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
 
   CWordList list;
-  if (CListFileIo::ReadBytes(list, type, std::move(bytes)) != 0) return 0;
+  if (list.ReadBytes(type, std::move(bytes)) != ReadResult::Read) return 0;
   Check(list.GetCount() <= CWordList::kMaxWords);
   for (const std::string& text : {list.GetTitle(), list.GetOwner(), list.GetDescription(),
                                   list.GetFirstLanguage(), list.GetSecondLanguage()})
@@ -80,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CListFileIo::Format(list, QLatin1String(other));
 
   CWordList back;
-  Check(CListFileIo::ReadBytes(back, QStringLiteral("VK2"),
-                               CListFileIo::Format(list, QStringLiteral("VK2"))) == 0);
+  Check(back.ReadBytes(QStringLiteral("VK2"), CListFileIo::Format(list, QStringLiteral("VK2"))) ==
+        ReadResult::Read);
   Check(back.GetCount() == list.GetCount());
   for (int i = 0; i < list.GetCount(); ++i) {
     Check(back.GetForeign(i) == list.GetForeign(i));

@@ -12,7 +12,7 @@
 #include <QJsonObject>
 #include <QString>
 
-#include "SettingsTree.h"
+#include "settings/SettingsTree.h"
 
 namespace {
 

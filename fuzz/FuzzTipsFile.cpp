@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QString>
 
-#include "TipsFile.h"
+#include "app/TipsFile.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The platform seam for command-line tools: messages go to the terminal,
 // questions are answered with No (or Cancel), file and print dialogs are
 // cancelled.
-#include "Platform.h"
+#include "platform/Platform.h"
 
 class CConsolePlatform : public CPlatform {
  public:

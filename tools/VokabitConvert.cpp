@@ -6,11 +6,12 @@
 #include <cstdio>
 
 #include "ConsolePlatform.h"
-#include "LangText.h"
-#include "PdfExport.h"
 #include "PdfOutput.h"
-#include "WordList.h"
-#include "WordListTexts.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "print/PdfExport.h"
+#include "wordlist/WordList.h"
+#include "wordlist/WordListTexts.h"
 
 namespace {
 
@@ -70,16 +71,14 @@ int main(int argc, char* argv[]) {
     return true;
   });
   // A rejected input has been reported by the list itself.
-  if (list.OpenFile(files[0]) != 0) return 1;
+  if (list.OpenFile(files[0]) != FileResult::Done) return 1;
 
   const QString output = files[1];
-  const int written =
-      IsPdfPath(output) ? WriteListPdf(list, output) : list.SaveTo(output, OutputType(output));
-  if (written != 0) {
-    QString text = LangQText(kTxtSaveFailed);
-    const qsizetype at = text.indexOf(QLatin1String("%s"));
-    if (at >= 0) text.replace(at, 2, output);
-    CConsolePlatform::PrintError(text);
+  const bool written = IsPdfPath(output)
+                           ? WriteListPdf(list, output)
+                           : list.SaveTo(output, OutputType(output)) == FileResult::Done;
+  if (!written) {
+    CConsolePlatform::PrintError(LangQTextWith(kTxtSaveFailed, output));
     return 1;
   }
   return 0;

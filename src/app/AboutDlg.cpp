@@ -5,15 +5,15 @@
 #include <QPlainTextEdit>
 
 #include "AppTexts.h"
-#include "ColorLabel.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "Pictures.h"
-#include "Platform.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "controls/ColorLabel.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/Pictures.h"
+#include "lang/LangText.h"
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

@@ -20,8 +20,9 @@
 #include <QVBoxLayout>
 
 #include "HelpTexts.h"
-#include "HelpTopics.h"
-#include "LangText.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "platform/HelpTopics.h"
 
 QSize CHelpViewer::s_lastSize;
 
@@ -90,11 +91,7 @@ QUrl MissingUrl(const QString& what) {
 }
 
 QString NotFoundPage(const QString& what) {
-  QString text = LangQText(kTxtHelpNotFound);
-  if (text.contains(QLatin1String("%s")))
-    text.replace(QLatin1String("%s"), what);
-  else if (!what.isEmpty())
-    text = text.isEmpty() ? what : text + QLatin1Char(' ') + what;
+  const QString text = LangQTextWith(kTxtHelpNotFound, what);
   return QStringLiteral("<html><body><h2>") + text.toHtmlEscaped() +
          QStringLiteral("</h2></body></html>");
 }

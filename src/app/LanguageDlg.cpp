@@ -4,18 +4,18 @@
 #include <QListWidget>
 
 #include "AppTexts.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangLibrary.h"
-#include "LangText.h"
-#include "Platform.h"
-#include "ProgramHelp.h"
 #include "ProgramLanguage.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "VkLang.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "lang/LangLibrary.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "lang/VkLang.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ CLanguageDlg::CLanguageDlg(CPlatform& platform, QWidget* parent)
   // Before any choice the language the library took from the user's locale
   // is offered.
   const int row =
-      stored.isEmpty() ? CLangLibrary::Instance().CurrentLanguage() : LeadingNumber(stored);
+      stored.isEmpty() ? CLangLibrary::Instance().CurrentLanguage() : LeadingInt(stored);
   if (row >= 0 && row < m_list->count()) m_list->setCurrentRow(row);
   m_list->setFocus();
   LayOut();
@@ -95,9 +95,6 @@ void CLanguageDlg::accept() {
 }
 
 void CLanguageDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    m_platform.ShowHelp(ProgramHelpFile(), kHelpLanguage);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpLanguage)) return;
   QDialog::keyPressEvent(event);
 }

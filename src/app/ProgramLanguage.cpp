@@ -2,17 +2,17 @@
 
 #include <algorithm>
 #include <iterator>
-#include <limits>
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include "AppTexts.h"
-#include "LangText.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "VkLang.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "lang/VkLang.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 
@@ -81,22 +81,6 @@ CQtTextsTranslator* g_ownTranslator = nullptr;
 
 }  // namespace
 
-int LeadingNumber(const QString& text) {
-  qsizetype i = 0;
-  while (i < text.size() && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' ||
-                             text[i] == u'\r' || text[i] == u'\v' || text[i] == u'\f'))
-    ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
-  long long value = 0;
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-    value = value * 10 + (text[i].unicode() - u'0');
-    if (value > std::numeric_limits<int>::max()) break;  // far beyond any language
-  }
-  value = std::min<long long>(value, std::numeric_limits<int>::max());
-  return int(negative ? -value : value);
-}
-
 int SetProgramLanguage(int index) {
   const int result = VKLangSetLanguage(index);
   if (result == 0) InstallQtTranslations();
@@ -105,7 +89,7 @@ int SetProgramLanguage(int index) {
 
 bool ApplyStoredLanguage() {
   const QString stored = ReadSetting(SettingsRoot::CurrentUser, kKeySetups, kValueLanguage);
-  if (!stored.isEmpty() && SetProgramLanguage(LeadingNumber(stored)) == 0) return true;
+  if (!stored.isEmpty() && SetProgramLanguage(LeadingInt(stored)) == 0) return true;
   // Qt's texts follow the language the library has by itself.
   InstallQtTranslations();
   return stored.isEmpty();

@@ -8,11 +8,6 @@
 // 0 on success; otherwise the library's refusal, and nothing changes.
 int SetProgramLanguage(int index);
 
-// The number a stored language index starts with, read as the C library's
-// atoi reads it: 0 for an empty text or one that does not begin with a
-// number ("abc"), 12 for "12abc".
-int LeadingNumber(const QString& text);
-
 // Applies the language stored in the settings, when there is one; Qt's texts
 // follow the library's language in any case. False when a stored language
 // could not be loaded.

@@ -6,14 +6,14 @@
 #include <QTimer>
 
 #include "AppTexts.h"
-#include "ColorStatic.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "LangText.h"
 #include "LanguageDlg.h"
-#include "Pictures.h"
-#include "Platform.h"
-#include "ProgramHelp.h"
+#include "controls/ColorStatic.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/Pictures.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -135,10 +135,7 @@ void CStartupDlg::keyPressEvent(QKeyEvent* event) {
     reject();
     return;
   }
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    m_platform.ShowHelp(ProgramHelpFile(), kHelpStartup);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpStartup)) return;
   // Any other key closes the picture, once the routine is done.
   if (m_finished) accept();
 }

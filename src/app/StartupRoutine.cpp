@@ -4,15 +4,16 @@
 #include <QFileInfo>
 
 #include "AppTexts.h"
-#include "DataDir.h"
-#include "LangText.h"
-#include "Platform.h"
 #include "ProgramLanguage.h"
-#include "Settings.h"
-#include "SettingsDefaults.h"
-#include "SettingsKeys.h"
-#include "VkFiles.h"
-#include "VkLang.h"
+#include "lang/DataDir.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "lang/VkFiles.h"
+#include "lang/VkLang.h"
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+#include "settings/SettingsDefaults.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 
@@ -54,8 +55,7 @@ void CheckSettings(CStartupView& view, const StartupSetup& setup, QString& warni
   ApplySettingsDefaults(setup.programDirectory, [](unsigned n) { return LangQText(n); });
   WriteFileAssociations(setup.programPath);
   if (const QString damaged = SettingsStoreProblem(); !damaged.isEmpty()) {
-    warnings +=
-        LangQText(kTxtSettingsDamaged).replace(QLatin1String("%s"), damaged) + QLatin1Char('\n');
+    warnings += LangQTextWith(kTxtSettingsDamaged, damaged) + QLatin1Char('\n');
   }
 }
 
@@ -69,7 +69,7 @@ void LoadLanguage(CStartupView& view, QString& warnings) {
       view.SetStatus(kStatusNoLanguage);
       if (view.ChooseLanguage()) continue;
     }
-    if (SetProgramLanguage(LeadingNumber(stored)) != 0) {
+    if (SetProgramLanguage(LeadingInt(stored)) != 0) {
       view.SetStatusRed(true);
       view.SetStatus(kStatusLanguageError);
       if (view.ChooseLanguage()) continue;
@@ -114,5 +114,5 @@ QString PrepareStartWithFile(const QString& programDirectory) {
   ApplyStoredLanguage();
   const QString damaged = SettingsStoreProblem();
   if (damaged.isEmpty()) return QString();
-  return LangQText(kTxtSettingsDamaged).replace(QLatin1String("%s"), damaged);
+  return LangQTextWith(kTxtSettingsDamaged, damaged);
 }

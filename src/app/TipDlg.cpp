@@ -7,18 +7,18 @@
 #include <QPainter>
 
 #include "AppTexts.h"
-#include "DataDir.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "Pictures.h"
-#include "Platform.h"
-#include "ProgramHelp.h"
 #include "ProgramLanguage.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/Pictures.h"
+#include "lang/DataDir.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ CTipDlg::CTipDlg(CPlatform& platform, QWidget* parent) : QDialog(parent), m_plat
   // The file work is done before the dialog is shown.
   m_showAtStartup = ReadSetting(SettingsRoot::CurrentUser, kKeyTip, kValueStartUp) != kHidden;
   const qint64 position =
-      LeadingNumber(ReadSetting(SettingsRoot::CurrentUser, kKeyTip, kValueFilePos));
+      LeadingInt(ReadSetting(SettingsRoot::CurrentUser, kKeyTip, kValueFilePos));
   if (!m_file.Open(TipsFilePath())) {
     m_tip = LangQText(kTxtTipsMissing);
   } else {
@@ -210,9 +210,6 @@ void CTipDlg::paintEvent(QPaintEvent* event) {
 }
 
 void CTipDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    m_platform.ShowHelp(ProgramHelpFile(), kHelpTipOfTheDay);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpTipOfTheDay)) return;
   QDialog::keyPressEvent(event);
 }

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-#include "TextCodec.h"
+#include "lang/TextCodec.h"
 
 bool CTipsFile::Open(const QString& path) {
   m_file.close();

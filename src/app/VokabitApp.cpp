@@ -1,58 +1,40 @@
 #include "VokabitApp.h"
 
-#include <QDir>
-
+#include "ApplicationDialogs.h"
 #include "CommandLineInfo.h"
-#include "DataDir.h"
 #include "HelpViewer.h"
-#include "MainDlg.h"
-#include "QtPlatform.h"
-#include "QtPrinter.h"
 #include "StartupDlg.h"
 #include "StartupRoutine.h"
-
-namespace {
-CVokabitApp* g_theApp = nullptr;
-}
-
-CVokabitApp* TheApp() {
-  return g_theApp;
-}
+#include "lang/DataDir.h"
+#include "mainwnd/MainDlg.h"
+#include "platform/QtPlatform.h"
+#include "print/QtPrinter.h"
 
 CVokabitApp::CVokabitApp(int& argc, char** argv) : QApplication(argc, argv) {
-  g_theApp = this;
   setApplicationName(QStringLiteral("Vokabit"));
   setOrganizationName(QStringLiteral("Brannvik"));
   setDesktopFileName(QStringLiteral("vokabit"));
-  m_helpFilePath = QDir(DataDirectory()).filePath(QStringLiteral("help/index.html"));
 }
 
 bool CVokabitApp::InitInstance() {
   CQtPlatform platform;
   platform.SetHelpHandler(&ShowHelp);
   platform.SetPrintDialogHandler(&ShowQtPrintDialog);
-  CMainDlg dlg(platform);
+  CApplicationDialogs dialogs;
+  CMainDlg dlg(platform, dialogs);
   platform.SetParentWindow(&dlg);
 
   CCommandLineInfo cmdInfo;
   QStringList args = arguments();
   args.removeFirst();
   cmdInfo.Parse(args);
-  switch (cmdInfo.m_shellCommand) {
-    case CCommandLineInfo::FileOpen:
-      dlg.m_startFile = cmdInfo.m_fileName;
-      break;
-    case CCommandLineInfo::FilePrint:
-      dlg.m_startFile = cmdInfo.m_fileName;
-      dlg.m_printAndExit = true;
-      break;
-    default:
-      dlg.m_startFile.clear();
-      dlg.m_showStartup = cmdInfo.m_showSplash;
-      break;
-  }
+  const bool print = cmdInfo.m_shellCommand == CCommandLineInfo::FilePrint;
+  const bool withFile = print || cmdInfo.m_shellCommand == CCommandLineInfo::FileOpen;
+  const QString startFile = withFile ? cmdInfo.m_fileName : QString();
+  dlg.SetStartFile(startFile, print);
+  const bool showStartup = !withFile && cmdInfo.m_showSplash;
 
-  if (dlg.m_showStartup) {
+  if (showStartup) {
     if (!RunStartupDialog()) return false;
   } else {
     // A start with a file leaves the associations alone, but a first start
@@ -64,7 +46,7 @@ bool CVokabitApp::InitInstance() {
       platform.MessageBox(warnings, MessageButtons::Ok, MessageIcon::Warning);
   }
   // A start without a list shows the tip of the day once the window is up.
-  dlg.m_showTip = dlg.m_startFile.isEmpty();
+  dlg.SetShowTip(startFile.isEmpty());
   dlg.exec();
   m_exitCode = dlg.ExitCode();
   return false;
@@ -76,9 +58,7 @@ bool CVokabitApp::RunStartupDialog() {
   CStartupDlg startup(platform);
   platform.SetParentWindow(&startup);
   // Anything but the dialog's own close ends the program.
-  if (startup.exec() != QDialog::Accepted) return false;
-  if (!startup.HelpFile().isEmpty()) m_helpFilePath = startup.HelpFile();
-  return true;
+  return startup.exec() == QDialog::Accepted;
 }
 
 int CVokabitApp::ExitInstance() {

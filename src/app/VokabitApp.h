@@ -1,6 +1,5 @@
 #pragma once
 #include <QApplication>
-#include <QString>
 
 // The application object: prepares the desktop services, reads the command
 // line, and runs the main window until it ends.
@@ -16,15 +15,9 @@ class CVokabitApp : public QApplication {
   // could not be read or printed.
   int ExitInstance();
 
-  // The help file every help request opens.
-  QString m_helpFilePath;
-
  private:
   // The start-up picture with the start-up routine; false when the user
   // ended it, and with it the program.
   bool RunStartupDialog();
   int m_exitCode = 0;
 };
-
-// The one application object while the program runs.
-CVokabitApp* TheApp();

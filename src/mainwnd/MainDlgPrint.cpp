@@ -1,11 +1,11 @@
 // The main window's printing commands: print, print preview and the print
 // format dialog.
-#include "LangText.h"
-#include "ListPrinter.h"
 #include "MainDlg.h"
 #include "MainWndTexts.h"
-#include "PrintFormatDlg.h"
-#include "QtPrinter.h"
+#include "lang/LangText.h"
+#include "print/ListPrinter.h"
+#include "print/PrintFormatDlg.h"
+#include "print/QtPrinter.h"
 
 bool CMainDlg::OnPrint() {
   SetStatus(kTxtStatusPrint);
@@ -22,13 +22,13 @@ void CMainDlg::OnPrintPreview() {
 
 void CMainDlg::OnPrintFormat() {
   SetStatus(kTxtStatusPrintFormat);
-  CPrintFormatDlg dialog(m_platform, m_wordList.GetTitle(), this, &CMainDlg::HelpFile);
+  CPrintFormatDlg dialog(m_platform, m_wordList.GetTitle(), this);
   // The title is part of the list: a changed one must be saved like any
   // other change.
   if (dialog.exec() == QDialog::Accepted && dialog.GetTitle() != m_wordList.GetTitle()) {
     m_wordList.SetTitle(dialog.GetTitle());
-    m_wordList.SetModified(1);
-    SetListTitle(true);
+    m_wordList.SetModified(true);
+    ShowTitle();
   }
   ShowFocusHint();
 }

@@ -42,8 +42,7 @@ inline constexpr int ID_ENTER = 32782;
 inline constexpr int ID_SUGGESTIONS = 32816;
 inline constexpr int ID_ESCAPE = 32819;
 
-// System menu
-inline constexpr int IDM_ABOUTBOX = 0x10;
+// The language choice of the view menu
 inline constexpr int IDM_LANGUAGE = 0x20;
 
 // Toolbar buttons

@@ -69,8 +69,6 @@ inline constexpr unsigned kTxtTipExit = 180;
 inline constexpr unsigned kTxtSearchButton = 40;
 inline constexpr unsigned kTxtImportButton = 41;
 inline constexpr unsigned kTxtSpecialGroup = 42;
-inline constexpr unsigned kTxtFirstLanguage = 47;
-inline constexpr unsigned kTxtSecondLanguage = 48;
 inline constexpr unsigned kTxtAdd = 49;
 inline constexpr unsigned kTxtNewWord = 50;
 inline constexpr unsigned kTxtDelete = 51;
@@ -114,10 +112,6 @@ inline constexpr unsigned kTxtCounterWrong = 86;
 inline constexpr unsigned kTxtHiddenGroup = 87;
 inline constexpr unsigned kTxtAnswerGroup = 88;
 
-// Window
-inline constexpr unsigned kTxtProgramName = 103;
-inline constexpr unsigned kTxtUntitled = 104;
-
 // Status texts
 inline constexpr unsigned kTxtStatusOpen = 31;
 inline constexpr unsigned kTxtStatusSettings = 36;
@@ -131,8 +125,7 @@ inline constexpr unsigned kTxtStatusClassFocus = 193;
 inline constexpr unsigned kTxtStatusSearch = 213;
 inline constexpr unsigned kTxtSpecialHint = 181;
 
-// Messages
-inline constexpr unsigned kTxtSaveFailed = 300;
+// Messages (the list's own are in WordListTexts.h)
 inline constexpr unsigned kTxtOpenFailed = 301;
 
 // Hover help of the middle status pane (the toolbar's tooltips serve too)
@@ -175,7 +168,6 @@ inline constexpr unsigned kTxtCharRefused = 502;
 inline constexpr unsigned kTxtStatusWordList = 215;
 inline constexpr unsigned kTxtStatusChange = 166;
 inline constexpr unsigned kTxtDuplicate = 252;
-inline constexpr unsigned kTxtErrorPrefix = static_cast<unsigned>(-1);
 inline constexpr unsigned kTxtNotFound = 304;
 // Practice
 inline constexpr unsigned kTxtEmptyList = 251;

@@ -1,9 +1,9 @@
 #include "RecentFiles.h"
 
-#include "Settings.h"
-#include "SettingsFile.h"
-#include "SettingsKeys.h"
-#include "SettingsTree.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsTree.h"
 
 namespace {
 

@@ -5,19 +5,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "DialogSupport.h"
 #include "DialogTexts.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "OneLineEdit.h"
-#include "Platform.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/OneLineEdit.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
 
-CSearchDlg::CSearchDlg(CPlatform& platform, QWidget* parent, std::function<QString()> helpFile)
-    : QDialog(parent), m_platform(platform), m_helpFile(std::move(helpFile)) {
+CSearchDlg::CSearchDlg(CPlatform& platform, QWidget* parent)
+    : QDialog(parent), m_platform(platform) {
   setWindowTitle(LangQText(kTxtSearchCaption));
 
   m_label = new QLabel(LangQText(kTxtSearchLabel), this);
@@ -69,12 +67,6 @@ void CSearchDlg::accept() {
 }
 
 void CSearchDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    const QString file =
-        m_helpFile ? m_helpFile()
-                   : ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
-    m_platform.ShowHelp(file, kHelpSearch);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpSearch)) return;
   QDialog::keyPressEvent(event);
 }

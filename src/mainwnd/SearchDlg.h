@@ -18,10 +18,7 @@ class CSearchDlg : public QDialog {
   static constexpr int IDC_SEARCH_LABEL = 1134;
   static constexpr int IDC_SEARCH_TEXT = 1080;
 
-  // helpFile gives the help file for F1; without it the help file of the
-  // settings is used.
-  explicit CSearchDlg(CPlatform& platform, QWidget* parent = nullptr,
-                      std::function<QString()> helpFile = {});
+  explicit CSearchDlg(CPlatform& platform, QWidget* parent = nullptr);
 
   // UTF-8, as the words are.
   void SetSearchText(const std::string& text);
@@ -34,7 +31,6 @@ class CSearchDlg : public QDialog {
 
  private:
   CPlatform& m_platform;
-  std::function<QString()> m_helpFile;
   QLabel* m_label;
   COneLineEdit* m_edit;
   CHoverButton* m_ok;

@@ -1,6 +1,6 @@
 #include "SearchLogic.h"
 
-#include "WordList.h"
+#include "wordlist/WordList.h"
 
 namespace {
 

@@ -7,17 +7,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "CharGrid.h"
-#include "DialogSupport.h"
 #include "DialogTexts.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "OneLineEdit.h"
-#include "Platform.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "controls/CharGrid.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/OneLineEdit.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 
@@ -30,9 +30,8 @@ constexpr unsigned kBlockNames[] = {
 
 }  // namespace
 
-CSpecialCharDlg::CSpecialCharDlg(CPlatform& platform, QWidget* parent,
-                                 std::function<QString()> helpFile)
-    : QDialog(parent), m_platform(platform), m_helpFile(std::move(helpFile)) {
+CSpecialCharDlg::CSpecialCharDlg(CPlatform& platform, QWidget* parent)
+    : QDialog(parent), m_platform(platform) {
   setWindowTitle(LangQText(kTxtSpecialCaption));
 
   m_charLabel = new QLabel(LangQText(kTxtSpecialCharLabel), this);
@@ -148,12 +147,6 @@ void CSpecialCharDlg::done(int result) {
 }
 
 void CSpecialCharDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    const QString file =
-        m_helpFile ? m_helpFile()
-                   : ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
-    m_platform.ShowHelp(file, kHelpSpecialChars);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpSpecialChars)) return;
   QDialog::keyPressEvent(event);
 }

@@ -25,10 +25,7 @@ class CSpecialCharDlg : public QDialog {
   static constexpr int IDC_BLOCK_LABEL = 1188;
   static constexpr int IDC_BLOCK = 1189;
 
-  // helpFile gives the help file for F1; without it the help file of the
-  // settings is used.
-  explicit CSpecialCharDlg(CPlatform& platform, QWidget* parent = nullptr,
-                           std::function<QString()> helpFile = {});
+  explicit CSpecialCharDlg(CPlatform& platform, QWidget* parent = nullptr);
 
   // The character shown at opening; the grid marks it.
   void SetCharacter(const QString& character);
@@ -46,7 +43,6 @@ class CSpecialCharDlg : public QDialog {
   void OnCharChosen(QChar ch);
 
   CPlatform& m_platform;
-  std::function<QString()> m_helpFile;
   QLabel* m_charLabel;
   QLabel* m_gridLabel;
   QLabel* m_blockLabel;

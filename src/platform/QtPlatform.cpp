@@ -10,10 +10,10 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "DataDir.h"
-#include "LangText.h"
 #include "PlatformTexts.h"
 #include "SoundModule.h"
+#include "lang/DataDir.h"
+#include "lang/LangText.h"
 
 CQtPlatform::CQtPlatform() : m_sound(std::make_unique<CSoundModule>()) {}
 

@@ -7,6 +7,7 @@
 
 #include "Exercise.h"
 #include "PracticeTexts.h"
+#include "lang/TextParse.h"
 
 namespace {
 
@@ -17,9 +18,7 @@ QString FromUtf8(std::string_view text) {
 // White space of any script goes: an input method may type the ideographic
 // space, a copied word may end in a no-break space.
 std::string Strip(std::string_view text) {
-  const auto ascii = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-  while (!text.empty() && ascii(text.front())) text.remove_prefix(1);
-  while (!text.empty() && ascii(text.back())) text.remove_suffix(1);
+  text = TrimSpace(text);
   const bool plain = std::all_of(text.begin(), text.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   if (plain) return std::string(text);

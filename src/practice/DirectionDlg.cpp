@@ -6,16 +6,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "DialogSupport.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "Pictures.h"
-#include "Platform.h"
 #include "PracticeDialogTexts.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/Pictures.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "platform/ProgramHelp.h"
 
 namespace {
 
@@ -34,9 +33,6 @@ constexpr int kHintIndent = 2;
 constexpr int kIconSize = 32;
 
 constexpr int kFocusTimerMs = 1;
-
-const QString kTrue = QStringLiteral("TRUE");
-const QString kFalse = QStringLiteral("FALSE");
 
 }  // namespace
 
@@ -143,20 +139,29 @@ void CDirectionDlg::showEvent(QShowEvent* event) {
 
 void CDirectionDlg::OnFocusTimer() {
   m_focusTimer.stop();
-  // Only the exact "FALSE" means translations; anything else, also nothing
-  // stored yet, means foreign words.
-  const QString last = ReadSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF);
-  (last == kFalse ? m_translation : m_foreign)->setFocus(Qt::OtherFocusReason);
+  (LastDirection() == Direction::Translation ? m_translation : m_foreign)
+      ->setFocus(Qt::OtherFocusReason);
 }
 
 void CDirectionDlg::OnForeign() {
-  WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, kTrue);
+  RememberDirection(Direction::Foreign);
   done(IDC_FOREIGN);
 }
 
 void CDirectionDlg::OnTranslation() {
-  WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, kFalse);
+  RememberDirection(Direction::Translation);
   done(IDC_TRANSLATION);
+}
+
+std::optional<Direction> CDirectionDlg::Choose() {
+  switch (exec()) {
+    case IDC_FOREIGN:
+      return Direction::Foreign;
+    case IDC_TRANSLATION:
+      return Direction::Translation;
+    default:
+      return std::nullopt;
+  }
 }
 
 void CDirectionDlg::reject() {
@@ -174,8 +179,7 @@ void CDirectionDlg::OnEnter() {
 }
 
 void CDirectionDlg::OnHelp() {
-  m_platform.ShowHelp(ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile),
-                      kHelpDirection);
+  ShowProgramHelp(m_platform, kHelpDirection);
 }
 
 void CDirectionDlg::keyPressEvent(QKeyEvent* event) {

@@ -7,8 +7,12 @@
 // exec() returns IDC_FOREIGN (write the foreign words), IDC_TRANSLATION
 // (write the translations) or IDCANCEL (Escape, the close box, the cancel
 // button).
+#include <optional>
+
 #include <QDialog>
 #include <QTimer>
+
+#include "PracticeOptions.h"
 
 class CHoverButton;
 class CPlatform;
@@ -26,6 +30,9 @@ class CDirectionDlg : public QDialog {
   static constexpr int IDC_HINT = 1179;
 
   explicit CDirectionDlg(CPlatform& platform, QWidget* parent = nullptr);
+
+  // Runs the dialog: the direction chosen, or none when it was cancelled.
+  std::optional<Direction> Choose();
 
   CHoverButton* Button(int id) const;
   QLabel* HintLine() const { return m_hint; }

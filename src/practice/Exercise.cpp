@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "lang/TextParse.h"
+
 namespace {
 
 // The pause text split as the options panel reads it: whole seconds as atoi
@@ -13,30 +15,8 @@ struct PauseParts {
   int hundredths = -1;  // -1: no second character after it
 };
 
-bool IsCSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-// Leading white space, an optional sign, digits; saturates far beyond any
-// sensible pause instead of overflowing like atoi would.
-std::int64_t LeadingInteger(std::string_view text) {
-  constexpr std::int64_t kLimit = 1'000'000'000'000;
-  std::size_t i = 0;
-  while (i < text.size() && IsCSpace(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
-  std::int64_t value = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
-    value = std::min(kLimit, value * 10 + (text[i] - '0'));
-  }
-  return negative ? -value : value;
 }
 
 PauseParts SplitPause(std::string_view text) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "WordList.h"
+#include "wordlist/WordList.h"
 
 // One entry of an exercise table: the same five fields as a WordSlot.
 struct ExerciseEntry {

@@ -7,18 +7,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "DialogSupport.h"
-#include "DialogUnits.h"
 #include "Exercise.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "Platform.h"
 #include "PracticeDialogTexts.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "WordList.h"
-#include "WordListBox.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/WordListBox.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "settings/SettingsKeys.h"
+#include "wordlist/WordList.h"
 
 namespace {
 
@@ -211,20 +210,21 @@ void CResultsDlg::AddWrongWord(const QString& foreign, const QString& translatio
   m_list->AddLine(foreign + QLatin1Char('\t') + translation, mark, lo);
 }
 
-int CResultsDlg::SaveWrongWords() {
-  if (!m_exercise) return 2;
+FileResult CResultsDlg::SaveWrongWords() {
+  if (!m_exercise) return FileResult::Cancelled;
   // A separate list: the open list and the exercise stay as they are.
   CWordList list(&m_platform);
   list.NewList();
   const int n = m_exercise->CountEntries(ExerciseTable::WrongWords);
   for (int i = 0; i < n; ++i) {
-    list.AddWord(m_exercise->GetEntryForeign(ExerciseTable::WrongWords, i),
-                 m_exercise->GetEntryTranslation(ExerciseTable::WrongWords, i), 0);
+    // The words of one list always fit another.
+    (void)list.AddWord(m_exercise->GetEntryForeign(ExerciseTable::WrongWords, i),
+                       m_exercise->GetEntryTranslation(ExerciseTable::WrongWords, i), 0);
   }
-  const int result = list.Save();
+  const FileResult result = list.Save();
   // The list itself reports nothing when the file cannot be written; without
   // this the user would believe the words were saved.
-  if (result == -2)
+  if (result == FileResult::Failed)
     m_platform.MessageBox(LangQText(kTxtResultsSaveFailed), MessageButtons::Ok,
                           MessageIcon::Warning);
   return result;
@@ -258,10 +258,6 @@ void CResultsDlg::reject() {
 }
 
 void CResultsDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-    m_platform.ShowHelp(ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile),
-                        kHelpResults);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpResults)) return;
   QDialog::keyPressEvent(event);
 }

@@ -8,6 +8,8 @@
 // happens inside the dialog and changes neither the exercise nor the open list.
 #include <QDialog>
 
+#include "wordlist/WordList.h"
+
 class CExercise;
 class CHoverButton;
 class CPlatform;
@@ -38,7 +40,7 @@ class CResultsDlg : public QDialog {
 
   // Saves the wrong words as a new, untitled list with no marks; the save
   // dialog asks for the name and type. The result of CWordList::Save.
-  int SaveWrongWords();
+  FileResult SaveWrongWords();
 
   CHoverButton* Button(int id) const;
   QLabel* CountValue(int id) const;

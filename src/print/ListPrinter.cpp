@@ -7,27 +7,21 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-#include "IniFile.h"
-#include "LangText.h"
-#include "Platform.h"
 #include "PrintTexts.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "WordList.h"
+#include "lang/LangText.h"
+#include "platform/Platform.h"
+#include "settings/SettingValues.h"
+#include "settings/SettingsKeys.h"
+#include "wordlist/WordList.h"
 
 namespace {
 
-QString PrintSetting(QLatin1String name) {
-  return ReadSetting(SettingsRoot::CurrentUser, kKeyPrint, name);
-}
-
 bool IsOn(QLatin1String name) {
-  return PrintSetting(name) == QLatin1String("TRUE");
+  return ReadBoolSetting(kKeyPrint, name);
 }
 
-// The setting as a decimal number the way atoi reads it (empty gives 0).
 int NumberSetting(QLatin1String name, int limit) {
-  return std::clamp(CIniFile::LeadingInt(PrintSetting(name).toStdString()), -limit, limit);
+  return std::clamp(ReadIntSetting(kKeyPrint, name), -limit, limit);
 }
 
 }  // namespace

@@ -8,12 +8,12 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
-#include "FileBytes.h"
-#include "LangText.h"
 #include "ListPrinter.h"
-#include "Platform.h"
 #include "PrintTexts.h"
-#include "WordList.h"
+#include "lang/LangText.h"
+#include "platform/Platform.h"
+#include "wordlist/FileBytes.h"
+#include "wordlist/WordList.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ class CPdfTarget : public CPrintTarget {
 
 }  // namespace
 
-int WriteListPdf(const CWordList& list, const QString& path) {
+bool WriteListPdf(const CWordList& list, const QString& path) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
@@ -45,10 +45,10 @@ int WriteListPdf(const CWordList& list, const QString& path) {
     writer.setTitle(QString::fromStdString(list.GetTitle()));
     writer.setCreator(LangQText(kTxtPrintProgramName));
     CPdfTarget target(writer);
-    if (!PrintPages(list, target)) return -2;
+    if (!PrintPages(list, target)) return false;
   }
   const QByteArray& bytes = buffer.data();
   if (!WriteWholeFile(path, std::string_view(bytes.constData(), std::size_t(bytes.size()))))
-    return -2;
-  return 0;
+    return false;
+  return true;
 }

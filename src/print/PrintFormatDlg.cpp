@@ -10,18 +10,18 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "IniFile.h"
-#include "LangText.h"
-#include "OneLineEdit.h"
-#include "Platform.h"
 #include "PrintDialogTexts.h"
 #include "PrintSample.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/OneLineEdit.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
+#include "settings/SettingValues.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 
@@ -64,16 +64,8 @@ constexpr MarginRow kMargins[4] = {
      kTxtFormatMarginRight},
 };
 
-QString PrintSetting(QLatin1String name) {
-  return ReadSetting(SettingsRoot::CurrentUser, kKeyPrint, name);
-}
-
 void WritePrintSetting(QLatin1String name, const QString& value) {
   WriteSetting(SettingsRoot::CurrentUser, kKeyPrint, name, value);
-}
-
-QString Bool(bool on) {
-  return on ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 
 QString Named(QWidget* widget, int id) {
@@ -100,9 +92,8 @@ QLineEdit* MakeDigitsEdit(int id, int maxLength, QWidget* parent) {
 
 }  // namespace
 
-CPrintFormatDlg::CPrintFormatDlg(CPlatform& platform, const std::string& title, QWidget* parent,
-                                 std::function<QString()> helpFile)
-    : QDialog(parent), m_platform(platform), m_helpFile(std::move(helpFile)), m_title(title) {
+CPrintFormatDlg::CPrintFormatDlg(CPlatform& platform, const std::string& title, QWidget* parent)
+    : QDialog(parent), m_platform(platform), m_title(title) {
   setWindowTitle(LangQText(kTxtFormatCaption));
   const CDialogUnits du(font());
   const int margin = du.X(7);
@@ -238,13 +229,11 @@ QCheckBox* CPrintFormatDlg::Check(int id) const {
 
 void CPrintFormatDlg::LoadSettings() {
   for (const CheckBoxRow& box : kChecks)
-    Check(box.id)->setChecked(PrintSetting(box.setting) == QLatin1String("TRUE"));
+    Check(box.id)->setChecked(ReadBoolSetting(kKeyPrint, box.setting));
   for (int i = 0; i < 4; ++i) {
-    m_marginEdits[i]->setText(
-        QString::number(CIniFile::LeadingInt(PrintSetting(kMargins[i].setting).toStdString())));
+    m_marginEdits[i]->setText(QString::number(ReadIntSetting(kKeyPrint, kMargins[i].setting)));
   }
-  m_textSizeEdit->setText(
-      QString::number(CIniFile::LeadingInt(PrintSetting(kValueTextSize).toStdString())));
+  m_textSizeEdit->setText(QString::number(ReadIntSetting(kKeyPrint, kValueTextSize)));
   UpdateSample();
 }
 
@@ -288,7 +277,7 @@ void CPrintFormatDlg::accept() {
     const bool on = Check(box.id)->isChecked();
     QLatin1String name = box.setting;
     if (box.id == IDC_SHOW_PAGE_NUMBER && !on) name = kValueShowPageNumberOff;
-    WritePrintSetting(name, Bool(on));
+    WriteBoolSetting(kKeyPrint, name, on);
   }
   for (int i = 0; i < 4; ++i) WritePrintSetting(kMargins[i].setting, m_marginEdits[i]->text());
   WritePrintSetting(kValueTextSize, m_textSizeEdit->text());
@@ -297,12 +286,6 @@ void CPrintFormatDlg::accept() {
 }
 
 void CPrintFormatDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    const QString file =
-        m_helpFile ? m_helpFile()
-                   : ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
-    m_platform.ShowHelp(file, kHelpPrintFormat);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpPrintFormat)) return;
   QDialog::keyPressEvent(event);
 }

@@ -42,10 +42,8 @@ class CPrintFormatDlg : public QDialog {
   static constexpr int IDC_TEXT_SIZE_LABEL = 1198;
   static constexpr int IDC_TEXT_SIZE = 1159;
 
-  // title is the list's (UTF-8). helpFile gives the help file for F1;
-  // without it the help file of the settings is used.
-  CPrintFormatDlg(CPlatform& platform, const std::string& title, QWidget* parent = nullptr,
-                  std::function<QString()> helpFile = {});
+  // title is the list's (UTF-8).
+  CPrintFormatDlg(CPlatform& platform, const std::string& title, QWidget* parent = nullptr);
 
   // The title as handed in, or as edited once OK was pressed.
   const std::string& GetTitle() const { return m_title; }
@@ -64,7 +62,6 @@ class CPrintFormatDlg : public QDialog {
   void LoadSettings();
 
   CPlatform& m_platform;
-  std::function<QString()> m_helpFile;
   std::string m_title;
   COneLineEdit* m_titleEdit = nullptr;
   QLineEdit* m_marginEdits[4] = {};  // top, bottom, left, right

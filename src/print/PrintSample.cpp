@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "LangText.h"
 #include "PrintDialogTexts.h"
+#include "lang/LangText.h"
 
 namespace {
 

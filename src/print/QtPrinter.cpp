@@ -6,12 +6,12 @@
 #include <QPrinter>
 #include <QScreen>
 
-#include "LangText.h"
 #include "ListPrinter.h"
-#include "Platform.h"
 #include "PrintDialogTexts.h"
 #include "PrintTexts.h"
-#include "WordList.h"
+#include "lang/LangText.h"
+#include "platform/Platform.h"
+#include "wordlist/WordList.h"
 
 namespace {
 

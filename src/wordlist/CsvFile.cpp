@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <map>
 
-#include "TextCodec.h"
 #include "WordList.h"
+#include "lang/TextCodec.h"
 
 namespace {
 

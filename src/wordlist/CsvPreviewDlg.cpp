@@ -11,17 +11,16 @@
 #include <QPointer>
 #include <QTreeWidget>
 
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
 #include "ListFileIo.h"
-#include "Platform.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
 #include "WordList.h"
 #include "WordListDialogTexts.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -34,9 +33,8 @@ T* Named(T* widget, int id) {
 }  // namespace
 
 CCsvPreviewDlg::CCsvPreviewDlg(CPlatform& platform, const QString& path, std::string_view data,
-                               const CsvOptions& options, QWidget* parent,
-                               std::function<QString()> helpFile)
-    : QDialog(parent), m_platform(platform), m_helpFile(std::move(helpFile)), m_data(data) {
+                               const CsvOptions& options, QWidget* parent)
+    : QDialog(parent), m_platform(platform), m_data(data) {
   setWindowTitle(LangQText(kTxtCsvCaption));
 
   auto* file = Named(new QLabel(this), IDC_CSV_FILE);
@@ -102,9 +100,8 @@ CCsvPreviewDlg::CCsvPreviewDlg(CPlatform& platform, const QString& path, std::st
   m_rows->header()->resizeSection(0, width / 2);
   y += du.Y(120) + du.Y(4);
   // Room for the longest count text, however it wraps in this language.
-  m_count->setText(CListFileIo::LangFormat(kTxtCsvWordCount, QStringLiteral("300")) +
-                   QLatin1Char('\n') +
-                   CListFileIo::LangFormat(kTxtCsvTooMany, QStringLiteral("99999")));
+  m_count->setText(LangQTextWith(kTxtCsvWordCount, QStringLiteral("300")) + QLatin1Char('\n') +
+                   LangQTextWith(kTxtCsvTooMany, QStringLiteral("99999")));
   const int countHeight = std::max(du.Y(18), m_count->heightForWidth(width));
   m_count->setGeometry(margin, y, width, countHeight);
   y += countHeight + du.Y(4);
@@ -138,7 +135,7 @@ void CCsvPreviewDlg::Refresh() {
     asked = options;
     return true;
   });
-  CListFileIo::ReadBytes(preview, QStringLiteral("CSV"), m_data);
+  (void)preview.ReadBytes(QStringLiteral("CSV"), m_data);  // a preview has no messages to show
 
   m_rows->setHeaderLabels({QString::fromStdString(preview.GetFirstLanguage()),
                            QString::fromStdString(preview.GetSecondLanguage())});
@@ -155,7 +152,7 @@ void CCsvPreviewDlg::Refresh() {
   // A current row for the keyboard, but nothing looks chosen: rows are not picked here.
   if (count > 0) m_rows->setCurrentItem(m_rows->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
 
-  QString text = CListFileIo::LangFormat(kTxtCsvWordCount, QString::number(count));
+  QString text = LangQTextWith(kTxtCsvWordCount, QString::number(count));
   // Counting takes the whole file; the header choice does not change it.
   auto counted = m_wordRows.find(options.delimiter);
   if (counted == m_wordRows.end()) {
@@ -166,26 +163,19 @@ void CCsvPreviewDlg::Refresh() {
   int inFile = counted->second;
   if (options.header && inFile > 0) --inFile;
   if (inFile > CWordList::kMaxWords)
-    text += QLatin1Char('\n') + CListFileIo::LangFormat(kTxtCsvTooMany, QString::number(inFile));
+    text += QLatin1Char('\n') + LangQTextWith(kTxtCsvTooMany, QString::number(inFile));
   m_count->setText(text);
 }
 
 void CCsvPreviewDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    const QString file =
-        m_helpFile ? m_helpFile()
-                   : ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
-    m_platform.ShowHelp(file, kHelpCsvImport);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpCsvImport)) return;
   QDialog::keyPressEvent(event);
 }
 
-CsvQuestion CCsvPreviewDlg::Question(CPlatform& platform, QWidget* parent,
-                                     std::function<QString()> helpFile) {
-  return [&platform, window = QPointer<QWidget>(parent), helpFile](
-             const QString& path, std::string_view data, CsvOptions& options) {
-    CCsvPreviewDlg dialog(platform, path, data, options, window, helpFile);
+CsvQuestion CCsvPreviewDlg::Question(CPlatform& platform, QWidget* parent) {
+  return [&platform, window = QPointer<QWidget>(parent)](const QString& path, std::string_view data,
+                                                         CsvOptions& options) {
+    CCsvPreviewDlg dialog(platform, path, data, options, window);
     // Reading holds the wait cursor; the user's turn shows the normal one.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const bool accepted = dialog.exec() == QDialog::Accepted;

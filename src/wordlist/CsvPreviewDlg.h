@@ -32,18 +32,14 @@ class CCsvPreviewDlg : public QDialog {
   static constexpr int IDC_CSV_COUNT = 1707;
 
   // data is the file's text (UTF-8); options are the choices shown at first.
-  // helpFile gives the help file for F1; without it the help file of the
-  // settings is used.
   CCsvPreviewDlg(CPlatform& platform, const QString& path, std::string_view data,
-                 const CsvOptions& options, QWidget* parent = nullptr,
-                 std::function<QString()> helpFile = {});
+                 const CsvOptions& options, QWidget* parent = nullptr);
 
   CsvOptions GetOptions() const;
 
   // The question a list asks before it reads a CSV file: this dialog over
   // parent. OK reads the file with the options chosen, Cancel leaves it.
-  static CsvQuestion Question(CPlatform& platform, QWidget* parent,
-                              std::function<QString()> helpFile = {});
+  static CsvQuestion Question(CPlatform& platform, QWidget* parent);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -53,7 +49,6 @@ class CCsvPreviewDlg : public QDialog {
   void Refresh();
 
   CPlatform& m_platform;
-  std::function<QString()> m_helpFile;
   std::string m_data;              // the file's text, UTF-8
   std::map<char, int> m_wordRows;  // rows holding a word pair, by delimiter
   QComboBox* m_delimiter;

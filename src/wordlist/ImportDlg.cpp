@@ -8,17 +8,15 @@
 #include <QStyle>
 
 #include "CsvPreviewDlg.h"
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "Platform.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "WordListBox.h"
 #include "WordListDialogTexts.h"
 #include "WordListTexts.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/WordListBox.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -42,13 +40,10 @@ class CPathLabel : public QLabel {
 
 }  // namespace
 
-CImportDlg::CImportDlg(CPlatform& platform, QWidget* parent, std::function<QString()> helpFile)
-    : QDialog(parent),
-      m_platform(platform),
-      m_helpFile(std::move(helpFile)),
-      m_sourceList(&platform) {
+CImportDlg::CImportDlg(CPlatform& platform, QWidget* parent)
+    : QDialog(parent), m_platform(platform), m_sourceList(&platform) {
   setWindowTitle(LangQText(kTxtImportCaption));
-  m_sourceList.SetCsvQuestion(CCsvPreviewDlg::Question(platform, this, m_helpFile));
+  m_sourceList.SetCsvQuestion(CCsvPreviewDlg::Question(platform, this));
 
   m_file = new CPathLabel(LangQText(kTxtImportNoFileYet), this);
   m_file->setObjectName(QStringLiteral("c%1").arg(IDC_IMPORT_FILE));
@@ -111,10 +106,11 @@ void CImportDlg::BrowseForList() {
   // The source list is never saved from here, so it must not ask the save
   // question that an interchange file (read as modified) would raise. The
   // loader still reports a file it rejects.
-  m_sourceList.SetModified(0);
-  const int result = m_sourceList.OpenFile(chosen.path);
-  if (result == 2) return;  // the CSV preview was cancelled: as if no file was chosen
-  if (result != 0) {
+  m_sourceList.SetModified(false);
+  const FileResult result = m_sourceList.OpenFile(chosen.path);
+  // A cancelled CSV preview is as if no file was chosen.
+  if (result == FileResult::Cancelled) return;
+  if (result == FileResult::Failed) {
     m_file->setText(LangQText(kTxtImportNoFileOpen));
     m_file->setToolTip(QString());
     m_ok->setEnabled(false);
@@ -141,19 +137,14 @@ void CImportDlg::accept() {
   const int count = m_sourceList.GetCount();
   for (const int row : m_words->SelectedRows()) {
     if (row >= count) continue;
-    m_chosenWords.AddWord(m_sourceList.GetForeign(row), m_sourceList.GetTranslation(row),
-                          m_sourceList.GetMark(row));
+    // The chosen words come from one list: they always fit another.
+    (void)m_chosenWords.AddWord(m_sourceList.GetForeign(row), m_sourceList.GetTranslation(row),
+                                m_sourceList.GetMark(row));
   }
   QDialog::accept();
 }
 
 void CImportDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    const QString file =
-        m_helpFile ? m_helpFile()
-                   : ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
-    m_platform.ShowHelp(file, kHelpImport);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpImport)) return;
   QDialog::keyPressEvent(event);
 }

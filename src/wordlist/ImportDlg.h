@@ -23,10 +23,7 @@ class CImportDlg : public QDialog {
   static constexpr int IDC_IMPORT_WORDS = 1162;
   static constexpr int IDC_IMPORT_BROWSE = 3;
 
-  // helpFile gives the help file for F1; without it the help file of the
-  // settings is used.
-  explicit CImportDlg(CPlatform& platform, QWidget* parent = nullptr,
-                      std::function<QString()> helpFile = {});
+  explicit CImportDlg(CPlatform& platform, QWidget* parent = nullptr);
 
   // The words selected when the dialog ended with OK, in list order.
   const CWordList& GetChosenWords() const { return m_chosenWords; }
@@ -43,7 +40,6 @@ class CImportDlg : public QDialog {
 
  private:
   CPlatform& m_platform;
-  std::function<QString()> m_helpFile;
   QLabel* m_file;
   CWordListBox* m_words;
   CHoverButton* m_ok;

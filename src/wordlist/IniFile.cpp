@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "FileBytes.h"
+#include "lang/TextParse.h"
 
 bool CIniFile::Load(const QString& path) {
   std::string data;
@@ -56,23 +57,6 @@ int CIniFile::Int(std::string_view section, std::string_view key) const {
   const std::string value = Value(section, key);
   if (value == kMissing || value == "NULL") return -1;
   return LeadingInt(value);
-}
-
-int CIniFile::LeadingInt(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
-  }
-  if (negative) value = -value;
-  return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 std::string GetIniValue(const std::string& section, const std::string& key, const QString& path) {

@@ -40,10 +40,6 @@ class CIniFile {
   // (0 when it has no digits).
   int Int(std::string_view section, std::string_view key) const;
 
-  // The leading decimal integer of text as atoi reads it (white space, sign,
-  // digits), clamped to the int range instead of overflowing.
-  static int LeadingInt(std::string_view text);
-
  private:
   const std::string_view* Find(std::string_view key) const;
 

@@ -3,16 +3,15 @@
 #include <algorithm>
 #include <functional>
 
-#include <QStringList>
-
 #include "CsvFile.h"
 #include "FileBytes.h"
 #include "IniFile.h"
-#include "LangText.h"
-#include "Platform.h"
-#include "TextCodec.h"
 #include "WordList.h"
 #include "WordListTexts.h"
+#include "lang/LangText.h"
+#include "lang/TextCodec.h"
+#include "lang/TextParse.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -28,20 +27,35 @@ bool IsInterchangeType(const QString& type) {
          type == QLatin1String("CSV");
 }
 
-bool IsSpace(char c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');
-}
+// A version 1 or 2 file with the texts of its values as UTF-8, whatever
+// the file holds.
+class CNativeText {
+ public:
+  explicit CNativeText(std::string data) {
+    // A byte order mark is no part of what the program writes, but a text
+    // editor may have added one: the file is then in that encoding.
+    const bool marked =
+        data.starts_with(kUtf8Bom) || data.starts_with("\xFF\xFE") || data.starts_with("\xFE\xFF");
+    m_ini.SetData(marked ? DecodeTextFile(data) : std::move(data));
+    const std::string value = m_ini.Value("INFO", kEncodingKey);
+    const std::string_view encoding = TrimSpace(value);
+    m_utf8 = marked || std::equal(encoding.begin(), encoding.end(), kUtf8.begin(), kUtf8.end(),
+                                  [](char a, char b) {
+                                    return (a >= 'a' && a <= 'z' ? char(a - 32) : a) == b;
+                                  });
+  }
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
-  return s;
-}
+  const CIniFile& Ini() const { return m_ini; }
 
-// Stores one word read from an interchange file; false when the list is full.
-bool AddRead(CWordList& list, std::string_view foreign, std::string_view translation) {
-  return list.AddWord(std::string(foreign), std::string(translation), 0) == 0;
-}
+  std::string Value(std::string_view section, std::string_view key) const {
+    const std::string value = m_ini.Value(section, key);
+    return m_utf8 ? RepairedUtf8(value) : Cp1252ToUtf8(value);
+  }
+
+ private:
+  CIniFile m_ini;
+  bool m_utf8 = false;
+};
 
 // The bytes of a list file whose text (UTF-8) is ready: Windows-1252 when
 // every character has a byte there, so that such files stay what they always
@@ -52,6 +66,26 @@ std::string Encoded(const std::string& text, const std::function<std::string()>&
   // A text that is not valid UTF-8 never reaches a file as such.
   return RepairedUtf8(utf8Form());
 }
+
+// One file being read: what it holds so far.
+struct CReader {
+  const ListFileSource& source;
+  ListFileContent& content;
+
+  // Stores one word; false when the list is full.
+  bool Add(std::string foreign, std::string translation, int mark = 0) {
+    if (content.words.size() >= static_cast<std::size_t>(CWordList::kMaxWords)) return false;
+    content.words.push_back({std::move(foreign), std::move(translation), mark});
+    return true;
+  }
+
+  ReadResult Reject() {
+    if (source.platform)
+      source.platform->MessageBox(LangQTextWith(kTxtFileRejected, source.path), MessageButtons::Ok,
+                                  MessageIcon::None);
+    return ReadResult::Rejected;
+  }
+};
 
 void AppendLine(std::string& out, std::string_view text) {
   out += text;
@@ -171,129 +205,46 @@ std::string OneLineDescription(std::string text) {
   return text;
 }
 
-}  // namespace
+// --- reading -------------------------------------------------------------------
 
-QString CListFileIo::LangFormat(unsigned n, const QString& arg) {
-  QString text = LangQText(n);
-  const qsizetype at = text.indexOf(QLatin1String("%s"));
-  if (at >= 0) text.replace(at, 2, arg);
-  return text;
-}
-
-bool CListFileIo::IsExportType(const QString& type) {
-  return type == QLatin1String("HTML") || IsInterchangeType(type);
-}
-
-// --- reading -----------------------------------------------------------------
-
-int CListFileIo::Load(CWordList& list) {
-  CWaitCursor wait(list.m_platform);
-  const QString type = list.m_extension.toUpper();
-  const bool readable =
-      type == QLatin1String("VK1") || type == QLatin1String("VK2") || IsInterchangeType(type);
-  std::string data;
-  if (!readable || ReadWholeFile(list.m_path, data) != ReadStatus::Ok) {
-    list.m_firstLanguage = list.m_secondLanguage = std::string(kMarker);
-    list.m_extension = type;
-    return Reject(list);
-  }
-  return ReadBytes(list, type, std::move(data));
-}
-
-int CListFileIo::ReadBytes(CWordList& list, const QString& type, std::string data) {
-  list.m_firstLanguage = list.m_secondLanguage = std::string(kMarker);
-  list.m_extension = type.toUpper();
-  return Parse(list, list.m_extension, std::move(data));
-}
-
-int CListFileIo::Parse(CWordList& list, const QString& type, std::string data) {
-  if (type == QLatin1String("VK2") || type == QLatin1String("VK1")) {
-    const CNativeText text(std::move(data));
-    const bool ok =
-        type == QLatin1String("VK2") ? ReadVersion2(list, text) : ReadVersion1(list, text);
-    if (!ok) return Reject(list);
-  } else if (type == QLatin1String("CSV")) {
-    if (!ReadCsv(list, DecodeTextFile(data))) return 2;
-  } else if (type == QLatin1String("ORD")) {
-    if (!ReadOrd(list, DecodeTextFile(data))) return Reject(list);
-  } else if (type == QLatin1String("TXT")) {
-    ReadDelimited(list, DecodeTextFile(data), '\t');
-  } else if (type == QLatin1String("SKV") || type == QLatin1String("SCV")) {
-    ReadDelimited(list, DecodeTextFile(data), ';');
-  } else {
-    return Reject(list);
-  }
-  FinishLoad(list, type);
-  return 0;
-}
-
-int CListFileIo::Reject(CWordList& list) {
-  // The names still hold the marker; show the defaults rather than "ERROR".
-  list.m_firstLanguage = LangText(kTxtFirstLanguage);
-  list.m_secondLanguage = LangText(kTxtSecondLanguage);
-  return list.ReportFileError(list.m_path, -2);
-}
-
-CListFileIo::CNativeText::CNativeText(std::string data) {
-  // A byte order mark is no part of what the program writes, but a text
-  // editor may have added one: the file is then in that encoding.
-  const bool marked =
-      data.starts_with(kUtf8Bom) || data.starts_with("\xFF\xFE") || data.starts_with("\xFE\xFF");
-  m_ini.SetData(marked ? DecodeTextFile(data) : std::move(data));
-  const std::string value = m_ini.Value("INFO", kEncodingKey);
-  const std::string_view encoding = Trim(value);
-  m_utf8 = marked || std::equal(encoding.begin(), encoding.end(), kUtf8.begin(), kUtf8.end(),
-                                [](char a, char b) {
-                                  return (a >= 'a' && a <= 'z' ? char(a - 32) : a) == b;
-                                });
-}
-
-std::string CListFileIo::CNativeText::Value(std::string_view section, std::string_view key) const {
-  const std::string value = m_ini.Value(section, key);
-  return m_utf8 ? RepairedUtf8(value) : Cp1252ToUtf8(value);
-}
-
-bool CListFileIo::ReadVersion2(CWordList& list, const CNativeText& text) {
+bool ReadVersion2(CReader& reader, const CNativeText& text) {
   const CIniFile& ini = text.Ini();
   if (ini.Value("INFO", "VERSION") != "2.0") return false;
-  list.m_creator = text.Value("INFO", "CREATOR");
-  list.m_title = text.Value("INFO", "TITLE");
-  list.m_description = text.Value("INFO", "DESCRIPTION");
-  list.m_owner = text.Value("INFO", "OWNER");
-  list.m_firstLanguage = text.Value("WORDS", "F");
-  list.m_secondLanguage = text.Value("WORDS", "O");
+  ListFileContent& content = reader.content;
+  content.creator = text.Value("INFO", "CREATOR");
+  if (std::string title = text.Value("INFO", "TITLE"); title != kMarker)
+    content.title = std::move(title);
+  content.description = text.Value("INFO", "DESCRIPTION");
+  content.owner = text.Value("INFO", "OWNER");
+  content.firstLanguage = text.Value("WORDS", "F");
+  content.secondLanguage = text.Value("WORDS", "O");
   const int count = ini.Int("INFO", "ANTAL");
   const bool hasMarks = ini.HasSection("MARKS");
   // The count is only a hint: the loop ends when the table is full.
   for (int n = 1; n <= count; ++n) {
     const std::string k = Number(n);
-    const std::string translation = text.Value("WORDS", k + "B");
-    const std::string foreign = text.Value("WORDS", k);
-    const int slot = list.GetCount();
-    if (list.AddWord(foreign, translation, 0) != 0) break;
-    if (hasMarks) list.m_slots[slot].m_mark = CIniFile::LeadingInt(ini.Value("MARKS", k + "M"));
+    const int mark = hasMarks ? LeadingInt(ini.Value("MARKS", k + "M")) : 0;
+    if (!reader.Add(text.Value("WORDS", k), text.Value("WORDS", k + "B"), mark)) break;
   }
   return true;
 }
 
-bool CListFileIo::ReadVersion1(CWordList& list, const CNativeText& text) {
+bool ReadVersion1(CReader& reader, const CNativeText& text) {
   const CIniFile& ini = text.Ini();
   if (ini.Value("INFO", "VERSION") != "1.0") return false;
-  list.m_creator = text.Value("INFO", "CREATOR");
-  list.m_firstLanguage = text.Value("WORDS", "F");
-  list.m_secondLanguage = text.Value("WORDS", "O");
-  // Version 1 has neither; the previous list's must not stay behind.
-  list.m_owner.clear();
-  list.m_description.clear();
+  reader.content.creator = text.Value("INFO", "CREATOR");
+  reader.content.firstLanguage = text.Value("WORDS", "F");
+  reader.content.secondLanguage = text.Value("WORDS", "O");
   const int count = ini.Int("INFO", "ANTAL");
   for (int n = 1; n <= count; ++n) {
     const std::string k = Number(n);
-    if (list.AddWord(text.Value("WORDS", k), text.Value("WORDS", k + "T"), 0) != 0) break;
+    if (!reader.Add(text.Value("WORDS", k), text.Value("WORDS", k + "T"))) break;
   }
   return true;
 }
 
-bool CListFileIo::ReadOrd(CWordList& list, std::string_view data) {
+// The interchange readers take the file's text as UTF-8.
+bool ReadOrd(CReader& reader, std::string_view data) {
   std::size_t pos = 0;
   TextLine line;
   if (!NextLine(data, pos, line) || line.text.find("GLOSOR") == std::string_view::npos)
@@ -301,59 +252,46 @@ bool CListFileIo::ReadOrd(CWordList& list, std::string_view data) {
 
   // The count may follow after any white space, empty lines included; the
   // rest of its line is read as the next word line.
-  while (pos < data.size() && IsSpace(data[pos])) ++pos;
-  long long count = 0;
-  bool negative = false;
-  if (pos < data.size() && (data[pos] == '+' || data[pos] == '-')) {
-    negative = data[pos] == '-';
-    ++pos;
-  }
-  while (pos < data.size() && data[pos] >= '0' && data[pos] <= '9') {
-    if (count < 1000000) count = count * 10 + (data[pos] - '0');
-    ++pos;
-  }
-  if (negative) count = 0;
+  std::size_t used = 0;
+  const std::int64_t count = std::max<std::int64_t>(0, LeadingInteger(data.substr(pos), &used));
+  pos += used;
 
-  list.m_owner.clear();
-  list.m_description.clear();
   std::string_view pair[2];
   int filled = 0;
-  for (long long pairs = 0; pairs < count && NextLine(data, pos, line);) {
-    const std::string_view word = Trim(line.text);
+  for (std::int64_t pairs = 0; pairs < count && NextLine(data, pos, line);) {
+    const std::string_view word = TrimSpace(line.text);
     if (word.empty()) continue;
     pair[filled++] = word;
     if (filled == 2) {
       filled = 0;
       ++pairs;
       // Translation first, foreign word second.
-      if (!AddRead(list, pair[1], pair[0])) break;
+      if (!reader.Add(std::string(pair[1]), std::string(pair[0]))) break;
     }
   }
   return true;
 }
 
-void CListFileIo::ReadDelimited(CWordList& list, std::string_view data, char separator) {
-  list.m_owner.clear();
-  list.m_description.clear();
+void ReadDelimited(CReader& reader, std::string_view data, char separator) {
   std::size_t pos = 0;
   TextLine line;
   std::string foreign;
   std::string translation;
   while (NextLine(data, pos, line)) {
     if (!SplitDelimited(line.text, separator, foreign, translation)) continue;
-    if (!AddRead(list, foreign, translation)) break;
+    if (!reader.Add(foreign, translation)) break;
   }
 }
 
-bool CListFileIo::ReadCsv(CWordList& list, std::string_view text) {
+// False when the CSV question declined the file.
+bool ReadCsv(CReader& reader, std::string_view text) {
   CsvOptions options;
   options.delimiter = CCsvFile::DetectDelimiter(text);
-  if (list.m_csvQuestion && !list.m_csvQuestion(list.m_path, text, options)) return false;
+  const ListFileSource& source = reader.source;
+  if (source.csvQuestion && !source.csvQuestion(source.path, text, options)) return false;
   if (std::string_view(CCsvFile::kDelimiters, 3).find(options.delimiter) == std::string_view::npos)
     options.delimiter = ',';
 
-  list.m_owner.clear();
-  list.m_description.clear();
   CCsvFile file(text, options.delimiter);
   std::vector<CsvField> fields;
   bool header = options.header;
@@ -361,70 +299,180 @@ bool CListFileIo::ReadCsv(CWordList& list, std::string_view text) {
     if (CCsvFile::IsWordless(fields)) continue;
     if (header) {
       header = false;
-      list.m_firstLanguage = fields[0].text;
-      list.m_secondLanguage = fields[1].text;
+      reader.content.firstLanguage = fields[0].text;
+      reader.content.secondLanguage = fields[1].text;
       continue;
     }
-    if (!AddRead(list, fields[0].text, fields[1].text)) break;
+    if (!reader.Add(fields[0].text, fields[1].text)) break;
   }
   return true;
 }
 
-void CListFileIo::FinishLoad(CWordList& list, const QString& type) {
-  if (list.m_firstLanguage == kMarker || list.m_secondLanguage == kMarker) {
-    list.m_firstLanguage = LangText(kTxtFirstLanguage);
-    list.m_secondLanguage = LangText(kTxtSecondLanguage);
+}  // namespace
+
+bool CListFileIo::IsExportType(const QString& type) {
+  return type == QLatin1String("HTML") || IsInterchangeType(type);
+}
+
+bool CListFileIo::IsReadableType(const QString& type) {
+  return type == QLatin1String("VK1") || type == QLatin1String("VK2") || IsInterchangeType(type);
+}
+
+ReadResult CListFileIo::Read(const ListFileSource& source, ListFileContent& content) {
+  CWaitCursor wait(source.platform);
+  std::string data;
+  if (!IsReadableType(source.type) || ReadWholeFile(source.path, data) != ReadStatus::Ok) {
+    content = {};
+    CReader reader{source, content};
+    return reader.Reject();
   }
-  if (list.m_title == kMarker)
-    list.m_title =
-        list.m_fileName.chopped(std::min<qsizetype>(4, list.m_fileName.size())).toStdString();
-  if (list.m_owner == kMarker) list.m_owner.clear();
-  if (list.m_description == kMarker) list.m_description.clear();
-  // A lone CR inside a line of the file is kept by the line reader; stored
-  // one-line texts never hold one.
-  for (std::string* text :
-       {&list.m_title, &list.m_owner, &list.m_firstLanguage, &list.m_secondLanguage})
-    *text = CWordList::OneLine(std::move(*text));
-  if (IsInterchangeType(type)) {
-    list.m_untitled = 1;
-    list.m_modified = 1;
-    list.m_fileName = list.m_path = LangQText(kTxtUntitled);
-    // An imported list has no creator of its own until it is saved.
-    list.m_creator = "N\\A";
+  return ReadBytes(source, std::move(data), content);
+}
+
+ReadResult CListFileIo::ReadBytes(const ListFileSource& source, std::string data,
+                                  ListFileContent& content) {
+  content = {};
+  content.firstLanguage = content.secondLanguage = std::string(kMarker);
+  CReader reader{source, content};
+  const QString& type = source.type;
+  if (type == QLatin1String("VK2") || type == QLatin1String("VK1")) {
+    const CNativeText text(std::move(data));
+    const bool ok =
+        type == QLatin1String("VK2") ? ReadVersion2(reader, text) : ReadVersion1(reader, text);
+    if (!ok) return reader.Reject();
+  } else if (type == QLatin1String("CSV")) {
+    if (!ReadCsv(reader, DecodeTextFile(data))) return ReadResult::Declined;
+  } else if (type == QLatin1String("ORD")) {
+    if (!ReadOrd(reader, DecodeTextFile(data))) return reader.Reject();
+  } else if (type == QLatin1String("TXT")) {
+    ReadDelimited(reader, DecodeTextFile(data), '\t');
+  } else if (type == QLatin1String("SKV") || type == QLatin1String("SCV")) {
+    ReadDelimited(reader, DecodeTextFile(data), ';');
   } else {
-    list.m_modified = 0;
+    return reader.Reject();
   }
+
+  // A file without both language names shows the defaults, never the marker.
+  if (content.firstLanguage == kMarker || content.secondLanguage == kMarker) {
+    content.firstLanguage = LangText(kTxtFirstLanguage);
+    content.secondLanguage = LangText(kTxtSecondLanguage);
+  }
+  if (content.owner == kMarker) content.owner.clear();
+  if (content.description == kMarker) content.description.clear();
+  content.interchange = IsInterchangeType(type);
+  // An imported list has no creator of its own until it is saved.
+  if (content.interchange) content.creator = "N\\A";
+  return ReadResult::Read;
 }
 
-// --- writing -----------------------------------------------------------------
+// --- writing -------------------------------------------------------------------
 
-int CListFileIo::Write(CWordList& list) {
-  list.m_extension = list.m_extension.toUpper();
-  const QString type = list.m_extension;
-  if (!WriteWholeFile(list.m_path, Format(list, type))) return -2;
-
-  if (!IsExportType(type)) {
-    list.m_creator = LangText(kTxtProgramName);
-    list.m_modified = 0;
-    list.m_untitled = 0;
-    return 0;
-  }
-  // An export leaves the list with its own file.
-  const QString message = LangFormat(kTxtExported, list.m_path);
-  list.m_path = list.m_savedPath;
-  list.m_fileName = list.m_savedFileName;
-  list.m_extension = list.m_savedExtension;
-  if (list.m_platform)
-    list.m_platform->MessageBox(message, MessageButtons::Ok, MessageIcon::Information);
-  list.m_modified = 1;
-  return 0;
+bool CListFileIo::Write(const CWordList& list, const QString& path, const QString& type) {
+  return WriteWholeFile(path, Format(list, type));
 }
+
+namespace {
+
+// The text of each file type, UTF-8; utf8 adds what a file in UTF-8 holds
+// beyond one in Windows-1252.
+std::string FormatVersion2(const CWordList& list, bool utf8) {
+  const int count = list.GetCount();
+  std::string out;
+  AppendLine(out, "[INFO]");
+  AppendLine(out, "VERSION=2.0");
+  if (utf8) AppendLine(out, std::string(kEncodingKey) + "=" + std::string(kUtf8));
+  AppendLine(out, "CREATOR=" + LangText(kTxtProgramName));
+  AppendLine(out, "ANTAL=" + Number(count));
+  AppendLine(out, "TITLE=" + Line(list.GetTitle()));
+  AppendLine(out, "OWNER=" + Line(list.GetOwner()));
+  AppendLine(out, "DESCRIPTION=" + OneLineDescription(list.GetDescription()));
+  AppendLine(out, "");
+  AppendLine(out, "[MARKS]");
+  for (int i = 0; i < count; ++i) {
+    const int mark = list.GetMark(i);
+    if (mark != 0) AppendLine(out, Number(i + 1) + "M=" + Number(mark));
+  }
+  AppendLine(out, "");
+  AppendWordsSection(out, list, count, "B=");
+  return out;
+}
+
+std::string FormatVersion1(const CWordList& list, bool utf8) {
+  const int count = list.GetCount();
+  std::string out;
+  AppendLine(out, "[INFO]");
+  AppendLine(out, "VERSION=1.0");
+  if (utf8) AppendLine(out, std::string(kEncodingKey) + "=" + std::string(kUtf8));
+  AppendLine(out, "CREATOR=" + LangText(kTxtProgramName));
+  AppendLine(out, "ANTAL=" + Number(count));
+  AppendLine(out, "");
+  AppendWordsSection(out, list, count, "T=");
+  return out;
+}
+
+std::string FormatOrd(const CWordList& list) {
+  // The reader skips blank lines, so a word with a blank side would shift
+  // every pair after it: such words are left out of the file.
+  const int count = list.GetCount();
+  std::string pairs;
+  int written = 0;
+  for (int i = 0; i < count; ++i) {
+    const WordSlot& slot = list.GetSlotTable()[i];
+    if (TrimSpace(slot.m_translation).empty() || TrimSpace(slot.m_foreign).empty()) continue;
+    AppendLine(pairs, Line(slot.m_translation));
+    AppendLine(pairs, Line(slot.m_foreign));
+    ++written;
+  }
+  std::string out;
+  AppendLine(out, "GLOSOR");
+  AppendLine(out, Number(written));
+  AppendLine(out, "");
+  return out + pairs;
+}
+
+std::string FormatDelimited(const CWordList& list, char separator) {
+  const int count = list.GetCount();
+  std::string out;
+  for (int i = 0; i < count; ++i)
+    AppendLine(out, DelimitedField(list.GetSlotTable()[i].m_foreign, separator) + separator +
+                        DelimitedField(list.GetSlotTable()[i].m_translation, separator));
+  return out;
+}
+
+std::string FormatHtml(const CWordList& list, bool utf8) {
+  const int count = list.GetCount();
+  const std::string program = HtmlText(LangText(kTxtProgramName));
+  const std::string web = HtmlText(LangText(kTxtWebAddress));
+  std::string out = "<html>\r\n<head>\r\n";
+  if (utf8) out += "<meta charset=\"utf-8\">\r\n";
+  out +=
+      "<title>" + program + " gloslista - " + HtmlText(list.GetTitle()) + "</title>\r\n</head>\r\n";
+  out += "<body>\r\n";
+  out += "<table border=\"0\">\r\n";
+  out += "<tr>\r\n";
+  out += "<td><b>" + HtmlText(list.GetFirstLanguage()) + "</b></td>";
+  out += "<td><b>" + HtmlText(list.GetSecondLanguage()) + "</b></td>";
+  // Rows are opened but not closed one by one; one "</tr>" ends the table.
+  for (int i = 0; i < count; ++i) {
+    out += "<tr>\r\n";
+    out += "<td>" + HtmlText(list.GetSlotTable()[i].m_foreign) + "</td>";
+    out += "<td>" + HtmlText(list.GetSlotTable()[i].m_translation) + "</td>";
+  }
+  out += "</tr>\r\n";
+  out += "</table>\r\n";
+  out += "<br><br><hr><font size=\"1\"> Skapad med " + program + " - <a href=\"" + web + "\">" +
+         web + "</a></font>";
+  out += "</body>\r\n";
+  out += "</html>";
+  return out;
+}
+
+}  // namespace
 
 std::string CListFileIo::Format(const CWordList& list, const QString& type) {
   if (type == QLatin1String("CSV")) return CCsvFile::Format(list);
-  if (type == QLatin1String("VK1")) {
+  if (type == QLatin1String("VK1"))
     return Encoded(FormatVersion1(list, false), [&] { return FormatVersion1(list, true); });
-  }
   if (type == QLatin1String("HTML"))
     return Encoded(FormatHtml(list, false), [&] { return FormatHtml(list, true); });
   std::string text;
@@ -439,95 +487,4 @@ std::string CListFileIo::Format(const CWordList& list, const QString& type) {
   }
   // Other programs tell UTF-8 from their own code page by the mark.
   return Encoded(text, [&] { return std::string(kUtf8Bom) + text; });
-}
-
-std::string CListFileIo::FormatVersion2(const CWordList& list, bool utf8) {
-  const int count = list.GetCount();
-  std::string out;
-  AppendLine(out, "[INFO]");
-  AppendLine(out, "VERSION=2.0");
-  if (utf8) AppendLine(out, std::string(kEncodingKey) + "=" + std::string(kUtf8));
-  AppendLine(out, "CREATOR=" + LangText(kTxtProgramName));
-  AppendLine(out, "ANTAL=" + Number(count));
-  AppendLine(out, "TITLE=" + Line(list.m_title));
-  AppendLine(out, "OWNER=" + Line(list.m_owner));
-  AppendLine(out, "DESCRIPTION=" + OneLineDescription(list.m_description));
-  AppendLine(out, "");
-  AppendLine(out, "[MARKS]");
-  for (int i = 0; i < count; ++i) {
-    const int mark = list.m_slots[i].m_mark;
-    if (mark != 0) AppendLine(out, Number(i + 1) + "M=" + Number(mark));
-  }
-  AppendLine(out, "");
-  AppendWordsSection(out, list, count, "B=");
-  return out;
-}
-
-std::string CListFileIo::FormatVersion1(const CWordList& list, bool utf8) {
-  const int count = list.GetCount();
-  std::string out;
-  AppendLine(out, "[INFO]");
-  AppendLine(out, "VERSION=1.0");
-  if (utf8) AppendLine(out, std::string(kEncodingKey) + "=" + std::string(kUtf8));
-  AppendLine(out, "CREATOR=" + LangText(kTxtProgramName));
-  AppendLine(out, "ANTAL=" + Number(count));
-  AppendLine(out, "");
-  AppendWordsSection(out, list, count, "T=");
-  return out;
-}
-
-std::string CListFileIo::FormatOrd(const CWordList& list) {
-  // The reader skips blank lines, so a word with a blank side would shift
-  // every pair after it: such words are left out of the file.
-  const int count = list.GetCount();
-  std::string pairs;
-  int written = 0;
-  for (int i = 0; i < count; ++i) {
-    const WordSlot& slot = list.m_slots[i];
-    if (Trim(slot.m_translation).empty() || Trim(slot.m_foreign).empty()) continue;
-    AppendLine(pairs, Line(slot.m_translation));
-    AppendLine(pairs, Line(slot.m_foreign));
-    ++written;
-  }
-  std::string out;
-  AppendLine(out, "GLOSOR");
-  AppendLine(out, Number(written));
-  AppendLine(out, "");
-  return out + pairs;
-}
-
-std::string CListFileIo::FormatDelimited(const CWordList& list, char separator) {
-  const int count = list.GetCount();
-  std::string out;
-  for (int i = 0; i < count; ++i)
-    AppendLine(out, DelimitedField(list.m_slots[i].m_foreign, separator) + separator +
-                        DelimitedField(list.m_slots[i].m_translation, separator));
-  return out;
-}
-
-std::string CListFileIo::FormatHtml(const CWordList& list, bool utf8) {
-  const int count = list.GetCount();
-  const std::string program = HtmlText(LangText(kTxtProgramName));
-  const std::string web = HtmlText(LangText(kTxtWebAddress));
-  std::string out = "<html>\r\n<head>\r\n";
-  if (utf8) out += "<meta charset=\"utf-8\">\r\n";
-  out += "<title>" + program + " gloslista - " + HtmlText(list.m_title) + "</title>\r\n</head>\r\n";
-  out += "<body>\r\n";
-  out += "<table border=\"0\">\r\n";
-  out += "<tr>\r\n";
-  out += "<td><b>" + HtmlText(list.m_firstLanguage) + "</b></td>";
-  out += "<td><b>" + HtmlText(list.m_secondLanguage) + "</b></td>";
-  // Rows are opened but not closed one by one; one "</tr>" ends the table.
-  for (int i = 0; i < count; ++i) {
-    out += "<tr>\r\n";
-    out += "<td>" + HtmlText(list.m_slots[i].m_foreign) + "</td>";
-    out += "<td>" + HtmlText(list.m_slots[i].m_translation) + "</td>";
-  }
-  out += "</tr>\r\n";
-  out += "</table>\r\n";
-  out += "<br><br><hr><font size=\"1\"> Skapad med " + program + " - <a href=\"" + web + "\">" +
-         web + "</a></font>";
-  out += "</body>\r\n";
-  out += "</html>";
-  return out;
 }

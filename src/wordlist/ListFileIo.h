@@ -1,6 +1,7 @@
 #pragma once
-// The readers and writers of every list file type, and the steps that
-// CWordList::Load and CWordList::Write take around each of them.
+// The readers and writers of every list file type. A reader hands back what
+// the file holds; CWordList takes it over, so that a file that cannot be read
+// leaves nothing of itself in the open list.
 //
 // This is where texts meet files: the list holds UTF-8, the files hold what
 // they always held as long as every text fits Windows-1252, and UTF-8 when
@@ -8,67 +9,67 @@
 // their VERSION line, interchange files with a byte order mark, the web page
 // with its character set in the head). Interchange files from other programs
 // are read in whatever their byte order mark, or their bytes, say.
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QString>
 
-#include "IniFile.h"
+#include "CsvFile.h"
 
+class CPlatform;
 class CWordList;
+
+// The list information and words of a file as read.
+struct ListFileContent {
+  std::string firstLanguage;
+  std::string secondLanguage;
+  // Only version 2 files have a title of their own; without one the list is
+  // named after the file.
+  std::optional<std::string> title;
+  std::string owner;
+  std::string description;
+  std::string creator;
+  struct Word {
+    std::string foreign;
+    std::string translation;
+    int mark = 0;
+  };
+  std::vector<Word> words;  // at most CWordList::kMaxWords
+  // Read from an interchange type: the words make a new, untitled list.
+  bool interchange = false;
+};
+
+enum class [[nodiscard]] ReadResult{
+    Read,
+    Rejected,  // not a list of its type; the user has been told
+    Declined,  // the user declined to read a CSV file
+};
+
+// Where a file is read from, and who is asked and told.
+struct ListFileSource {
+  QString path;
+  QString type;                   // upper case: "VK2", "VK1", "ORD", "TXT", "SKV", "SCV", "CSV"
+  CPlatform* platform = nullptr;  // null: nothing is shown
+  CsvQuestion csvQuestion;        // empty: a CSV file is read as its first rows suggest
+};
 
 class CListFileIo {
  public:
-  // Reads the file the list names (m_path, type from m_extension) into the
-  // list: 0 when read, -2 when rejected (the message has been shown), 2 when
-  // the user declined to read a CSV file.
-  static int Load(CWordList& list);
+  // Reads the file at source.path.
+  static ReadResult Read(const ListFileSource& source, ListFileContent& content);
+  // The same on data already in memory; source.path serves only for messages.
+  static ReadResult ReadBytes(const ListFileSource& source, std::string data,
+                              ListFileContent& content);
 
-  // The same on data already in memory, read as a file of the given type;
-  // list's path serves only for messages.
-  static int ReadBytes(CWordList& list, const QString& type, std::string data);
-
-  // Writes the list to m_path in the type m_extension names: 0 or -2.
-  static int Write(CWordList& list);
+  // Writes the list to path in type (upper case); false when the file could
+  // not be written whole, and then the old file is as it was.
+  [[nodiscard]] static bool Write(const CWordList& list, const QString& path, const QString& type);
 
   // The bytes of the file Write produces for type (upper case).
   static std::string Format(const CWordList& list, const QString& type);
 
-  // Language text n with arg put in for its "%s".
-  static QString LangFormat(unsigned n, const QString& arg);
-
   static bool IsExportType(const QString& type);
-
- private:
-  // A version 1 or 2 file with the texts of its values as UTF-8, whatever
-  // the file holds.
-  class CNativeText {
-   public:
-    explicit CNativeText(std::string data);
-    const CIniFile& Ini() const { return m_ini; }
-    std::string Value(std::string_view section, std::string_view key) const;
-
-   private:
-    CIniFile m_ini;
-    bool m_utf8 = false;
-  };
-
-  static int Parse(CWordList& list, const QString& type, std::string data);
-  static int Reject(CWordList& list);
-  static bool ReadVersion2(CWordList& list, const CNativeText& text);
-  static bool ReadVersion1(CWordList& list, const CNativeText& text);
-  // The interchange readers take the file's text as UTF-8.
-  static bool ReadOrd(CWordList& list, std::string_view text);
-  static void ReadDelimited(CWordList& list, std::string_view text, char separator);
-  // False when the list's CSV question declined the file.
-  static bool ReadCsv(CWordList& list, std::string_view text);
-  static void FinishLoad(CWordList& list, const QString& type);
-
-  // The text of each file type, UTF-8; utf8 adds what a file in UTF-8 holds
-  // beyond one in Windows-1252.
-  static std::string FormatVersion2(const CWordList& list, bool utf8);
-  static std::string FormatVersion1(const CWordList& list, bool utf8);
-  static std::string FormatOrd(const CWordList& list);
-  static std::string FormatDelimited(const CWordList& list, char separator);
-  static std::string FormatHtml(const CWordList& list, bool utf8);
+  static bool IsReadableType(const QString& type);
 };

@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
-#include "LangText.h"
 #include "WordList.h"
 #include "WordListDialogTexts.h"
 #include "WordListTexts.h"
+#include "lang/LangText.h"
 
 namespace {
 

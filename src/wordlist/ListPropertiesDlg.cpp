@@ -11,19 +11,17 @@
 #include <QPlainTextEdit>
 #include <QToolTip>
 
-#include "DialogSupport.h"
-#include "DialogUnits.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
 #include "ListProperties.h"
-#include "OneLineEdit.h"
-#include "Pictures.h"
-#include "Platform.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
 #include "WordList.h"
 #include "WordListDialogTexts.h"
+#include "controls/DialogSupport.h"
+#include "controls/DialogUnits.h"
+#include "controls/HoverButton.h"
+#include "controls/OneLineEdit.h"
+#include "controls/Pictures.h"
+#include "lang/LangText.h"
+#include "platform/HelpTopics.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -96,9 +94,8 @@ QString ShownDescription(const std::string& stored) {
 
 }  // namespace
 
-CListPropertiesDlg::CListPropertiesDlg(CPlatform& platform, QWidget* parent,
-                                       std::function<QString()> helpFile)
-    : QDialog(parent), m_platform(platform), m_helpFile(std::move(helpFile)) {
+CListPropertiesDlg::CListPropertiesDlg(CPlatform& platform, QWidget* parent)
+    : QDialog(parent), m_platform(platform) {
   setWindowTitle(LangQText(kTxtPropCaption));
 
   auto* icon = new QLabel(this);
@@ -266,12 +263,6 @@ bool CListPropertiesDlg::ApplyTo(CWordList& list) const {
 }
 
 void CListPropertiesDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    const QString file =
-        m_helpFile ? m_helpFile()
-                   : ReadSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile);
-    m_platform.ShowHelp(file, kHelpProperties);
-    return;
-  }
+  if (HelpOnF1(event, m_platform, kHelpProperties)) return;
   QDialog::keyPressEvent(event);
 }

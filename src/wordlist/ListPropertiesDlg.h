@@ -32,10 +32,7 @@ class CListPropertiesDlg : public QDialog {
   static constexpr int IDC_PROP_DESCRIPTION = 1126;
   static constexpr int IDC_PROP_FORMAT_LABEL = 1186;  // labels 1186 to 1193, in the order above
 
-  // helpFile gives the help file for F1; without it the help file of the
-  // settings is used.
-  explicit CListPropertiesDlg(CPlatform& platform, QWidget* parent = nullptr,
-                              std::function<QString()> helpFile = {});
+  explicit CListPropertiesDlg(CPlatform& platform, QWidget* parent = nullptr);
 
   // The values to show, set before the dialog opens. Words and list texts are
   // UTF-8; the description in its stored form.
@@ -63,7 +60,6 @@ class CListPropertiesDlg : public QDialog {
 
  private:
   CPlatform& m_platform;
-  std::function<QString()> m_helpFile;
 
   QLineEdit* m_name;
   QLineEdit* m_format;

@@ -1,8 +1,8 @@
 #include "WordImport.h"
 
-#include "LangText.h"
 #include "WordList.h"
 #include "WordListDialogTexts.h"
+#include "lang/LangText.h"
 
 ImportResult ImportWordsInto(CWordList& target, const CWordList& chosen) {
   ImportResult result;
@@ -12,7 +12,7 @@ ImportResult ImportWordsInto(CWordList& target, const CWordList& chosen) {
     const std::string translation = chosen.GetTranslation(i);
     const bool present =
         target.FindForeign(0, foreign) >= 0 || target.FindTranslation(0, translation) >= 0;
-    if (present || target.AddWord(foreign, translation, chosen.GetMark(i)) == -1) {
+    if (present || target.AddWord(foreign, translation, chosen.GetMark(i)) != WordResult::Done) {
       result.skipped += foreign;
       result.skipped += '\t';
       result.skipped += translation;

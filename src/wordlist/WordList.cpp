@@ -8,10 +8,11 @@
 #include <iterator>
 #include <random>
 
-#include "LangText.h"
 #include "ListFileIo.h"
-#include "Platform.h"
 #include "WordListTexts.h"
+#include "lang/LangText.h"
+#include "lang/TextParse.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -42,27 +43,27 @@ CWordList::CWordList(CPlatform* platform) : m_platform(platform) {
 
 // --- words -------------------------------------------------------------------
 
-int CWordList::AddWord(const std::string& foreign, const std::string& translation, int mark) {
+WordResult CWordList::AddWord(const std::string& foreign, const std::string& translation,
+                              int mark) {
   for (int i = 0; i < kMaxWords; ++i) {
     if (m_slots[i].m_used == 0) {
       m_slots[i].m_number = GetCount() + 1;
       return SetWord(i, foreign, translation, mark);
     }
   }
-  return -1;
+  return WordResult::ListFull;
 }
 
-int CWordList::SetWord(int index, const std::string& foreign, const std::string& translation,
-                       int mark) {
-  if (index > kMaxWords) return -10;
-  if (index < 0) return -11;
+WordResult CWordList::SetWord(int index, const std::string& foreign, const std::string& translation,
+                              int mark) {
+  if (index < 0 || index > kMaxWords) return WordResult::BadIndex;
   WordSlot& slot = m_slots[index];
   slot.m_foreign = OneLine(foreign);
   slot.m_translation = OneLine(translation);
   slot.m_mark = mark;
   slot.m_used = 1;
-  m_modified = 1;
-  return 0;
+  m_modified = true;
+  return WordResult::Done;
 }
 
 int CWordList::GetCount() const {
@@ -87,9 +88,8 @@ int CWordList::GetMark(int index) const {
   return index >= 0 && index < kSlotCount ? m_slots[index].m_mark : 0;
 }
 
-int CWordList::DeleteWord(int index) {
-  if (index > kMaxWords) return -1;
-  if (index < 0) return -2;
+WordResult CWordList::DeleteWord(int index) {
+  if (index < 0 || index > kMaxWords) return WordResult::BadIndex;
   // Slots past the spare one count as free.
   const auto used = [this](int i) { return i < kSlotCount && m_slots[i].m_used != 0; };
   int k = index;
@@ -102,18 +102,18 @@ int CWordList::DeleteWord(int index) {
   m_slots[k].m_foreign.clear();
   m_slots[k].m_translation.clear();
   m_slots[k].m_used = 0;
-  return 0;
+  return WordResult::Done;
 }
 
 int CWordList::FindForeign(int start, const std::string& text) const {
-  if (start < 0) return -2;
+  if (start < 0) return -1;
   for (int i = start; i < kSlotCount && m_slots[i].m_used != 0; ++i)
     if (m_slots[i].m_foreign == text) return i;
   return -1;
 }
 
 int CWordList::FindTranslation(int start, const std::string& text) const {
-  if (start < 0) return -2;
+  if (start < 0) return -1;
   for (int i = start; i < kSlotCount && m_slots[i].m_used != 0; ++i)
     if (m_slots[i].m_translation == text) return i;
   return -1;
@@ -179,7 +179,7 @@ void CWordList::Shuffle(unsigned seed) {
     from.m_used = 0;
     const int k = GetCount();
     m_slots[k].m_number = from.m_number;
-    SetWord(k, from.m_foreign, from.m_translation, from.m_mark);
+    (void)SetWord(k, from.m_foreign, from.m_translation, from.m_mark);  // k is a free slot
   }
 }
 
@@ -227,25 +227,17 @@ int CWordList::AskSaveChanges() {
   return m_platform->MessageBox(text, MessageButtons::YesNoCancel, MessageIcon::Question);
 }
 
-int CWordList::QueryClose() {
-  if (m_modified == 0) return 1;
-  const int answer = AskSaveChanges();
-  if (answer == kIdNo) return 1;
-  // An export through Save as leaves the list unsaved: it must not be lost.
-  if (answer == kIdYes) return Save() == 0 && m_modified == 0 ? 1 : 2;
-  return 2;
-}
-
-bool CWordList::ConfirmReplace() {
-  if (m_modified == 0) return true;
+bool CWordList::QueryClose() {
+  if (!m_modified) return true;
   const int answer = AskSaveChanges();
   if (answer == kIdNo) return true;
-  if (answer == kIdYes) return Save() == 0 && m_modified == 0;
+  // An export through Save as leaves the list unsaved: it must not be lost.
+  if (answer == kIdYes) return Save() == FileResult::Done && !m_modified;
   return false;
 }
 
 void CWordList::NewList() {
-  if (!ConfirmReplace()) return;
+  if (!QueryClose()) return;
   ClearWords();
   m_creator = kNoCreator;
   m_firstLanguage = LangText(kTxtFirstLanguage);
@@ -253,60 +245,91 @@ void CWordList::NewList() {
   m_fileName = m_path = LangQText(kTxtUntitled);
   m_title = LangText(kTxtUntitled);
   m_description.clear();
-  m_untitled = 1;
-  m_modified = 0;
+  m_untitled = true;
+  m_modified = false;
   m_owner = OneLine(DefaultOwner());
 }
 
-int CWordList::ReadInto(CWordList& next) {
+FileResult CWordList::ReadFile(const QString& path, const QString& fileName, const QString& type,
+                               const std::string& title) {
   // The current list stays whole until the new file has been read: a
   // rejected file must leave nothing of itself behind that a plain Save
   // could write over it.
-  next.m_csvQuestion = m_csvQuestion;
-  const int result = CListFileIo::Load(next);
-  if (result == 0) *this = std::move(next);
-  return result;
+  ListFileContent content;
+  switch (CListFileIo::Read({path, type.toUpper(), m_platform, m_csvQuestion}, content)) {
+    case ReadResult::Read:
+      break;
+    case ReadResult::Rejected:
+      return FileResult::Failed;
+    case ReadResult::Declined:
+      return FileResult::Cancelled;
+  }
+  m_path = path;
+  m_fileName = fileName;
+  m_extension = type.toUpper();
+  m_title = title;
+  TakeOver(std::move(content));
+  return FileResult::Done;
 }
 
-int CWordList::OpenFile(const QString& path) {
-  if (!ConfirmReplace()) return 2;
-  CWordList next(m_platform);
-  next.m_creator = kNoCreator;
-  next.m_path = path;
-  next.m_fileName = FileNameOf(path);
-  next.m_extension = next.m_fileName.right(3);
-  next.m_title = OneLine(WithoutLastFour(next.m_fileName).toStdString());
-  next.m_modified = 0;
-  next.m_untitled = 0;
-  return ReadInto(next);
+void CWordList::TakeOver(ListFileContent content) {
+  ClearWords();
+  for (ListFileContent::Word& word : content.words)
+    (void)AddWord(word.foreign, word.translation, word.mark);  // the reader stops at a full list
+  m_creator = std::move(content.creator);
+  SetFirstLanguage(content.firstLanguage);
+  SetSecondLanguage(content.secondLanguage);
+  if (content.title) SetTitle(*content.title);
+  SetOwner(content.owner);
+  m_description = std::move(content.description);
+  if (content.interchange) {
+    // The words of an interchange file make a new list with no file of its own.
+    m_untitled = true;
+    m_modified = true;
+    m_fileName = m_path = LangQText(kTxtUntitled);
+  } else {
+    m_untitled = false;
+    m_modified = false;
+  }
 }
 
-int CWordList::OpenWithDialog() {
-  if (!m_platform) return 2;
+FileResult CWordList::OpenFile(const QString& path) {
+  if (!QueryClose()) return FileResult::Cancelled;
+  const QString fileName = FileNameOf(path);
+  return ReadFile(path, fileName, fileName.right(3),
+                  OneLine(WithoutLastFour(fileName).toStdString()));
+}
+
+FileResult CWordList::OpenWithDialog() {
+  if (!m_platform) return FileResult::Cancelled;
   FileDialogRequest request;
   request.initialPath = m_path;
   request.filter = LangQText(kTxtOpenFilter);
   FileDialogResult chosen;
-  if (!m_platform->GetOpenFileName(request, chosen)) return 2;
-  if (!ConfirmReplace()) return 2;
-  CWordList next(m_platform);
-  next.m_creator = kNoCreator;
-  next.m_path = chosen.path;
-  next.m_fileName = chosen.fileName;
-  next.m_extension = chosen.extension;
-  next.m_untitled = 0;
-  next.m_title = OneLine(WithoutLastFour(next.m_fileName).toStdString());
-  next.m_modified = 0;
-  return ReadInto(next);
+  if (!m_platform->GetOpenFileName(request, chosen)) return FileResult::Cancelled;
+  if (!QueryClose()) return FileResult::Cancelled;
+  return ReadFile(chosen.path, chosen.fileName, chosen.extension,
+                  OneLine(WithoutLastFour(chosen.fileName).toStdString()));
 }
 
-int CWordList::Save() {
-  if (m_untitled == 0) return Write();
-  if (SaveAs(false) == 2) return 2;
+ReadResult CWordList::ReadBytes(const QString& type, std::string data) {
+  ListFileContent content;
+  const ReadResult result = CListFileIo::ReadBytes(
+      {m_path, type.toUpper(), m_platform, m_csvQuestion}, std::move(data), content);
+  if (result == ReadResult::Read) {
+    m_extension = type.toUpper();
+    TakeOver(std::move(content));
+  }
+  return result;
+}
+
+FileResult CWordList::Save() {
+  if (!m_untitled) return Write();
+  if (SaveAs(false) == FileResult::Cancelled) return FileResult::Cancelled;
   return Write();
 }
 
-int CWordList::SaveAs(bool write) {
+FileResult CWordList::SaveAs(bool write) {
   m_savedFileName = m_fileName;
   m_savedPath = m_path;
   m_savedExtension = m_extension;
@@ -326,10 +349,10 @@ int CWordList::SaveAs(bool write) {
   }
   if (!accepted) {
     m_path = m_savedPath;
-    return 2;
+    return FileResult::Cancelled;
   }
   TakeTarget(chosen.path, chosen.fileName, TypeOfFilterEntry(chosen.filterIndex));
-  if (!write) return 1;
+  if (!write) return FileResult::Done;
   return Write();
 }
 
@@ -352,7 +375,7 @@ void CWordList::TakeTarget(const QString& path, const QString& fileName, const Q
     m_title = OneLine(WithoutLastFour(m_fileName).toStdString());
 }
 
-int CWordList::SaveTo(const QString& path, const QString& type) {
+FileResult CWordList::SaveTo(const QString& path, const QString& type) {
   m_savedFileName = m_fileName;
   m_savedPath = m_path;
   m_savedExtension = m_extension;
@@ -362,19 +385,22 @@ int CWordList::SaveTo(const QString& path, const QString& type) {
   return Write();
 }
 
-int CWordList::Load() {
-  CWordList next(*this);
-  next.ClearWords();
-  return ReadInto(next);
-}
-
-int CWordList::Write() {
-  return CListFileIo::Write(*this);
-}
-
-int CWordList::ReportFileError(const QString& path, int code) {
-  if (m_platform)
-    m_platform->MessageBox(CListFileIo::LangFormat(kTxtFileRejected, path), MessageButtons::Ok,
-                           MessageIcon::None);
-  return code;
+FileResult CWordList::Write() {
+  m_extension = m_extension.toUpper();
+  if (!CListFileIo::Write(*this, m_path, m_extension)) return FileResult::Failed;
+  if (!CListFileIo::IsExportType(m_extension)) {
+    m_creator = LangText(kTxtProgramName);
+    m_modified = false;
+    m_untitled = false;
+    return FileResult::Done;
+  }
+  // An export leaves the list with its own file, and still modified: the
+  // words are in no file of the list's own type.
+  const QString message = LangQTextWith(kTxtExported, m_path);
+  m_path = m_savedPath;
+  m_fileName = m_savedFileName;
+  m_extension = m_savedExtension;
+  if (m_platform) m_platform->MessageBox(message, MessageButtons::Ok, MessageIcon::Information);
+  m_modified = true;
+  return FileResult::Done;
 }

@@ -13,8 +13,23 @@
 #include <QString>
 
 #include "CsvFile.h"
+#include "ListFileIo.h"
 
 class CPlatform;
+
+// What a change of the words did.
+enum class [[nodiscard]] WordResult{
+    Done,
+    ListFull,  // no free slot: the list holds kMaxWords words
+    BadIndex,
+};
+
+// What a file operation did.
+enum class [[nodiscard]] FileResult{
+    Done,
+    Cancelled,  // the user stopped it (a question or file dialog); nothing changed
+    Failed,     // the file could not be read (the user has been told) or written
+};
 
 struct WordSlot {
   std::string m_foreign;
@@ -40,18 +55,20 @@ class CWordList {
 
   // Asked before a CSV file is read into this list (the program shows its
   // preview); without one a CSV file is read as its first rows suggest. When
-  // it declines, OpenFile and OpenWithDialog return 2 and nothing changes.
+  // it declines, OpenFile and OpenWithDialog are cancelled and nothing changes.
   void SetCsvQuestion(CsvQuestion question) { m_csvQuestion = std::move(question); }
 
   // --- words -------------------------------------------------------------
-  int AddWord(const std::string& foreign, const std::string& translation, int mark = 0);
-  int SetWord(int index, const std::string& foreign, const std::string& translation, int mark);
+  WordResult AddWord(const std::string& foreign, const std::string& translation, int mark = 0);
+  WordResult SetWord(int index, const std::string& foreign, const std::string& translation,
+                     int mark);
   int GetCount() const;
   std::string GetForeign(int index) const;
   std::string GetTranslation(int index) const;
   int GetNumber(int index) const;
   int GetMark(int index) const;
-  int DeleteWord(int index);
+  WordResult DeleteWord(int index);
+  // The index of the first word from start on with that text, or -1.
   int FindForeign(int start, const std::string& text) const;
   int FindTranslation(int start, const std::string& text) const;
   void ClearWords();
@@ -85,28 +102,32 @@ class CWordList {
   const QString& GetFileName() const { return m_fileName; }
   // The file name, or the untitled name while the list has no own file.
   QString GetDisplayName() const;
-  int IsUntitled() const { return m_untitled; }
-  void SetModified(int flag) { m_modified = flag; }
-  int IsModified() const { return m_modified; }
+  bool IsUntitled() const { return m_untitled; }
+  void SetModified(bool modified) { m_modified = modified; }
+  bool IsModified() const { return m_modified; }
 
-  // --- file operations (results as the main window acts on them) ----------
-  int AskSaveChanges();  // kIdYes, kIdNo or kIdCancel
-  // 1 may drop, 2 stop. A save that only exported the list (Save as to an
-  // export type) has not saved it: that stops too.
-  int QueryClose();
+  // --- file operations -----------------------------------------------------
+  // True when the list may be dropped or replaced: unchanged, or the user
+  // saved it or let it go. A save that only exported the list (Save as to an
+  // export type) has not saved it: that keeps it.
+  [[nodiscard]] bool QueryClose();
   void NewList();  // may be stopped at the save question
-  int OpenFile(const QString& path);
-  int OpenWithDialog();
-  int Save();
-  int SaveAs(bool write);
-  int Load();
-  int Write();
-  int ReportFileError(const QString& path, int code);
+  FileResult OpenFile(const QString& path);
+  FileResult OpenWithDialog();
+  FileResult Save();
+  // Asks for the file and type; with write false only takes them as the
+  // list's own (a plain Save then writes).
+  FileResult SaveAs(bool write);
+  FileResult Write();
 
   // Save as without the dialog: writes the list to path in type ("VK2",
   // "VK1", "HTML", "ORD", "TXT", "SKV", "SCV", "CSV"; anything else is written as
   // version 2). An export leaves the list with its own file, as Save as does.
-  int SaveTo(const QString& path, const QString& type);
+  FileResult SaveTo(const QString& path, const QString& type);
+
+  // Replaces the words and information by data read as a file of type (upper
+  // case), as Open reads a file; messages name the list's path.
+  ReadResult ReadBytes(const QString& type, std::string data);
 
   // The file type of a Save as filter entry, counted from 1.
   static QString TypeOfFilterEntry(int filterIndex);
@@ -115,10 +136,12 @@ class CWordList {
   static std::string DefaultOwner();
 
  private:
-  // Save question before the list is replaced; true when it may go on.
-  bool ConfirmReplace();
-  // Reads the file next names and takes it over when it was read.
-  int ReadInto(CWordList& next);
+  int AskSaveChanges();  // kIdYes, kIdNo or kIdCancel
+  // Reads the file at path as type; the list takes it over when it was read,
+  // with title as its title unless the file has its own.
+  FileResult ReadFile(const QString& path, const QString& fileName, const QString& type,
+                      const std::string& title);
+  void TakeOver(ListFileContent content);
   // Steps of Save as after the dialog: the chosen file and its type.
   void TakeTarget(const QString& path, const QString& fileName, const QString& type);
 
@@ -126,12 +149,12 @@ class CWordList {
   CsvQuestion m_csvQuestion;
   std::string m_secondLanguage;
   std::string m_firstLanguage;
-  int m_modified = 0;
+  bool m_modified = false;
   std::string m_description;
   std::string m_owner;
   std::string m_creator;
   std::string m_title;
-  int m_untitled = 1;
+  bool m_untitled = true;
   QString m_fileName;
   QString m_path;
   QString m_extension;
@@ -139,6 +162,4 @@ class CWordList {
   QString m_savedPath;
   QString m_savedExtension;
   SlotTable m_slots;
-
-  friend class CListFileIo;
 };

@@ -5,15 +5,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "AboutDlg.h"
-#include "ColorLabel.h"
 #include "FakePlatform.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "VkLang.h"
 #include "WidgetDriver.h"
+#include "app/AboutDlg.h"
+#include "controls/ColorLabel.h"
+#include "controls/HoverButton.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "CommandLineInfo.h"
+#include "app/CommandLineInfo.h"
 
 using namespace Qt::StringLiterals;
 

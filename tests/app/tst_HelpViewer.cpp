@@ -9,13 +9,13 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
-#include "DataDir.h"
-#include "HelpTopics.h"
-#include "HelpViewer.h"
-#include "QtPlatform.h"
-#include "SearchDlg.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
+#include "app/HelpViewer.h"
+#include "lang/DataDir.h"
+#include "mainwnd/SearchDlg.h"
+#include "platform/HelpTopics.h"
+#include "platform/QtPlatform.h"
 
 namespace {
 
@@ -286,7 +286,7 @@ class TestHelpViewer : public QObject {
     CQtPlatform platform;
     platform.SetParentWindow(&main);
     platform.SetHelpHandler(&ShowHelp);
-    CSearchDlg dialog(platform, &main, [] { return HelpFile(); });
+    CSearchDlg dialog(platform, &main);
     bool followed = false;
     QString page;
     RunModal(dialog, [&] {

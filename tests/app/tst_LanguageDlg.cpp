@@ -5,14 +5,14 @@
 #include <QtTest>
 
 #include "FakePlatform.h"
-#include "HoverButton.h"
-#include "LangLibrary.h"
-#include "LangText.h"
-#include "LanguageDlg.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "VkLang.h"
 #include "WidgetDriver.h"
+#include "app/LanguageDlg.h"
+#include "controls/HoverButton.h"
+#include "lang/LangLibrary.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 

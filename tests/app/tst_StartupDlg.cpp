@@ -4,16 +4,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ColorStatic.h"
 #include "FakePlatform.h"
-#include "LangLibrary.h"
-#include "LangText.h"
-#include "LanguageDlg.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "StartupDlg.h"
-#include "VkLang.h"
 #include "WidgetDriver.h"
+#include "app/LanguageDlg.h"
+#include "app/StartupDlg.h"
+#include "controls/ColorStatic.h"
+#include "lang/LangLibrary.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 

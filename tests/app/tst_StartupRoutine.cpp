@@ -6,16 +6,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "AppTexts.h"
 #include "FakePlatform.h"
-#include "LangLibrary.h"
-#include "LangText.h"
-#include "ProgramLanguage.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "StartupRoutine.h"
 #include "TestFiles.h"
-#include "VkLang.h"
+#include "app/AppTexts.h"
+#include "app/ProgramLanguage.h"
+#include "app/StartupRoutine.h"
+#include "lang/LangLibrary.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 

@@ -10,15 +10,15 @@
 #include <QtTest>
 
 #include "FakePlatform.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
 #include "TestFiles.h"
-#include "TipDlg.h"
-#include "TipsFile.h"
-#include "VkLang.h"
 #include "WidgetDriver.h"
+#include "app/TipDlg.h"
+#include "app/TipsFile.h"
+#include "controls/HoverButton.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,8 +2,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "CharGrid.h"
 #include "WidgetDriver.h"
+#include "controls/CharGrid.h"
 
 class TestCharGrid : public QObject {
   Q_OBJECT

@@ -2,7 +2,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ClassComboBox.h"
+#include "controls/ClassComboBox.h"
 
 class TestClassComboBox : public QObject {
   Q_OBJECT

@@ -1,7 +1,7 @@
 #include <QImage>
 #include <QTest>
 
-#include "ColorEdit.h"
+#include "controls/ColorEdit.h"
 
 class TestColorEdit : public QObject {
   Q_OBJECT

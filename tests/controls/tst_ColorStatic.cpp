@@ -2,7 +2,7 @@
 #include <QImage>
 #include <QTest>
 
-#include "ColorStatic.h"
+#include "controls/ColorStatic.h"
 
 namespace {
 

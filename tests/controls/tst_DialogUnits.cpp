@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "ColorRef.h"
-#include "DialogUnits.h"
+#include "controls/ColorRef.h"
+#include "controls/DialogUnits.h"
 
 class TestDialogUnits : public QObject {
   Q_OBJECT

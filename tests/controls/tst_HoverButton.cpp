@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "HoverButton.h"
+#include "controls/HoverButton.h"
 
 namespace {
 

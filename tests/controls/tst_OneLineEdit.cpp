@@ -3,8 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "OneLineEdit.h"
 #include "WidgetDriver.h"
+#include "controls/OneLineEdit.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
 #include <QImage>
 #include <QTest>
 
-#include "DialogUnits.h"
-#include "Pictures.h"
+#include "controls/DialogUnits.h"
+#include "controls/Pictures.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "SpecialKeyEdit.h"
+#include "controls/SpecialKeyEdit.h"
 
 class TestSpecialKeyEdit : public QObject {
   Q_OBJECT

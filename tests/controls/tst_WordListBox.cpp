@@ -4,8 +4,8 @@
 #include <QTest>
 #include <QTextBoundaryFinder>
 
-#include "Pictures.h"
-#include "WordListBox.h"
+#include "controls/Pictures.h"
+#include "controls/WordListBox.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "LangCatalog.h"
+#include "lang/LangCatalog.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "DataDir.h"
-#include "LangText.h"
 #include "TestFiles.h"
-#include "VkFiles.h"
-#include "VkLang.h"
+#include "lang/DataDir.h"
+#include "lang/LangText.h"
+#include "lang/VkFiles.h"
+#include "lang/VkLang.h"
 
 namespace {
 

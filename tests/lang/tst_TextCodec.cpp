@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "TextCodec.h"
+#include "lang/TextCodec.h"
 
 using namespace Qt::StringLiterals;
 

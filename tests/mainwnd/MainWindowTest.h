@@ -11,23 +11,33 @@
 #include <QTest>
 
 #include "FakePlatform.h"
-#include "MainDlg.h"
 #include "TestFiles.h"
+#include "WidgetDriver.h"
+#include "app/ApplicationDialogs.h"
+#include "mainwnd/EditPanel.h"
+#include "mainwnd/MainDlg.h"
+#include "mainwnd/PracticePanel.h"
+
+// The program's own language, tip and About dialogs.
+inline CAppDialogs& AppDialogs() {
+  static CApplicationDialogs dialogs;
+  return dialogs;
+}
 
 // The window as the program shows it after start, active, with the given
 // words in an unchanged list (or the start file's, when one is given).
 inline std::unique_ptr<CMainDlg> OpenMainWindow(CFakePlatform& platform,
                                                 const std::vector<TestWord>& words = {},
                                                 const QString& startFile = QString()) {
-  auto dlg = std::make_unique<CMainDlg>(platform);
-  dlg->m_startFile = startFile;
+  auto dlg = std::make_unique<CMainDlg>(platform, AppDialogs());
+  dlg->SetStartFile(startFile);
   if (!dlg->OnInitDialog()) return nullptr;
-  for (const TestWord& w : words) dlg->WordList().AddWord(w.foreign, w.translation, w.mark);
+  for (const TestWord& w : words) (void)dlg->WordList().AddWord(w.foreign, w.translation, w.mark);
   if (!words.empty()) {
-    dlg->WordList().SetModified(0);
-    dlg->SetListTitle(false);
-    dlg->FillWordListBox();
-    dlg->UpdateWordCount();
+    dlg->WordList().SetModified(false);
+    dlg->ShowTitle();
+    dlg->EditPanel().ShowWords();
+    dlg->EditPanel().ShowWordCount();
   }
   dlg->show();
   QApplication::setActiveWindow(dlg.get());
@@ -35,9 +45,10 @@ inline std::unique_ptr<CMainDlg> OpenMainWindow(CFakePlatform& platform,
   return dlg;
 }
 
-template <class T>
+// The control of the window with a control id.
+template <class T = QWidget>
 T* ControlOf(const CMainDlg& dlg, int id) {
-  return static_cast<T*>(dlg.Control(id));
+  return Child<T>(&dlg, id);
 }
 
 inline QLineEdit* EditOf(const CMainDlg& dlg, int id) {
@@ -46,8 +57,8 @@ inline QLineEdit* EditOf(const CMainDlg& dlg, int id) {
 
 // The caption of a label, group or button.
 inline QString TextOf(const CMainDlg& dlg, int id) {
-  if (auto* label = qobject_cast<QLabel*>(dlg.Control(id))) return label->text();
-  if (auto* group = qobject_cast<QGroupBox*>(dlg.Control(id))) return group->title();
+  if (auto* label = ControlOf<QLabel>(dlg, id)) return label->text();
+  if (auto* group = ControlOf<QGroupBox>(dlg, id)) return group->title();
   return ControlOf<QAbstractButton>(dlg, id)->text();
 }
 

@@ -7,13 +7,13 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
-#include "LangText.h"
-#include "ListPrinter.h"
 #include "MainWindowTest.h"
-#include "MainWndIds.h"
-#include "PrintFormatDlg.h"
 #include "RecordingPrinter.h"
 #include "WidgetDriver.h"
+#include "lang/LangText.h"
+#include "mainwnd/MainWndIds.h"
+#include "print/ListPrinter.h"
+#include "print/PrintFormatDlg.h"
 
 using namespace Qt::StringLiterals;
 
@@ -78,14 +78,14 @@ class TestMainDlgPrint : public QObject {
     } else if (via == u"key"_s) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
     } else {
-      QTest::mouseClick(dlg->Control(IDC_TB_PRINT), Qt::LeftButton);
+      QTest::mouseClick(ControlOf(*dlg, IDC_TB_PRINT), Qt::LeftButton);
     }
     QCOMPARE(platform.m_printDocuments, QStringList{u"Vokabit - djur.vk2"_s});
     QCOMPARE(printer.m_pages.size(), std::size_t(2));
     QCOMPARE(Foreign(printer).size(), 60);
     QVERIFY(platform.m_messages.empty());
     if (focus) {
-      QCOMPARE(QApplication::focusWidget(), dlg->Control(focus));
+      QCOMPARE(QApplication::focusWidget(), ControlOf(*dlg, focus));
     } else {
       QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), LangQText(36));
     }
@@ -119,7 +119,7 @@ class TestMainDlgPrint : public QObject {
     });
     if (fromButton) {
       dlg->OnCommand(ID_MODE_SETTINGS);
-      QTest::mouseClick(dlg->Control(IDC_PRINT_FORMAT), Qt::LeftButton);
+      QTest::mouseClick(ControlOf(*dlg, IDC_PRINT_FORMAT), Qt::LeftButton);
     } else {
       dlg->CommandAction(ID_PRINT_FORMAT)->trigger();
     }
@@ -180,9 +180,8 @@ class TestMainDlgPrint : public QObject {
     printer.m_refusePage = refusePage;
     printer.m_refuseStart = refusePage < 0;
     if (chosen) platform.m_printers.push_back(printer.Lend());
-    CMainDlg dlg(platform);
-    dlg.m_startFile = Path(file);
-    dlg.m_printAndExit = true;
+    CMainDlg dlg(platform, AppDialogs());
+    dlg.SetStartFile(Path(file), true);
     dlg.exec();
     QVERIFY(!dlg.isVisible());
     QCOMPARE(int(printer.m_pages.size()), pages);

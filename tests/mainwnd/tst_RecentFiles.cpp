@@ -3,9 +3,9 @@
 #include <QLockFile>
 #include <QProcess>
 
-#include "RecentFiles.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "mainwnd/RecentFiles.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 

@@ -3,12 +3,13 @@
 #include <QPushButton>
 
 #include "FakePlatform.h"
-#include "LangText.h"
-#include "OneLineEdit.h"
-#include "SearchDlg.h"
-#include "SearchLogic.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
+#include "controls/OneLineEdit.h"
+#include "lang/LangText.h"
+#include "mainwnd/SearchDlg.h"
+#include "mainwnd/SearchLogic.h"
+#include "platform/ProgramHelp.h"
 
 using namespace Qt::StringLiterals;
 
@@ -43,7 +44,7 @@ class TestSearchDlg : public QObject {
 
   void returnsTheEnteredText() {
     CFakePlatform platform;
-    CSearchDlg dlg(platform, nullptr, [] { return u"/help/vokabit"_s; });
+    CSearchDlg dlg(platform, nullptr);
     dlg.SetSearchText("häst");
     QCOMPARE(dlg.windowTitle(), LangQText(213));
     auto* edit = Child<COneLineEdit>(&dlg, 1080);
@@ -66,7 +67,7 @@ class TestSearchDlg : public QObject {
     });
     QCOMPARE(cancelled, int(QDialog::Rejected));
     QCOMPARE(dlg.GetSearchText(), std::string("kött"));  // Cancel hands back nothing new
-    const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, 131205u}};
+    const std::vector<std::pair<QString, unsigned>> help{{ProgramHelpFile(), 131205u}};
     QVERIFY(platform.m_help == help);
   }
 };

@@ -2,12 +2,12 @@
 
 #include <QComboBox>
 
-#include "CharGrid.h"
 #include "FakePlatform.h"
-#include "LangText.h"
-#include "OneLineEdit.h"
-#include "SpecialCharDlg.h"
 #include "WidgetDriver.h"
+#include "controls/CharGrid.h"
+#include "controls/OneLineEdit.h"
+#include "lang/LangText.h"
+#include "mainwnd/SpecialCharDlg.h"
 
 using namespace Qt::StringLiterals;
 
@@ -17,7 +17,7 @@ class TestSpecialCharDlg : public QObject {
  private Q_SLOTS:
   void gridAndEditFollowEachOther() {
     CFakePlatform platform;
-    CSpecialCharDlg dlg(platform, nullptr, [] { return u"/help/vokabit"_s; });
+    CSpecialCharDlg dlg(platform, nullptr);
     dlg.SetCharacter(u"\u00df"_s);
     auto* edit = Child<COneLineEdit>(&dlg, 1119);
     auto* grid = Child<CCharGrid>(&dlg, 1096);

@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "DataDir.h"
-#include "QtPlatform.h"
-#include "SoundModule.h"
+#include "lang/DataDir.h"
+#include "platform/QtPlatform.h"
+#include "platform/SoundModule.h"
 
 namespace {
 

@@ -3,16 +3,16 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "DirectionDlg.h"
 #include "FakePlatform.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "PracticeDialogTexts.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "VkLang.h"
 #include "WidgetDriver.h"
+#include "controls/HoverButton.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "platform/HelpTopics.h"
+#include "practice/DirectionDlg.h"
+#include "practice/PracticeDialogTexts.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 
@@ -69,8 +69,7 @@ class TestDirectionDlg : public QObject {
     CFakePlatform platform;
     CDirectionDlg dlg(platform);
     const int result = RunModal(dlg, [&] {
-      QTest::qWait(50);
-      QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dlg.Button(expected)));
+      QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dlg.Button(expected)));
       KeyAtFocus(Qt::Key(key));
     });
     QCOMPARE(result, expected);

@@ -7,19 +7,19 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "Exercise.h"
 #include "FakePlatform.h"
-#include "HelpTopics.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "PracticeDialogTexts.h"
-#include "ResultsDlg.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
 #include "TestFiles.h"
-#include "VkLang.h"
 #include "WidgetDriver.h"
-#include "WordListBox.h"
+#include "controls/HoverButton.h"
+#include "controls/WordListBox.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "platform/HelpTopics.h"
+#include "practice/Exercise.h"
+#include "practice/PracticeDialogTexts.h"
+#include "practice/ResultsDlg.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 
@@ -113,7 +113,7 @@ class TestResultsDlg : public QObject {
     const auto restore = qScopeGuard([&previous] { QLocale::setDefault(previous); });
 
     CWordList list;
-    for (qsizetype i = sorted.size(); i-- > 0;) list.AddWord(sorted[i].toStdString(), "x", 0);
+    for (qsizetype i = sorted.size(); i-- > 0;) (void)list.AddWord(sorted[i].toStdString(), "x", 0);
     m_exercise.Start(list, ExerciseSetup{});
     Run(m_exercise, QByteArray(sorted.size(), 'X').constData());
     CFakePlatform platform;
@@ -166,12 +166,12 @@ class TestResultsDlg : public QObject {
     dlg.Prepare(m_exercise);
 
     platform.QueueCancelFile();
-    QCOMPARE(dlg.SaveWrongWords(), 2);
+    QCOMPARE(dlg.SaveWrongWords(), FileResult::Cancelled);
     QVERIFY(platform.m_messages.empty());
 
     const QString path = m_dir->filePath(u"no-such-folder/missed.vk2"_s);
     platform.QueueFile(path, 1);
-    QCOMPARE(dlg.SaveWrongWords(), -2);
+    QCOMPARE(dlg.SaveWrongWords(), FileResult::Failed);
     QCOMPARE(platform.m_messages.size(), std::size_t(1));
     QCOMPARE(platform.m_messages.front().text, LangQText(kTxtResultsSaveFailed));
     QVERIFY(!QFileInfo::exists(path));

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "AnswerJudge.h"
-#include "Exercise.h"
-#include "PracticeTexts.h"
-#include "WordList.h"
+#include "practice/AnswerJudge.h"
+#include "practice/Exercise.h"
+#include "practice/PracticeTexts.h"
+#include "wordlist/WordList.h"
 
 Q_DECLARE_METATYPE(AnswerColour)
 
@@ -29,7 +29,8 @@ struct Run {
 
   explicit Run(const Words& words, bool writeForeign = false, bool checkWhileTyping = false) {
     int mark = 0;
-    for (const auto& [foreign, translation] : words) list.AddWord(foreign, translation, ++mark % 3);
+    for (const auto& [foreign, translation] : words)
+      (void)list.AddWord(foreign, translation, ++mark % 3);
     ExerciseSetup setup;
     setup.writeForeign = writeForeign;
     setup.checkWhileTyping = checkWhileTyping;

@@ -3,8 +3,8 @@
 #include <set>
 #include <string>
 
-#include "Exercise.h"
-#include "WordList.h"
+#include "practice/Exercise.h"
+#include "wordlist/WordList.h"
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +20,7 @@ std::string S(const QString& s) {
 // A list of count words named f1/t1, f2/t2, ...
 void FillList(CWordList& list, int count) {
   for (int i = 1; i <= count; ++i)
-    list.AddWord("f" + std::to_string(i), "t" + std::to_string(i), i % 3);
+    (void)list.AddWord("f" + std::to_string(i), "t" + std::to_string(i), i % 3);
 }
 
 }  // namespace

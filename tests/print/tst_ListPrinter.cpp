@@ -4,14 +4,14 @@
 #include <QFontMetrics>
 #include <QTemporaryDir>
 
-#include "LangText.h"
-#include "ListPrinter.h"
-#include "PrintTexts.h"
 #include "RecordingPrinter.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
 #include "TestFiles.h"
-#include "VkLang.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "print/ListPrinter.h"
+#include "print/PrintTexts.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 

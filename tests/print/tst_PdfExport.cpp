@@ -7,12 +7,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "LangText.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
 #include "TestFiles.h"
-#include "VkLang.h"
-#include "WordListTexts.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
+#include "wordlist/WordListTexts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -6,17 +6,18 @@
 #include <QTemporaryDir>
 
 #include "FakePlatform.h"
-#include "HelpTopics.h"
-#include "LangText.h"
-#include "PrintDialogTexts.h"
-#include "PrintFormatDlg.h"
-#include "PrintSample.h"
 #include "RecordingPrinter.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
 #include "TestFiles.h"
-#include "VkLang.h"
 #include "WidgetDriver.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "platform/HelpTopics.h"
+#include "platform/ProgramHelp.h"
+#include "print/PrintDialogTexts.h"
+#include "print/PrintFormatDlg.h"
+#include "print/PrintSample.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 using Dlg = CPrintFormatDlg;
@@ -175,7 +176,7 @@ class TestPrintFormatDlg : public QObject {
     const QByteArray before = ReadAll(SettingsFilePath(SettingsRoot::CurrentUser));
     QVERIFY(!before.isEmpty());
     CFakePlatform platform;
-    Dlg dlg(platform, "Djur", nullptr, [] { return u"/help/vokabit"_s; });
+    Dlg dlg(platform, "Djur", nullptr);
     const int result = RunModal(dlg, [&] {
       Type(Child<QLineEdit>(&dlg, Dlg::IDC_TITLE), u"X"_s);
       Click(&dlg, Dlg::IDC_ONLY_FOREIGN);
@@ -186,7 +187,7 @@ class TestPrintFormatDlg : public QObject {
     QCOMPARE(result, int(QDialog::Rejected));
     QCOMPARE(dlg.GetTitle(), std::string("Djur"));
     QCOMPARE(ReadAll(SettingsFilePath(SettingsRoot::CurrentUser)), before);
-    const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, kHelpPrintFormat}};
+    const std::vector<std::pair<QString, unsigned>> help{{ProgramHelpFile(), kHelpPrintFormat}};
     QVERIFY(platform.m_help == help);
   }
 

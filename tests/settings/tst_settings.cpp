@@ -16,9 +16,9 @@
 #include <QTest>
 #include <QTextStream>
 
-#include "Settings.h"
-#include "SettingsFile.h"
 #include "TestFiles.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "Settings.h"
-#include "SettingsDefaults.h"
-#include "SettingsKeys.h"
 #include "TestFiles.h"
+#include "settings/Settings.h"
+#include "settings/SettingsDefaults.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 class CFakePlatform : public CPlatform {
  public:

@@ -13,7 +13,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 struct RecordedText {
   QString text;

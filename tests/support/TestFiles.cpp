@@ -9,8 +9,8 @@
 
 #include <QFile>
 
-#include "LangText.h"
-#include "SettingsDefaults.h"
+#include "lang/LangText.h"
+#include "settings/SettingsDefaults.h"
 
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
@@ -24,12 +24,12 @@ bool WriteFile(const QString& path, const QByteArray& data) {
 
 CWordList ListOf(const std::vector<TestWord>& words) {
   CWordList list;
-  for (const TestWord& w : words) list.AddWord(w.foreign, w.translation, w.mark);
+  for (const TestWord& w : words) (void)list.AddWord(w.foreign, w.translation, w.mark);
   return list;
 }
 
 bool SaveList(const QString& path, const std::vector<TestWord>& words) {
-  return ListOf(words).SaveTo(path, QStringLiteral("VK2")) == 0;
+  return ListOf(words).SaveTo(path, QStringLiteral("VK2")) == FileResult::Done;
 }
 
 QStringList WordsOf(const CWordList& list) {

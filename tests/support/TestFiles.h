@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "WordList.h"
+#include "wordlist/WordList.h"
 
 // The whole file; empty when it cannot be read.
 QByteArray ReadAll(const QString& path);

@@ -2,12 +2,12 @@
 
 #include <QTemporaryDir>
 
-#include "CsvFile.h"
 #include "FakePlatform.h"
-#include "LangText.h"
 #include "TestFiles.h"
-#include "TextCodec.h"
-#include "WordListTexts.h"
+#include "lang/LangText.h"
+#include "lang/TextCodec.h"
+#include "wordlist/CsvFile.h"
+#include "wordlist/WordListTexts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -121,7 +121,7 @@ class TestCsvFile : public QObject {
     CFakePlatform platform;
     CWordList list(&platform);
     list.SetCsvQuestion(Answer(true, nullptr, header));
-    QCOMPARE(list.OpenFile(Write(content)), 0);
+    QCOMPARE(list.OpenFile(Write(content)), FileResult::Done);
     QVERIFY(platform.m_messages.empty());
     QCOMPARE(Names(list), names.isNull() ? DefaultNames() : Utf8(names));
     QCOMPARE(list.GetCount(), count);
@@ -136,7 +136,7 @@ class TestCsvFile : public QObject {
     CWordList list(&platform);
     list.NewList();
     list.SetOwner("Eva");
-    list.AddWord("gammal", "old", 1);
+    (void)list.AddWord("gammal", "old", 1);
     list.SetModified(0);
     const QByteArray content =
         kBom +
@@ -147,7 +147,7 @@ class TestCsvFile : public QObject {
     CsvOptions seen;
     seen.delimiter = 'x';
     list.SetCsvQuestion(Answer(false, &seen));
-    QCOMPARE(list.OpenFile(path), 2);
+    QCOMPARE(list.OpenFile(path), FileResult::Cancelled);
     QCOMPARE(seen.delimiter, ';');
     QVERIFY(seen.header);
     QVERIFY(platform.m_messages.empty());
@@ -163,7 +163,7 @@ class TestCsvFile : public QObject {
       askedData = QByteArray(data.data(), qsizetype(data.size()));
       return true;
     });
-    QCOMPARE(list.OpenFile(path), 0);
+    QCOMPARE(list.OpenFile(path), FileResult::Done);
     QCOMPARE(askedPath, path);
     QCOMPARE(askedData, content.mid(kBom.size()));
     QCOMPARE(Names(list), QByteArray("Svenska|\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"));
@@ -204,14 +204,14 @@ class TestCsvFile : public QObject {
     list.SetFirstLanguage(Utf8(texts[0]).toStdString());
     list.SetSecondLanguage(Utf8(texts[1]).toStdString());
     for (qsizetype i = 2; i + 1 < texts.size(); i += 2)
-      list.AddWord(Utf8(texts[i]).toStdString(), Utf8(texts[i + 1]).toStdString());
+      (void)list.AddWord(Utf8(texts[i]).toStdString(), Utf8(texts[i + 1]).toStdString());
     const QString path = m_dir.filePath(QStringLiteral("golden.csv"));
-    QCOMPARE(list.SaveTo(path, QStringLiteral("CSV")), 0);
+    QCOMPARE(list.SaveTo(path, QStringLiteral("CSV")), FileResult::Done);
     QCOMPARE(ReadAll(path), golden);
 
     // Read back, the list is the same but for the line breaks.
     CWordList back;
-    QCOMPARE(back.OpenFile(path), 0);
+    QCOMPARE(back.OpenFile(path), FileResult::Done);
     QCOMPARE(Names(back), Names(list));
     QCOMPARE(back.GetCount(), list.GetCount());
     for (int i = 0; i < list.GetCount(); ++i) {
@@ -225,9 +225,9 @@ class TestCsvFile : public QObject {
     CFakePlatform platform;
     CWordList list(&platform);
     list.NewList();
-    list.AddWord("hus", "house", 2);
+    (void)list.AddWord("hus", "house", 2);
     platform.QueueFile(m_dir.filePath(QStringLiteral("Lista")), 7);
-    QCOMPARE(list.SaveAs(true), 0);
+    QCOMPARE(list.SaveAs(true), FileResult::Done);
     const QString written = m_dir.filePath(QStringLiteral("Lista.csv"));
     QVERIFY(ReadAll(written).endsWith("\r\nhus,house\r\n"));
     QCOMPARE(platform.m_messages.back().text, WithPath(kTxtExported, written));

@@ -8,15 +8,16 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include "CsvPreviewDlg.h"
 #include "FakePlatform.h"
-#include "ImportDlg.h"
-#include "LangText.h"
 #include "TestFiles.h"
-#include "VkLang.h"
 #include "WidgetDriver.h"
-#include "WordListBox.h"
-#include "WordListDialogTexts.h"
+#include "controls/WordListBox.h"
+#include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "platform/ProgramHelp.h"
+#include "wordlist/CsvPreviewDlg.h"
+#include "wordlist/ImportDlg.h"
+#include "wordlist/WordListDialogTexts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -102,8 +103,7 @@ class TestCsvPreviewDlg : public QObject {
   // F1 opens the help about CSV files.
   void questionRunsTheDialog() {
     CFakePlatform platform;
-    const CsvQuestion question =
-        CCsvPreviewDlg::Question(platform, nullptr, [] { return u"/help/vokabit"_s; });
+    const CsvQuestion question = CCsvPreviewDlg::Question(platform, nullptr);
     CsvOptions options = Options(';', true);
     const auto toggleHeader = [](QDialog* dialog) {
       auto* header = Child<QCheckBox>(dialog, CCsvPreviewDlg::IDC_CSV_HEADER);
@@ -120,7 +120,7 @@ class TestCsvPreviewDlg : public QObject {
     QVERIFY(question(u"sheet.csv"_s, kSheet, options));
     QCOMPARE(options.delimiter, ';');
     QVERIFY(!options.header);
-    const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, 131222u}};
+    const std::vector<std::pair<QString, unsigned>> help{{ProgramHelpFile(), 131222u}};
     QVERIFY(platform.m_help == help);
 
     OnModalDialog([&](QDialog* dialog) {

@@ -5,12 +5,13 @@
 #include <QTemporaryDir>
 
 #include "FakePlatform.h"
-#include "ImportDlg.h"
-#include "LangText.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
-#include "WordImport.h"
-#include "WordListBox.h"
+#include "controls/WordListBox.h"
+#include "lang/LangText.h"
+#include "platform/ProgramHelp.h"
+#include "wordlist/ImportDlg.h"
+#include "wordlist/WordImport.h"
 
 using namespace Qt::StringLiterals;
 
@@ -52,7 +53,8 @@ class TestImportDlg : public QObject {
 
   void aFullListTakesWhatFits() {
     CWordList open;
-    for (int i = 0; i < 299; ++i) open.AddWord("f" + std::to_string(i), "t" + std::to_string(i));
+    for (int i = 0; i < 299; ++i)
+      (void)open.AddWord("f" + std::to_string(i), "t" + std::to_string(i));
     const ImportResult result = ImportWordsInto(open, ListOf({{"a", "1"}, {"b", "2"}, {"c", "3"}}));
     QCOMPARE(result.added, 1);
     QCOMPARE(result.skipped, std::string("b\t2\nc\t3\n"));
@@ -67,7 +69,7 @@ class TestImportDlg : public QObject {
     QVERIFY(SaveList(path, {{"katt", "cat", 1}, {"hund", "dog"}, {"häst", "horse", 2}}));
     CFakePlatform platform;
     platform.QueueFile(path);
-    CImportDlg dlg(platform, nullptr, [] { return u"/help/vokabit"_s; });
+    CImportDlg dlg(platform, nullptr);
     QCOMPARE(dlg.windowTitle(), LangQText(420));
     auto* box = Child<CWordListBox>(&dlg, 1162);
     auto* file = Child<QLabel>(&dlg, 1161);
@@ -94,7 +96,7 @@ class TestImportDlg : public QObject {
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(WordsOf(dlg.GetChosenWords()), (QStringList{u"katt/cat/1"_s, u"h\u00e4st/horse/2"_s}));
     QVERIFY(platform.m_messages.empty());
-    const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, 131206u}};
+    const std::vector<std::pair<QString, unsigned>> help{{ProgramHelpFile(), 131206u}};
     QVERIFY(platform.m_help == help);
   }
 

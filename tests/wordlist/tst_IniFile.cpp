@@ -2,8 +2,8 @@
 
 #include <QTemporaryDir>
 
-#include "IniFile.h"
 #include "TestFiles.h"
+#include "wordlist/IniFile.h"
 
 class TestIniFile : public QObject {
   Q_OBJECT

@@ -7,11 +7,12 @@
 #include <QTemporaryDir>
 
 #include "FakePlatform.h"
-#include "LangText.h"
-#include "ListProperties.h"
-#include "ListPropertiesDlg.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
+#include "lang/LangText.h"
+#include "platform/ProgramHelp.h"
+#include "wordlist/ListProperties.h"
+#include "wordlist/ListPropertiesDlg.h"
 
 using namespace Qt::StringLiterals;
 
@@ -65,14 +66,14 @@ class TestListPropertiesDlg : public QObject {
     CWordList list;
     list.NewList();
     CFakePlatform platform;
-    CListPropertiesDlg dlg(platform, nullptr, [] { return u"/help/vokabit"_s; });
+    CListPropertiesDlg dlg(platform, nullptr);
     dlg.SetFromList(list);
     QCOMPARE(dlg.windowTitle(), LangQText(436) + LangQText(104));
     QCOMPARE(Shown(dlg), (QStringList{LangQText(104), ListFormatText(QString()), LangQText(446),
                                       LangQText(446), u"0"_s, Size(0), LangQText(104)}));
     dlg.show();
     QTest::keyClick(Child<QLineEdit>(&dlg, 1124), Qt::Key_F1);
-    const std::vector<std::pair<QString, unsigned>> help{{u"/help/vokabit"_s, 131217u}};
+    const std::vector<std::pair<QString, unsigned>> help{{ProgramHelpFile(), 131217u}};
     QVERIFY(platform.m_help == help);
 
     // Cancel after changes changes nothing.
@@ -86,11 +87,12 @@ class TestListPropertiesDlg : public QObject {
   void savedListShowsItsFile() {
     CWordList list;
     list.NewList();
-    for (int i = 0; i < 300; ++i) list.AddWord("f" + std::to_string(i), "t" + std::to_string(i));
+    for (int i = 0; i < 300; ++i)
+      (void)list.AddWord("f" + std::to_string(i), "t" + std::to_string(i));
     const QString path = m_dir.filePath(u"m\u00e5nga.vk2"_s);
-    QCOMPARE(list.SaveTo(path, u"VK2"_s), 0);
+    QCOMPARE(list.SaveTo(path, u"VK2"_s), FileResult::Done);
     CWordList read;
-    QCOMPARE(read.OpenFile(path), 0);
+    QCOMPARE(read.OpenFile(path), FileResult::Done);
 
     CFakePlatform platform;
     CListPropertiesDlg dlg(platform);

@@ -8,9 +8,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "LangText.h"
 #include "TestFiles.h"
-#include "WordListTexts.h"
+#include "lang/LangText.h"
+#include "wordlist/WordListTexts.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ class TestVokabitConvert : public QObject {
     m_list.SetFirstLanguage("Svenska");
     m_list.SetSecondLanguage("Engelska");
     m_source = Path(QStringLiteral("source.vk2"));
-    QCOMPARE(m_list.SaveTo(m_source, QStringLiteral("VK2")), 0);
+    QCOMPARE(m_list.SaveTo(m_source, QStringLiteral("VK2")), FileResult::Done);
 
     m_scripts = ListOf({{"книга, книжка", "book", 1},
                         {"σοφία", "wisdom", 2},
@@ -86,7 +86,7 @@ class TestVokabitConvert : public QObject {
     m_scripts.SetFirstLanguage("Русский");
     m_scripts.SetSecondLanguage("日本語");
     m_scriptSource = Path(QStringLiteral("scripts.vk2"));
-    QCOMPARE(m_scripts.SaveTo(m_scriptSource, QStringLiteral("VK2")), 0);
+    QCOMPARE(m_scripts.SaveTo(m_scriptSource, QStringLiteral("VK2")), FileResult::Done);
   }
 
   // Every readable type out and back to version 2 keeps the words; version 2
@@ -139,7 +139,7 @@ class TestVokabitConvert : public QObject {
                       QString::number(keepsMarks ? source.GetMark(i) : 0);
     }
     CWordList list;
-    QCOMPARE(list.OpenFile(back), 0);
+    QCOMPARE(list.OpenFile(back), FileResult::Done);
     QCOMPARE(WordsOf(list), expected);
     const auto names = [](const std::string& first, const std::string& second) {
       return first + '|' + second;
@@ -165,7 +165,7 @@ class TestVokabitConvert : public QObject {
     for (const auto& [args, words] : cases) {
       QCOMPARE(Convert(args).exitCode, 0);
       CWordList list;
-      QCOMPARE(list.OpenFile(out), 0);
+      QCOMPARE(list.OpenFile(out), FileResult::Done);
       QCOMPARE(WordsOf(list), words);
       QCOMPARE(list.GetFirstLanguage(),
                words.size() == 1 ? std::string("katt") : LangText(kTxtFirstLanguage));
@@ -226,8 +226,8 @@ class TestVokabitConvert : public QObject {
   void fullDiskKeepsTheOldOutput() {
     const QString small = Path(QStringLiteral("small.vk2"));
     CWordList words;
-    for (int i = 0; i < 300; ++i) words.AddWord("ord" + std::to_string(i), "word", 1);
-    QCOMPARE(words.SaveTo(small, QStringLiteral("VK2")), 0);
+    for (int i = 0; i < 300; ++i) (void)words.AddWord("ord" + std::to_string(i), "word", 1);
+    QCOMPARE(words.SaveTo(small, QStringLiteral("VK2")), FileResult::Done);
     for (const QString& input : {small, m_source}) {
       for (const char* extension : {"vk2", "vk1", "html", "ord", "txt", "skv"}) {
         const QString output = Path(QStringLiteral("kept.") + QLatin1String(extension));

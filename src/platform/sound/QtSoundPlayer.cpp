@@ -4,7 +4,7 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-#include "SoundPlayer.h"
+#include "platform/SoundPlayer.h"
 
 namespace {
 

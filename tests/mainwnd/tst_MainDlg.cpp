@@ -8,36 +8,29 @@
 #include <QMenuBar>
 #include <QPainter>
 
-#include "AboutDlg.h"
-#include "DataDir.h"
-#include "DirectionDlg.h"
-#include "HoverButton.h"
-#include "LangText.h"
-#include "LanguageDlg.h"
 #include "MainWindowTest.h"
-#include "MainWndIds.h"
-#include "MainWndTexts.h"
-#include "ModeBanner.h"
-#include "Pictures.h"
-#include "PracticeTexts.h"
-#include "RecentFiles.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
-#include "TipDlg.h"
 #include "WidgetDriver.h"
-#include "WordListBox.h"
+#include "app/AboutDlg.h"
+#include "app/LanguageDlg.h"
+#include "app/TipDlg.h"
+#include "controls/HoverButton.h"
+#include "controls/ModeBanner.h"
+#include "controls/Pictures.h"
+#include "controls/WordListBox.h"
+#include "lang/DataDir.h"
+#include "lang/LangText.h"
+#include "mainwnd/MainWndIds.h"
+#include "mainwnd/MainWndTexts.h"
+#include "mainwnd/OptionsPanel.h"
+#include "mainwnd/RecentFiles.h"
+#include "practice/DirectionDlg.h"
+#include "practice/PracticeTexts.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const std::vector<int> kEdit = {1124, 1020, 1146, 1147, 1008, 1012, 1016,
-                                1014, 1015, 1013, 5,    6,    1125, 1153};
-const std::vector<int> kSettings = {1080, 1038, 1123, 1052, 1036, 1047, 1049, 1048, 1029,
-                                    1028, 1033, 1032, 1031, 1030, 1037, 4,    1122, 1121,
-                                    1120, 7,    1126, 1176, 1177, 1175, 1127};
-const std::vector<int> kPractice = {1057, 1061, 1058, 1060, 1054, 1056, 1059, 1055, 1071,
-                                    1072, 1073, 1074, 1075, 1076, 1077, 1154, 1180};
 
 QString Title(const QString& name, bool modified) {
   return name + u" - "_s + LangQText(103) + (modified ? u" *"_s : QString());
@@ -45,25 +38,23 @@ QString Title(const QString& name, bool modified) {
 
 // Makes the open list modified the way an edit does.
 void Modify(CMainDlg& dlg) {
-  dlg.WordList().AddWord("katt", "cat", 0);
-  dlg.SetListTitle(true);
+  (void)dlg.WordList().AddWord("katt", "cat", 0);
+  dlg.ShowTitle();
 }
 
-void VisibleOnly(CMainDlg& dlg, const std::vector<int>& shown) {
-  for (const auto* panel : {&kEdit, &kSettings, &kPractice}) {
-    for (int id : *panel) {
-      QVERIFY2(dlg.Control(id), qPrintable(QString::number(id)));
-      QCOMPARE(dlg.Control(id)->isVisible(),
-               std::find(shown.begin(), shown.end(), id) != shown.end());
-    }
-  }
-  for (int id : {IDC_SPECIAL1, IDC_SPECIAL2, IDC_SPECIAL3, IDC_SPECIAL4})
-    QVERIFY(dlg.Control(id)->isVisible());
-  QVERIFY(!dlg.Control(IDC_SUGGESTIONS)->isVisible());
-}
-
-bool Latched(CMainDlg& dlg, int id) {
-  return ControlOf<CHoverButton>(dlg, id)->IsLatched();
+// Only the panel of the mode shows, with the special character buttons,
+// and the toolbar button of the mode is pressed.
+QString Shown(CMainDlg& dlg) {
+  const std::pair<QWidget*, int> modes[3] = {{&dlg.EditPanel(), IDC_TB_EDIT},
+                                             {&dlg.PracticePanel(), IDC_TB_PRACTICE},
+                                             {&dlg.OptionsPanel(), IDC_TB_SETTINGS}};
+  QString shown;
+  for (auto [panel, button] : modes)
+    shown += QString::number(panel->isVisible()) +
+             QString::number(ControlOf<CHoverButton>(dlg, button)->IsLatched());
+  for (int id : {IDC_SPECIAL1, IDC_SPECIAL4, IDC_SUGGESTIONS})
+    shown += QString::number(ControlOf(dlg, id)->isVisible());
+  return shown;
 }
 
 // The mode picture shows the banner of the current mode, drawn at its size.
@@ -79,7 +70,7 @@ bool ShowsModePicture(const CMainDlg& dlg) {
 
 }  // namespace
 
-class TestMainDlgFrame : public QObject {
+class TestMainDlg : public QObject {
   Q_OBJECT
 
   QTemporaryDir m_dir;
@@ -92,7 +83,7 @@ class TestMainDlgFrame : public QObject {
     CWordList list = ListOf({{"hund", "dog"}, {"häst", "horse"}});
     list.SetFirstLanguage("Svenska");
     list.SetSecondLanguage("Engelska");
-    QCOMPARE(list.SaveTo(Path(u"djur.vk2"_s), u"VK2"_s), 0);
+    QCOMPARE(list.SaveTo(Path(u"djur.vk2"_s), u"VK2"_s), FileResult::Done);
   }
 
   void startsWithTheCommandLineFileOrAnUntitledList() {
@@ -108,15 +99,16 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(dlg->windowTitle(), Title(u"djur.vk2"_s, false));
     QCOMPARE(ControlOf<CWordListBox>(*dlg, IDC_WORDLIST)->LineText(1), std::string("häst\thorse"));
     // The language names stand above the two columns.
-    QCOMPARE(EditOf(*dlg, IDC_FIRST_LANGUAGE)->text(), u"Svenska"_s);
-    QCOMPARE(EditOf(*dlg, IDC_SECOND_LANGUAGE)->text(), u"Engelska"_s);
+    QCOMPARE(EditOf(*dlg, IDC_FIRST_LANGUAGE)->text() + EditOf(*dlg, IDC_SECOND_LANGUAGE)->text(),
+             u"SvenskaEngelska"_s);
     QVERIFY(platform.m_messages.empty());
 
-    // An unreadable file ends the window after the loader's own message.
-    CMainDlg missing(platform);
-    missing.m_startFile = Path(u"missing.vk2"_s);
+    // An unreadable file ends the window, and the program with an error,
+    // after the loader's own message.
+    CMainDlg missing(platform, AppDialogs());
+    missing.SetStartFile(Path(u"missing.vk2"_s));
     QVERIFY(!missing.OnInitDialog());
-    QCOMPARE(missing.result(), 1);
+    QCOMPARE(missing.ExitCode(), 1);
     QCOMPARE(platform.m_messages.size(), size_t(1));
   }
 
@@ -147,7 +139,6 @@ class TestMainDlgFrame : public QObject {
     Modify(*dlg);
     dlg->CommandAction(ID_FILE_SAVE)->trigger();
     QCOMPARE(platform.m_dialogs.size(), size_t(1));
-    QCOMPARE(dlg->windowTitle(), Title(u"forsta.vk2"_s, false));
     platform.QueueFile(Path(u"andra.vk1"_s), 2);
     dlg->CommandAction(ID_FILE_SAVE_AS)->trigger();
     QVERIFY(QFile::exists(Path(u"andra.vk1"_s)));
@@ -239,11 +230,12 @@ class TestMainDlgFrame : public QObject {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform, {}, path);
     QVERIFY(dlg);
-    for (int i = 0; i < 300; ++i) dlg->WordList().SetWord(i, "ord " + std::to_string(i), "word", 1);
-    dlg->SetListTitle(true);
+    for (int i = 0; i < 300; ++i)
+      (void)dlg->WordList().SetWord(i, "ord " + std::to_string(i), "word", 1);
+    dlg->ShowTitle();
     {
       const CFileSizeLimit limit(1024);
-      QTest::keyClick(dlg->Control(IDC_FOREIGN), Qt::Key_S, Qt::ControlModifier);
+      QTest::keyClick(ControlOf(*dlg, IDC_FOREIGN), Qt::Key_S, Qt::ControlModifier);
     }
     QCOMPARE(platform.m_messages.size(), size_t(1));
     QCOMPARE(platform.m_messages.back().text, LangQText(300));
@@ -282,8 +274,7 @@ class TestMainDlgFrame : public QObject {
     dlg->CommandAction(ID_RECENT_FIRST + 1)->trigger();
     QCOMPARE(platform.m_messages.size(), size_t(1));
     QCOMPARE(platform.m_messages[0].text, WithPath(kTxtRecentMissing, gone));
-    QCOMPARE(CRecentFiles::Read()[0], kept);
-    QCOMPARE(CRecentFiles::Read()[1], QString());
+    QCOMPARE(CRecentFiles::Read(), (CRecentFiles::Entries{kept, QString(), QString(), QString()}));
     QCOMPARE(dlg->CommandAction(ID_RECENT_FIRST + 1)->text(), CRecentFiles::MenuText(1, QString()));
     QVERIFY(!dlg->CommandAction(ID_RECENT_FIRST + 1)->isEnabled());
   }
@@ -328,30 +319,23 @@ class TestMainDlgFrame : public QObject {
     auto dlg = OpenMainWindow(platform);
     QVERIFY(dlg);
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
-    VisibleOnly(*dlg, kEdit);
-    QVERIFY(Latched(*dlg, IDC_TB_EDIT) && !Latched(*dlg, IDC_TB_SETTINGS));
+    QCOMPARE(Shown(*dlg), u"110000110"_s);
     QVERIFY(ShowsModePicture(*dlg));
     // The window icon comes once the window has shown its contents.
     QTRY_VERIFY(!dlg->windowIcon().isNull());
-
+    const int w = ControlOf(*dlg, IDC_LINE_TOOLBAR)->width();
+    QCOMPARE(ControlOf(*dlg, IDC_SPECIAL2)->geometry(), QRect(w - 90, 205, 66, 18));
     ControlOf<QAbstractButton>(*dlg, IDC_TB_SETTINGS)->click();
-    QCOMPARE(dlg->CurrentMode(), CMainDlg::Settings);
-    VisibleOnly(*dlg, kSettings);
-    QVERIFY(Latched(*dlg, IDC_TB_SETTINGS) && !Latched(*dlg, IDC_TB_EDIT));
-    QCOMPARE(dlg->Control(IDC_SPECIAL1)->geometry(), QRect(39, 200, 40, 40));
+    QCOMPARE(Shown(*dlg), u"000011110"_s);
+    QCOMPARE(ControlOf(*dlg, IDC_SPECIAL1)->geometry(), QRect(39, 200, 40, 40));
     QTRY_VERIFY(ShowsModePicture(*dlg));
-
-    dlg->ShowPracticePanel(true);
-    VisibleOnly(*dlg, kPractice);
-    QVERIFY(Latched(*dlg, IDC_TB_PRACTICE) && !Latched(*dlg, IDC_TB_SETTINGS));
-    QCOMPARE(dlg->Control(IDC_SPECIAL4)->geometry(), QRect(135, 250, 40, 20));
+    dlg->SetMode(CMainDlg::Practice);
+    QCOMPARE(Shown(*dlg), u"001100110"_s);
+    QCOMPARE(ControlOf(*dlg, IDC_SPECIAL4)->geometry(), QRect(135, 250, 40, 20));
     QTRY_VERIFY(ShowsModePicture(*dlg));
-
     ControlOf<QAbstractButton>(*dlg, IDC_TB_EDIT)->click();
-    VisibleOnly(*dlg, kEdit);
+    QCOMPARE(Shown(*dlg), u"110000110"_s);
     QTRY_VERIFY(ShowsModePicture(*dlg));
-    const int w = dlg->Control(IDC_LINE_TOOLBAR)->width();
-    QCOMPARE(dlg->Control(IDC_SPECIAL2)->geometry(), QRect(w - 90, 205, 66, 18));
 
     // The options panel widens a narrow window while it shows; the other
     // modes give the width back, unless the user sized the window meanwhile.
@@ -366,7 +350,7 @@ class TestMainDlgFrame : public QObject {
     const int sized = dlg->width() + 30;
     dlg->resize(sized, dlg->height());
     QTRY_COMPARE(dlg->width(), sized);
-    dlg->ShowPracticePanel(true);
+    dlg->SetMode(CMainDlg::Practice);
     QCOMPARE(dlg->width(), sized);
   }
 
@@ -400,12 +384,12 @@ class TestMainDlgFrame : public QObject {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
     QVERIFY(dlg);
-    QWidget* focus = dlg->Control(IDC_FOREIGN);
+    QWidget* focus = ControlOf(*dlg, IDC_FOREIGN);
     focus->setFocus();
 
     QTest::keyClick(focus, Qt::Key_I, Qt::ControlModifier);
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Settings);
-    QTest::keyClick(dlg->Control(IDC_PAUSE), Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(ControlOf(*dlg, IDC_PAUSE), Qt::Key_R, Qt::ControlModifier);
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Edit);
 
     // Ctrl+O opens the file dialog, Ctrl+S the save dialog of an untitled list.
@@ -418,9 +402,9 @@ class TestMainDlgFrame : public QObject {
     QTest::keyClick(focus, Qt::Key_F1);
     QCOMPARE(platform.m_help.back().second, 131202u);
     QTest::keyClick(focus, Qt::Key_I, Qt::ControlModifier);
-    QTest::keyClick(dlg->Control(IDC_PAUSE), Qt::Key_F1);
+    QTest::keyClick(ControlOf(*dlg, IDC_PAUSE), Qt::Key_F1);
     QCOMPARE(platform.m_help.back().second, 131203u);
-    QTest::keyClick(dlg->Control(IDC_PAUSE), Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(ControlOf(*dlg, IDC_PAUSE), Qt::Key_R, Qt::ControlModifier);
 
     // Ctrl+F on an empty list says so and stays in the editing panel.
     QTest::keyClick(focus, Qt::Key_F, Qt::ControlModifier);
@@ -461,20 +445,20 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(dlg->CommandAction(ID_RECENT_FIRST + 2)->text(), u"3. "_s);
     QVERIFY(!dlg->CommandAction(ID_RECENT_FIRST + 2)->isEnabled());
 
-    dlg->ShowSettingsPanel(true);
+    dlg->SetMode(CMainDlg::Settings);
     QCOMPARE(bar->actions().size(), 4);  // file, practice, view, help
     QVERIFY(!dlg->CommandAction(ID_IMPORT) && !dlg->CommandAction(ID_RESTART));
     QCOMPARE(dlg->CommandAction(ID_RECENT_FIRST)->text(), u"1. /tmp/a.vk2"_s);
 
-    dlg->ShowPracticePanel(true);
+    dlg->SetMode(CMainDlg::Practice);
     QCOMPARE(dlg->CommandAction(ID_RESTART)->text(), LangQText(138));
 
     // Toolbar captions follow the view menu's check mark.
-    dlg->ShowEditPanel(true);
+    dlg->SetMode(CMainDlg::Edit);
     QVERIFY(dlg->CommandAction(ID_TOOLBAR_TEXT)->isChecked());
     dlg->CommandAction(ID_TOOLBAR_TEXT)->trigger();
     QVERIFY(!dlg->ToolbarText());
-    dlg->ShowSettingsPanel(true);
+    dlg->SetMode(CMainDlg::Settings);
     QVERIFY(!dlg->CommandAction(ID_TOOLBAR_TEXT)->isChecked());
   }
 
@@ -484,13 +468,13 @@ class TestMainDlgFrame : public QObject {
     QVERIFY(dlg);
     // The button and its menu item, each "1" when enabled.
     const auto state = [&dlg](int button, int command) {
-      return QString::number(dlg->Control(button)->isEnabled()) +
+      return QString::number(ControlOf(*dlg, button)->isEnabled()) +
              QString::number(dlg->CommandAction(command)->isEnabled());
     };
     QCOMPARE(state(IDC_ADD, ID_ADD_WORD) + state(IDC_DELETE, ID_DELETE_WORDS), u"0000"_s);
-    QTest::keyClicks(dlg->Control(IDC_FOREIGN), u"a"_s);
+    QTest::keyClicks(ControlOf(*dlg, IDC_FOREIGN), u"a"_s);
     QCOMPARE(state(IDC_ADD, ID_ADD_WORD), u"11"_s);
-    QTest::keyClicks(dlg->Control(IDC_TRANSLATION), u"b"_s);
+    QTest::keyClicks(ControlOf(*dlg, IDC_TRANSLATION), u"b"_s);
     dlg->OnCommand(ID_ADD_WORD);
     QCOMPARE(state(IDC_ADD, ID_ADD_WORD), u"00"_s);
     ControlOf<CWordListBox>(*dlg, IDC_WORDLIST)->SelectOnly(0);
@@ -512,25 +496,19 @@ class TestMainDlgFrame : public QObject {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
     QVERIFY(dlg);
-    dlg->ShowPracticePanel(true);
+    dlg->SetMode(CMainDlg::Practice);
     QVERIFY(ShowsModePicture(*dlg));
-    dlg->Control(IDC_LINE_TOP)->parentWidget()->resize(width, 420);
-    const auto at = [&dlg](int id) { return dlg->Control(id)->geometry(); };
-    QCOMPARE(at(IDC_QUESTION_GROUP), QRect(200, 90, panel, at(IDC_QUESTION_GROUP).height()));
+    ControlOf(*dlg, IDC_LINE_TOP)->parentWidget()->resize(width, 420);
+    // The question and answer take the room that is left, up to their own
+    // width; the status line splits the bottom edge.
+    const auto at = [&dlg](int id) { return ControlOf(*dlg, id)->geometry(); };
     QCOMPARE(at(IDC_ANSWER_GROUP), QRect(200, 160, panel, at(IDC_ANSWER_GROUP).height()));
-    QCOMPARE(at(IDC_ANSWER), QRect(220, 183, panel - 100, 20));
-    QCOMPARE(at(IDC_SUGGESTIONS), QRect(220, 203, panel - 80, 60));
-    QCOMPARE(at(IDC_SUGGEST_BUTTON), QRect(panel + 120, 183, 20, 20));
     QCOMPARE(at(IDC_ANSWER_BUTTON).topLeft(), QPoint(panel + 150, 183));
     // The question ends 10 pixels inside the group box, as it begins.
     QCOMPARE(at(IDC_QUESTION).width(), panel - 40);
-    QCOMPARE(at(IDC_COUNTERS_GROUP).topLeft(), QPoint(10, 90));
-    QCOMPARE(at(IDC_COUNT_WRONG).topLeft(), QPoint(110, 180));
-    // The status line splits the bottom edge in three.
     QCOMPARE(at(IDC_STATUS_LEFT), QRect(0, 402, width / 2, 18));
-    QCOMPARE(at(IDC_STATUS_MIDDLE).x(), width / 2 + 2);
     QCOMPARE(at(IDC_MODE_PICTURE), QRect(580, 5, width - 590, 52));
-    QCOMPARE(dlg->Control(IDC_MODE_PICTURE)->isHidden(), width - 590 < 40);
+    QCOMPARE(ControlOf(*dlg, IDC_MODE_PICTURE)->isHidden(), width - 590 < 40);
     if (width - 590 >= 40) QVERIFY(ShowsModePicture(*dlg));
   }
 
@@ -544,8 +522,8 @@ class TestMainDlgFrame : public QObject {
     });
     dlg->OnCommand(ID_START_PRACTICE);
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Practice);
-    Type(dlg->Control(IDC_ANSWER), u"katt"_s);
-    QTest::keyClick(dlg->Control(IDC_ANSWER), Qt::Key_Return);
+    Type(ControlOf(*dlg, IDC_ANSWER), u"katt"_s);
+    QTest::keyClick(ControlOf(*dlg, IDC_ANSWER), Qt::Key_Return);
     QCOMPARE(TextOf(*dlg, IDC_ANSWER_GROUP), LangQText(kTxtWrongOnceGroup));
 
     // The view menu's item, named in English too, opens the choice.
@@ -572,7 +550,7 @@ class TestMainDlgFrame : public QObject {
     QCOMPARE(dlg->CurrentMode(), CMainDlg::Practice);
 
     // Back to English through the options panel's button.
-    dlg->ShowSettingsPanel(true);
+    dlg->SetMode(CMainDlg::Settings);
     choose(1);
     Click(dlg.get(), IDC_LANGUAGE);
     QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), u"Settings"_s);
@@ -588,8 +566,8 @@ class TestMainDlgFrame : public QObject {
     bool tipShown = false;
     OnModalDialog([&](QDialog*) { tipShown = true; },
                   [](QDialog* d) { return qobject_cast<CTipDlg*>(d) != nullptr; });
-    auto dlg = std::make_unique<CMainDlg>(platform);
-    dlg->m_showTip = true;
+    auto dlg = std::make_unique<CMainDlg>(platform, AppDialogs());
+    dlg->SetShowTip(true);
     QVERIFY(dlg->OnInitDialog());
     dlg->show();
     QTRY_VERIFY(tipShown);
@@ -612,18 +590,18 @@ class TestMainDlgFrame : public QObject {
     QVERIFY(dlg);
     const auto hover = [&dlg](int id) {
       QEvent enter(QEvent::Enter);
-      QCoreApplication::sendEvent(dlg->Control(id), &enter);
+      QCoreApplication::sendEvent(ControlOf(*dlg, id), &enter);
       return TextOf(*dlg, IDC_STATUS_MIDDLE);
     };
     QCOMPARE(hover(IDC_FOREIGN), LangQText(169));
     QCOMPARE(hover(IDC_SPECIAL1), LangQText(200));
     QCOMPARE(hover(IDC_LINE_TOP), QString());
-    dlg->ShowSettingsPanel(true);
+    dlg->SetMode(CMainDlg::Settings);
     QCOMPARE(hover(IDC_SPECIAL1), LangQText(199));
     QCOMPARE(hover(IDC_PAUSE), LangQText(202));
     QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), LangQText(36));
   }
 };
 
-QTEST_MAIN(TestMainDlgFrame)
-#include "tst_MainDlgFrame.moc"
+QTEST_MAIN(TestMainDlg)
+#include "tst_MainDlg.moc"
