@@ -26,7 +26,8 @@ ImportResult ImportWordsInto(CWordList& target, const CWordList& chosen) {
 }
 
 QString ImportReport(const ImportResult& result) {
-  QString text = QString::number(result.added) + QLatin1Char(' ') + LangQText(kTxtImportedCount);
+  QString text = QString::number(result.added) + QLatin1Char(' ') +
+                 LangQText(result.added == 1 ? kTxtImportedOne : kTxtImportedCount);
   if (result.skipped.empty()) return text;
   // A message box of hundreds of lines would not fit on the screen.
   constexpr int kMaxNamedWords = 20;
