@@ -132,8 +132,8 @@ class TestMainDlg : public QObject {
     dlg->CommandAction(ID_FILE_SAVE)->trigger();
     QCOMPARE(dlg->windowTitle(), Title(u"forsta.vk2"_s, false));
 
-    // A failed save keeps its target for the next try, and an export keeps
-    // the list's own name; both leave the list modified.
+    // A failed save keeps its target for the next Save, and the title names
+    // it; an export keeps the list's own name; both leave the list modified.
     Modify(*dlg);
     platform.QueueFile(Path(u"saknas/mapp/lista"_s), 1);
     dlg->CommandAction(ID_FILE_SAVE_AS)->trigger();
