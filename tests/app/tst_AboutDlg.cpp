@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "FakePlatform.h"
+#include "TestFiles.h"
 #include "WidgetDriver.h"
 #include "app/AboutDlg.h"
 #include "controls/ColorLabel.h"
@@ -25,11 +26,6 @@ constexpr unsigned kMaker = 118;
 constexpr unsigned kAboutText = 500;
 constexpr unsigned kSlogan = 474;
 
-void Set(QLatin1String key, QLatin1String name, const QString& value) {
-  CreateSettingsKey(SettingsRoot::CurrentUser, key);
-  WriteSetting(SettingsRoot::CurrentUser, key, name, value);
-}
-
 }  // namespace
 
 class TestAboutDlg : public QObject {
@@ -39,16 +35,13 @@ class TestAboutDlg : public QObject {
 
  private Q_SLOTS:
   void init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
+    m_dir = FreshSettings(2);  // German has the longest labels.
+    QVERIFY(m_dir);
   }
 
   void showsTheVersionAndOpensTheStoredAddresses() {
-    // German has the longest labels.
-    QCOMPARE(VKLangSetLanguage(2), 0);
-    Set(kKeyVokabit, kValueHemsida, u"https://vokabit.se/"_s);
-    Set(kKeyBrannvik, kValueMail, u"MAILTO:info@vokabit.se"_s);
+    StoreSetting(kKeyVokabit, kValueHemsida, u"https://vokabit.se/"_s);
+    StoreSetting(kKeyBrannvik, kValueMail, u"MAILTO:info@vokabit.se"_s);
     CFakePlatform platform;
     CAboutDlg dlg(platform);
     QCOMPARE(Child<QLabel>(&dlg, CAboutDlg::IDC_VERSION)->text(), QStringLiteral(VOKABIT_VERSION));
@@ -79,9 +72,9 @@ class TestAboutDlg : public QObject {
       QVERIFY2(problem.isEmpty(), qPrintable(problem));
       // A value changed while the box is open counts at the next click; an
       // empty one is handed on as it is, and nothing is shown.
-      Set(kKeyVokabit, kValueHemsida, u"https://example.org/vk"_s);
+      StoreSetting(kKeyVokabit, kValueHemsida, u"https://example.org/vk"_s);
       web->click();
-      Set(kKeyBrannvik, kValueMail, QString());
+      StoreSetting(kKeyBrannvik, kValueMail, QString());
       mail->click();
       QTest::keyClick(&dlg, Qt::Key_Return);
     });

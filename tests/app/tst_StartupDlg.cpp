@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "FakePlatform.h"
+#include "TestFiles.h"
 #include "WidgetDriver.h"
 #include "app/LanguageDlg.h"
 #include "app/StartupDlg.h"
@@ -44,10 +45,8 @@ class TestStartupDlg : public QObject {
 
  private Q_SLOTS:
   void init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
-    QCOMPARE(VKLangSetLanguage(kEnglish), 0);
+    m_dir = FreshSettings();
+    QVERIFY(m_dir);
   }
   void cleanup() { StopModalScripts(); }
 
@@ -94,8 +93,7 @@ class TestStartupDlg : public QObject {
   void closesAtOnceOnAKeyOrAClick() {
     QFETCH(int, how);
     QFETCH(int, result);
-    CreateSettingsKey(SettingsRoot::CurrentUser, kKeySetups);
-    WriteSetting(SettingsRoot::CurrentUser, kKeySetups, kValueLanguage, u"1"_s);
+    StoreSetting(kKeySetups, kValueLanguage, u"1"_s);
     CFakePlatform platform;
     CStartupDlg dlg(platform, Setup());
     const int ended = RunModal(dlg, [&] {

@@ -82,11 +82,8 @@ class TestStartupRoutine : public QObject {
 
  private Q_SLOTS:
   void init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
-    // The library starts in English, so that every language request shows.
-    QCOMPARE(VKLangSetLanguage(kEnglish), 0);
+    m_dir = FreshSettings();
+    QVERIFY(m_dir);
   }
 
   void languageLoop_data() {
@@ -126,8 +123,7 @@ class TestStartupRoutine : public QObject {
     QFETCH(int, language);
     QFETCH(QString, warnings);
     if (stored != u"-"_s) {
-      CreateSettingsKey(kUser, kKeySetups);
-      WriteSetting(kUser, kKeySetups, kValueLanguage, stored);
+      StoreSetting(kKeySetups, kValueLanguage, stored);
     }
     CFakePlatform platform;
     CRecordingView view;

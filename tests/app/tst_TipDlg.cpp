@@ -50,10 +50,8 @@ class TestTipDlg : public QObject {
 
  private Q_SLOTS:
   void init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
-    QCOMPARE(VKLangSetLanguage(kEnglish), 0);
+    m_dir = FreshSettings();
+    QVERIFY(m_dir);
     for (QLatin1String key : {kKeyVokabit30, kKeyTip})
       CreateSettingsKey(SettingsRoot::CurrentUser, key);
     WriteSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueTipsFile, m_dir->path() + u'/');

@@ -97,10 +97,8 @@ class TestListPrinter : public QObject {
   // Every test starts from the print format the program starts with, with
   // margins of its own.
   void init() {
-    m_config = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_config->isValid());
-    qputenv("VOKABIT_CONFIG_DIR", QFile::encodeName(m_config->path()));
-    QCOMPARE(VKLangSetLanguage(1), 0);
+    m_config = FreshSettings();
+    QVERIFY(m_config);
     CreateSettingsKey(SettingsRoot::CurrentUser, kKeyPrint);
     SetOption(kValueShowFileName, true);
     SetOption(kValueShowPagenumber, true);

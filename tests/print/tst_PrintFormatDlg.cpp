@@ -68,10 +68,8 @@ class TestPrintFormatDlg : public QObject {
  private Q_SLOTS:
   // Every test starts from the format the program starts with.
   void init() {
-    m_config = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_config->isValid());
-    qputenv("VOKABIT_CONFIG_DIR", QFile::encodeName(m_config->path()));
-    QCOMPARE(VKLangSetLanguage(1), 0);
+    m_config = FreshSettings();
+    QVERIFY(m_config);
     ApplyTestDefaults(m_config->path() + u'/');
   }
 

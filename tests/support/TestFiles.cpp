@@ -10,6 +10,8 @@
 #include <QFile>
 
 #include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "settings/Settings.h"
 #include "settings/SettingsDefaults.h"
 
 QByteArray ReadAll(const QString& path) {
@@ -47,6 +49,18 @@ QString WithPath(unsigned text, const QString& path) {
   const qsizetype at = s.indexOf(QLatin1String("%s"));
   if (at >= 0) s.replace(at, 2, path);
   return s;
+}
+
+std::unique_ptr<QTemporaryDir> FreshSettings(int language) {
+  auto dir = std::make_unique<QTemporaryDir>();
+  if (!dir->isValid()) return nullptr;
+  qputenv("VOKABIT_CONFIG_DIR", QFile::encodeName(dir->path()));
+  return VKLangSetLanguage(language) == 0 ? std::move(dir) : nullptr;
+}
+
+void StoreSetting(QLatin1String key, QLatin1String name, const QString& value) {
+  CreateSettingsKey(SettingsRoot::CurrentUser, key);
+  WriteSetting(SettingsRoot::CurrentUser, key, name, value);
 }
 
 void ApplyTestDefaults(const QString& programDirectory) {
