@@ -20,8 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr ColorRef kRed = 0x0000FF;
-constexpr ColorRef kBlue = 0xFF0000;
 constexpr unsigned kMaker = 118;
 constexpr unsigned kAboutText = 500;
 constexpr unsigned kSlogan = 474;
@@ -48,18 +46,12 @@ class TestAboutDlg : public QObject {
     QCOMPARE(Child<QLabel>(&dlg, CAboutDlg::IDC_MAKER)->text(), LangQText(kMaker));
     QCOMPARE(Child<QPlainTextEdit>(&dlg, CAboutDlg::IDC_TEXT)->toPlainText(),
              LangQText(kAboutText));
-    auto* slogan = Child<CColorLabel>(&dlg, CAboutDlg::IDC_SLOGAN);
-    QCOMPARE(slogan->text(), LangQText(kSlogan));
-    QCOMPARE(slogan->TextColour(), kRed);
+    QCOMPARE(Child<CColorLabel>(&dlg, CAboutDlg::IDC_SLOGAN)->text(), LangQText(kSlogan));
     auto* web = Child<CHoverButton>(&dlg, CAboutDlg::IDC_WEB);
     auto* mail = Child<CHoverButton>(&dlg, CAboutDlg::IDC_MAIL);
     QCOMPARE(web->text(), u"vokabit.se"_s);
     QCOMPARE(mail->text(), u"info@vokabit.se"_s);
     QCOMPARE(CAboutDlg::LinkText(u"http://x.se/?a=1&b=2"_s), u"x.se/?a=1&&b=2"_s);
-    for (CHoverButton* link : {web, mail}) {
-      QVERIFY(link->IsFlat() && !link->DrawsBorder());
-      QCOMPARE(link->ActiveTextColour(), kBlue);
-    }
 
     const int result = RunModal(dlg, [&] {
       QList<const QWidget*> shown;
