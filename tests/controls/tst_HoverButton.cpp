@@ -93,16 +93,6 @@ class TestHoverButton : public QObject {
     QVERIFY(button.IsMouseOver());
     const QRgb yellow = qRgb(255, 255, 0);
     QCOMPARE(corners(), (QList<QRgb>{yellow, yellow, yellow, yellow}));
-
-    // Raised: the three-dimensional border.
-    CHoverButton raised(QStringLiteral("OK"));
-    raised.resize(80, 40);
-    raised.SetFlat(false);
-    const QImage image = Render(raised);
-    QCOMPARE((QList<QRgb>{image.pixel(0, 0), image.pixel(1, 1), image.pixel(78, 38),
-                          image.pixel(79, 39)}),
-             (QList<QRgb>{p.color(QPalette::Light).rgba(), p.color(QPalette::Midlight).rgba(),
-                          p.color(QPalette::Dark).rgba(), p.color(QPalette::Shadow).rgba()}));
   }
 
   void iconLayout_data() {
@@ -130,24 +120,6 @@ class TestHoverButton : public QObject {
     // Pressed, the icon moves by one pixel to the right and down.
     button.setDown(true);
     QCOMPARE(BoundsOf(Render(button), Qt::magenta), expected.translated(1, 1));
-  }
-
-  void iconFollowsHoverAndEnabledState() {
-    CHoverButton button(QStringLiteral("New"));
-    button.resize(100, 60);
-    button.SetIcon(SolidIcon(Qt::magenta, 16), SolidIcon(Qt::cyan, 16), 16, 16);
-    button.SetActiveBackColour(0x00FFFF, false);
-    QVERIFY(!BoundsOf(Render(button), Qt::cyan).isEmpty());
-
-    Enter(button);
-    const QImage hovered = Render(button);
-    QVERIFY(!BoundsOf(hovered, Qt::magenta).isEmpty());
-    QCOMPARE(hovered.pixelColor(50, 50).rgba(), qRgb(255, 255, 0));
-
-    // Disabled, the icon is greyed.
-    button.setEnabled(false);
-    const QImage disabled = Render(button);
-    QVERIFY(BoundsOf(disabled, Qt::magenta).isEmpty() && BoundsOf(disabled, Qt::cyan).isEmpty());
   }
 
   void spaceAndEnterPressTheButton() {

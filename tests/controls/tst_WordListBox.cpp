@@ -137,29 +137,6 @@ class TestWordListBox : public QObject {
     QCOMPARE(insidePicture(3), base);
   }
 
-  void selectionColoursAndFocusRectangle() {
-    CWordListBox list;
-    list.resize(200, 100);
-    list.AddLine(QStringLiteral("a\tb"), 0);
-    list.AddLine(QStringLiteral("c\td"), 0);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    list.SelectOnly(1);
-    const QPoint offset = ViewportOffset(list);
-    const QRect line = list.visualItemRect(list.item(1)).translated(offset);
-    const QColor highlight = list.palette().color(QPalette::Highlight);
-    const QColor ink = list.palette().color(QPalette::HighlightedText);
-
-    list.clearFocus();
-    QCOMPARE(Render(list).pixel(line.topLeft()), highlight.rgba());  // no focus: no rectangle
-
-    list.setFocus();
-    QTRY_VERIFY(list.hasFocus());
-    const QImage focused = Render(list);
-    QCOMPARE(focused.pixel(line.topLeft()), ink.rgba());
-    QCOMPARE(focused.pixel(line.topLeft() + QPoint(1, 0)), highlight.rgba());
-  }
-
   void selectionModes() {
     CWordListBox list;
     list.resize(200, 120);
