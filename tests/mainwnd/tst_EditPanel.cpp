@@ -92,9 +92,9 @@ class TestEditPanel : public QObject {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
     QVERIFY(dlg);
-    TypeWord(*dlg, u"hus"_s, u"house"_s, 2);
-    QCOMPARE(WordsOf(dlg->WordList()), QStringList{u"hus/house/2"_s});
-    QCOMPARE(Lines(*dlg)->LineText(0), std::string("hus\thouse"));
+    TypeWord(*dlg, u"дом"_s, u"house"_s, 2);
+    QCOMPARE(WordsOf(dlg->WordList()), QStringList{u"дом/house/2"_s});
+    QCOMPARE(Lines(*dlg)->LineText(0), std::string("дом\thouse"));
     QCOMPARE(Selected(*dlg), std::vector<int>{0});
     QCOMPARE(Fields(*dlg) + QString::number(ClassBox(*dlg)->CurrentItemData()), u"/0"_s);
     QCOMPARE(dlg->focusWidget(), ControlOf(*dlg, IDC_FOREIGN));
@@ -103,9 +103,9 @@ class TestEditPanel : public QObject {
 
     // The same foreign word, or the same translation, each in its own column,
     // is refused with the word named; the fields keep what was typed.
-    TypeWord(*dlg, u"hus"_s, u"home"_s);
-    QCOMPARE(platform.m_messages.back().text, WithPath(kTxtDuplicate, u"hus"_s));
-    QCOMPARE(Fields(*dlg), u"hus/home"_s);
+    TypeWord(*dlg, u"дом"_s, u"home"_s);
+    QCOMPARE(platform.m_messages.back().text, WithPath(kTxtDuplicate, u"дом"_s));
+    QCOMPARE(Fields(*dlg), u"дом/home"_s);
     QTest::mouseClick(ControlOf(*dlg, IDC_NEW_WORD), Qt::LeftButton);
     QVERIFY(!ControlOf(*dlg, IDC_ADD)->isEnabled() &&
             !dlg->CommandAction(ID_ADD_WORD)->isEnabled());
