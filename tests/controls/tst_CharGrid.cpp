@@ -75,20 +75,6 @@ class TestCharGrid : public QObject {
     QCOMPARE(chosen.count(), 1);
   }
 
-  void smallGridShowsOnlyWholeCells() {
-    CCharGrid grid;
-    grid.resize(119, 59);  // 5 whole columns, 2 whole rows
-    QCOMPARE(grid.VisibleCells(), 10);
-    QVERIFY(!grid.CellRect(9).isEmpty());
-    QVERIFY(grid.CellRect(10).isEmpty());
-    QCOMPARE(grid.CellAt(QPoint(110, 5)), -1);
-    QCOMPARE(grid.CellAt(QPoint(5, 45)), -1);
-    QCOMPARE(grid.CellAt(QPoint(85, 25)), 9);
-    // Beyond the visible cells a character can still be marked by its text.
-    grid.MarkText(QStringLiteral("\u00f8"));
-    QCOMPARE(grid.MarkedCell(), 0xF8 - 32);
-  }
-
   void keyboardMovesAndChooses() {
     CCharGrid grid;
     grid.resize(320, 280);

@@ -30,11 +30,6 @@ QRect BoundsOf(const QImage& image, const QColor& colour) {
   return bounds;
 }
 
-void Enter(CHoverButton& button) {
-  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-  QApplication::sendEvent(&button, &enter);
-}
-
 }  // namespace
 
 class TestHoverButton : public QObject {
@@ -63,36 +58,6 @@ class TestHoverButton : public QObject {
     button->setFocus();
     QTRY_VERIFY(!other->hasFocus());
     QVERIFY(!other->IsMouseOver());
-  }
-
-  // The edge shows the state: the colours of the corners.
-  void edgesShowLatchedHoveredAndRaised() {
-    CHoverButton button(QStringLiteral("Edit"));
-    button.resize(80, 40);
-    const QPalette& p = button.palette();
-    const auto corners = [&button] {
-      const QImage image = Render(button);
-      return QList<QRgb>{image.pixel(0, 0), image.pixel(1, 1), image.pixel(78, 38),
-                         image.pixel(79, 39)};
-    };
-    // Latched, flat with border: still clicks; pressed border, shadow top
-    // left, highlight bottom right.
-    QSignalSpy clicked(&button, &QAbstractButton::clicked);
-    button.SetLatched(true);
-    QTest::mouseClick(&button, Qt::LeftButton);
-    QCOMPARE(clicked.count(), 1);
-    QVERIFY(button.IsLatched());
-    QCOMPARE(corners()[0], p.color(QPalette::Dark).rgba());
-    QCOMPARE(corners()[3], p.color(QPalette::Light).rgba());
-
-    // Without border, latched and under the mouse only the colour changes.
-    button.SetDrawBorder(false);
-    button.SetActiveBackColour(0x00FFFF, false);  // yellow
-    button.SetLatched(true);
-    Enter(button);
-    QVERIFY(button.IsMouseOver());
-    const QRgb yellow = qRgb(255, 255, 0);
-    QCOMPARE(corners(), (QList<QRgb>{yellow, yellow, yellow, yellow}));
   }
 
   void iconLayout_data() {

@@ -49,20 +49,6 @@ class TestPictures : public QObject {
     }
   }
 
-  void modePicturesFillAnyWidth() {
-    for (const int mode :
-         {CPictures::kModeEdit, CPictures::kModePractice, CPictures::kModeSettings}) {
-      for (const int width : {110, 333, 600}) {
-        const QImage image = CPictures::ModePicture(mode, QSize(width, 52)).toImage();
-        QCOMPARE(image.size(), QSize(width, 52));
-        QVERIFY(OpaquePixels(image) > width * 52 * 9 / 10);
-      }
-    }
-    QVERIFY(CPictures::ModePicture(0, QSize(110, 52)).toImage() !=
-            CPictures::ModePicture(1, QSize(110, 52)).toImage());
-    QCOMPARE(CPictures::ModePicture(2, QSize(0, 52)).isNull(), false);
-  }
-
   void splashIsPureBlueBehindItsTexts() {
     // The start-up texts have a pure blue background of their own.
     const CDialogUnits units(6, 13);
