@@ -1,7 +1,6 @@
 // The About box: the build's version, the texts of the language and the two
 // links, which open what the settings hold at the moment of the click.
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -9,7 +8,6 @@
 #include "TestFiles.h"
 #include "WidgetDriver.h"
 #include "app/AboutDlg.h"
-#include "controls/ColorLabel.h"
 #include "controls/HoverButton.h"
 #include "lang/LangText.h"
 #include "lang/VkLang.h"
@@ -18,13 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-constexpr unsigned kMaker = 118;
-constexpr unsigned kAboutText = 500;
-constexpr unsigned kSlogan = 474;
-
-}  // namespace
+namespace {}  // namespace
 
 class TestAboutDlg : public QObject {
   Q_OBJECT
@@ -43,10 +35,6 @@ class TestAboutDlg : public QObject {
     CFakePlatform platform;
     CAboutDlg dlg(platform);
     QCOMPARE(Child<QLabel>(&dlg, CAboutDlg::IDC_VERSION)->text(), QStringLiteral(VOKABIT_VERSION));
-    QCOMPARE(Child<QLabel>(&dlg, CAboutDlg::IDC_MAKER)->text(), LangQText(kMaker));
-    QCOMPARE(Child<QPlainTextEdit>(&dlg, CAboutDlg::IDC_TEXT)->toPlainText(),
-             LangQText(kAboutText));
-    QCOMPARE(Child<CColorLabel>(&dlg, CAboutDlg::IDC_SLOGAN)->text(), LangQText(kSlogan));
     auto* web = Child<CHoverButton>(&dlg, CAboutDlg::IDC_WEB);
     auto* mail = Child<CHoverButton>(&dlg, CAboutDlg::IDC_MAIL);
     QCOMPARE(web->text(), u"vokabit.se"_s);
@@ -55,11 +43,7 @@ class TestAboutDlg : public QObject {
 
     const int result = RunModal(dlg, [&] {
       QList<const QWidget*> shown;
-      for (int id : {CAboutDlg::IDC_LABEL_VERSION, CAboutDlg::IDC_VERSION,
-                     CAboutDlg::IDC_LABEL_MADE_BY, CAboutDlg::IDC_MAKER, CAboutDlg::IDC_LABEL_MAIL,
-                     CAboutDlg::IDC_MAIL, CAboutDlg::IDC_LABEL_WEB, CAboutDlg::IDC_WEB,
-                     CAboutDlg::IDC_TEXT, CAboutDlg::IDC_SLOGAN, CAboutDlg::IDOK})
-        shown << Child(&dlg, id);
+      for (QWidget* w : dlg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) shown << w;
       const QString problem = LayoutProblem(shown);
       QVERIFY2(problem.isEmpty(), qPrintable(problem));
       // A value changed while the box is open counts at the next click; an

@@ -159,13 +159,6 @@ class TestHelpViewer : public QObject {
              QStringLiteral("other.html"));
     QCOMPARE(PageName(HelpPageUrl(helpFile, QStringLiteral("aa"), 6)), QStringLiteral("six.html"));
     QVERIFY(HelpPageUrl(helpFile, QStringLiteral("aa"), 7).isEmpty());
-
-    // Without language folders the pages lie beside the contents page.
-    QTemporaryDir flat;
-    WriteText(flat.path() + QStringLiteral("/map.txt"), QStringLiteral("9 nine.html\n"));
-    const QString flatFile = flat.path() + QStringLiteral("/start.html");
-    QCOMPARE(HelpPageUrl(flatFile, QStringLiteral("aa"), 0).toLocalFile(), flatFile);
-    QCOMPARE(PageName(HelpPageUrl(flatFile, QString(), 9)), QStringLiteral("nine.html"));
   }
 
   // One window serves every request; Back, Forward and Contents move between

@@ -1,5 +1,4 @@
 #include <QAccessible>
-#include <QHBoxLayout>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
@@ -34,31 +33,6 @@ QRect BoundsOf(const QImage& image, const QColor& colour) {
 
 class TestHoverButton : public QObject {
   Q_OBJECT
-
- private Q_SLOTS:
-  void hoverFollowsTheMouseAndFocus() {
-    QWidget window;
-    auto* layout = new QHBoxLayout(&window);
-    auto* button = new CHoverButton(QStringLiteral("Open"));
-    auto* other = new CHoverButton(QStringLiteral("Other"));
-    layout->addWidget(button);
-    layout->addWidget(other);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    QTest::mouseMove(button, button->rect().center());
-    QTRY_VERIFY(button->IsMouseOver());
-    QTest::mouseMove(other, other->rect().center());
-    QTRY_VERIFY(!button->IsMouseOver());
-    QTRY_VERIFY(other->IsMouseOver());
-
-    // Losing the focus ends the hover even with the mouse still there.
-    other->setFocus();
-    QTRY_VERIFY(other->hasFocus());
-    button->setFocus();
-    QTRY_VERIFY(!other->hasFocus());
-    QVERIFY(!other->IsMouseOver());
-  }
 
   void iconLayout_data() {
     QTest::addColumn<int>("align");
