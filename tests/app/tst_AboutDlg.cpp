@@ -1,5 +1,5 @@
-// The About box: the build's version, the texts of the language and the two
-// links, which open what the settings hold at the moment of the click.
+// The About box: the build's version, its layout in the longest language and
+// the two links, which open what the settings hold at the moment of the click.
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
