@@ -16,8 +16,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {}  // namespace
-
 class TestAboutDlg : public QObject {
   Q_OBJECT
 
