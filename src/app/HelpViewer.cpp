@@ -288,6 +288,30 @@ void CHelpViewer::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
 }
 
+void CHelpViewer::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  ApplyTexts();
+  ShowPageInLanguage();
+}
+
+void CHelpViewer::ShowPageInLanguage() {
+  const QUrl current = m_browser->source();
+  if (m_helpFile.isEmpty() || !current.isLocalFile()) return;
+  const QDir root(QFileInfo(m_helpFile).absolutePath());
+  const QFileInfo page(current.toLocalFile());
+  // Only a page of a language folder has a counterpart in another language.
+  if (QFileInfo(page.absolutePath()).absolutePath() != root.absolutePath()) return;
+  const QString folder = HelpLanguageFolder(root.absolutePath(), g_language);
+  if (folder.isEmpty() || folder == page.absoluteDir().dirName()) return;
+  QUrl url = QUrl::fromLocalFile(root.filePath(folder + u'/' + page.fileName()));
+  if (!QFileInfo(url.toLocalFile()).isFile()) return;
+  url.setFragment(current.fragment());
+  m_browser->setSource(url, QTextDocument::HtmlResource);
+  // The pages visited before were in the old language.
+  m_browser->clearHistory();
+}
+
 void CHelpViewer::AttachTo(QWidget* owner) {
   if (!owner || owner == m_owner || owner == this || isAncestorOf(owner)) return;
   if (m_owner) m_owner->removeEventFilter(this);

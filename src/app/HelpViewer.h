@@ -69,9 +69,12 @@ class CHelpViewer : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  // A new program language: the captions and the page shown follow it.
+  void changeEvent(QEvent* event) override;
 
  private:
   void AttachTo(QWidget* owner);
+  void ShowPageInLanguage();
   void ShowContents();
   void OpenLink(const QUrl& link);
   void OnSourceChanged();

@@ -446,6 +446,9 @@ void CMainDlg::ShowFocusHint() {
 }
 
 void CMainDlg::UpdateHoverHelp(const QWidget* widget) {
+  // The status line keeps its text under the mouse, so its tooltip shows a
+  // shortened text whole.
+  if (m_statusLine->Contains(widget)) return;
   unsigned text = 0;
   const QWidget* control = CPanel::HoverControl(widget, text);
   if (control && m_special->Contains(control))

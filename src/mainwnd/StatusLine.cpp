@@ -1,5 +1,7 @@
 #include "StatusLine.h"
 
+#include <algorithm>
+
 #include <QSizeGrip>
 
 #include "MainWndIds.h"
@@ -24,14 +26,28 @@ CStatusLine::CStatusLine(QWidget* client)
     pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   m_left->setTextFormat(Qt::PlainText);
   m_middle->setTextFormat(Qt::PlainText);
-  m_left->setText(QStringLiteral("Status"));
+  m_leftText = QStringLiteral("Status");
+  m_left->setText(m_leftText);
   m_right->setText(QStringLiteral("Vokabit 3"));
   m_right->setAlignment(Qt::AlignCenter);
 }
 
+void CStatusLine::Show(QLabel* pane, const QString& text) {
+  // The room QLabel leaves for a line: inside the frame, the margins and the
+  // indent that a framed label keeps from its left edge.
+  int indent = pane->indent();
+  if (indent < 0 && pane->frameWidth() > 0)
+    indent = pane->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - pane->margin();
+  const int room = pane->contentsRect().width() - 2 * pane->margin() - std::max(indent, 0);
+  const QString shown = pane->fontMetrics().elidedText(text, Qt::ElideRight, std::max(room, 0));
+  pane->setText(shown);
+  pane->setToolTip(shown == text ? QString() : text);
+}
+
 void CStatusLine::SetText(unsigned text) {
   m_left->SetTextColour(ToColorRef(m_left->parentWidget()->palette().color(QPalette::WindowText)));
-  m_left->setText(text == 0 ? QString() : LangQText(text));
+  m_leftText = text == 0 ? QString() : LangQText(text);
+  Show(m_left, m_leftText);
   m_text = text;
 }
 
@@ -41,12 +57,16 @@ void CStatusLine::SetWarning(unsigned text) {
 }
 
 void CStatusLine::SetHoverText(unsigned text) {
-  m_middle->setText(text == 0 ? QString() : LangQText(text));
+  m_hoverText = text == 0 ? QString() : LangQText(text);
+  Show(m_middle, m_hoverText);
 }
 
 void CStatusLine::ApplyLanguage() {
-  if (m_text != 0) m_left->setText(LangQText(m_text));
-  m_middle->clear();
+  if (m_text != 0) {
+    m_leftText = LangQText(m_text);
+    Show(m_left, m_leftText);
+  }
+  SetHoverText(0);
 }
 
 void CStatusLine::Layout(int w, int h, bool maximized) {
@@ -56,6 +76,12 @@ void CStatusLine::Layout(int w, int h, bool maximized) {
   m_grip->setGeometry(w - 17, h - 17, 17, 17);
   ShowGrip(!maximized);
   m_grip->raise();
+  Show(m_left, m_leftText);
+  Show(m_middle, m_hoverText);
+}
+
+bool CStatusLine::Contains(const QWidget* widget) const {
+  return widget == m_left || widget == m_middle || widget == m_right || widget == m_grip;
 }
 
 void CStatusLine::ShowGrip(bool show) {

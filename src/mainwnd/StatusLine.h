@@ -1,7 +1,10 @@
 #pragma once
 // The status line along the bottom of the main window: what goes on (left),
 // what the control under the mouse does (middle), the program (right), and
-// the size grip in the corner.
+// the size grip in the corner. A text wider than its pane ends in "…", and
+// the pane's tooltip holds it whole.
+#include <QString>
+
 class CColorLabel;
 class QLabel;
 class QWidget;
@@ -21,8 +24,14 @@ class CStatusLine {
   void ApplyLanguage();
   void Layout(int width, int height, bool maximized);
   void ShowGrip(bool show);
+  // True for the panes and the grip: the mouse on them leaves the middle
+  // pane's text, so that its tooltip can be read.
+  bool Contains(const QWidget* widget) const;
 
  private:
+  // Shows text in pane, shortened to its width.
+  static void Show(QLabel* pane, const QString& text);
+
   CColorLabel* m_left;
   CColorLabel* m_middle;
   QLabel* m_right;
@@ -30,4 +39,7 @@ class CStatusLine {
   // The left pane's text, so that a new language can show it again; 0 when
   // the pane is empty.
   unsigned m_text = 0;
+  // The whole texts of the two panes, for a new width.
+  QString m_leftText;
+  QString m_hoverText;
 };

@@ -150,8 +150,9 @@ int CListPrinter::LayOutBody(QPainter* painter, int first, const PrintOptions& o
   if (painter) {
     const int y = top + h;
     if (options.showTextFO) {
-      const QString foreign = LangQText(kTxtPrintForeignHeading);
-      const QString translation = LangQText(kTxtPrintTranslationHeading);
+      // The list's own language names, as the columns are headed on screen.
+      const QString foreign = QString::fromStdString(m_list.GetFirstLanguage());
+      const QString translation = QString::fromStdString(m_list.GetSecondLanguage());
       // With only translations the heading of their column comes first;
       // with both "only" options on, only foreign words print, under their own
       // heading.

@@ -27,10 +27,13 @@ inline constexpr unsigned kTxtFormatCharRefused = 502;
 inline constexpr unsigned kTxtSamplePage = 624;
 inline constexpr unsigned kTxtSampleTitle = 625;
 inline constexpr unsigned kTxtSamplePageNumber = 626;
+// The column headings name the languages of the sample words, as a list's
+// language names head its printed columns.
 inline constexpr unsigned kTxtSampleForeignHeading = 627;
-inline constexpr unsigned kTxtSampleTranslationHeading = 450;  // also the single heading
-inline constexpr unsigned kTxtSampleForeignWords = 628;        // four, separated by commas
-inline constexpr unsigned kTxtSampleTranslations = 629;        // four, separated by commas
-inline constexpr unsigned kTxtSampleFooter = 103;              // the program's name
+inline constexpr unsigned kTxtSampleTranslationHeading = 781;
+inline constexpr unsigned kTxtSampleSingleHeading = 450;
+inline constexpr unsigned kTxtSampleForeignWords = 628;  // four, separated by commas
+inline constexpr unsigned kTxtSampleTranslations = 629;  // four, separated by commas
+inline constexpr unsigned kTxtSampleFooter = 103;        // the program's name
 
 inline constexpr unsigned kTxtPreviewCaption = 622;

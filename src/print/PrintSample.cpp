@@ -57,7 +57,7 @@ void CPrintSample::Draw(QPainter& painter, const Options& options) {
     Text(painter, 306, 42, swapped ? translationHeading : foreignHeading);
     Text(painter, 350, 42, swapped ? foreignHeading : translationHeading);
   } else if (options.singleHeading) {
-    Text(painter, 306, 42, translationHeading);
+    Text(painter, 306, 42, LangQText(kTxtSampleSingleHeading));
   }
 
   const QStringList foreign = SampleWords(kTxtSampleForeignWords);

@@ -26,7 +26,8 @@ ImportResult ImportWordsInto(CWordList& target, const CWordList& chosen) {
 }
 
 QString ImportReport(const ImportResult& result) {
-  QString text = QString::number(result.added) + QLatin1Char(' ') + LangQText(kTxtImportedCount);
+  QString text = QString::number(result.added) + QLatin1Char(' ') +
+                 LangQText(result.added == 1 ? kTxtImportedOne : kTxtImportedCount);
   if (!result.skipped.empty()) {
     text += QLatin1String("\n\n") + LangQText(kTxtImportSkipped) + QLatin1Char('\n') +
             QString::fromStdString(result.skipped);

@@ -8,6 +8,7 @@ inline constexpr unsigned kTxtImportClassNone = 189;  // class names read out wi
 inline constexpr unsigned kTxtImportClass1 = 190;
 inline constexpr unsigned kTxtImportClass2 = 191;
 inline constexpr unsigned kTxtImportedCount = 305;  // "%d %s": after the number added
+inline constexpr unsigned kTxtImportedOne = 780;    // the same after the number 1
 inline constexpr unsigned kTxtImportSkipped = 306;  // heading of the words left out
 inline constexpr unsigned kTxtImportCaption = 420;
 inline constexpr unsigned kTxtImportNoFileYet = 421;  // static 1161 before any file

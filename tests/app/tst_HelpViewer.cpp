@@ -12,6 +12,7 @@
 #include "TestFiles.h"
 #include "WidgetDriver.h"
 #include "app/HelpViewer.h"
+#include "app/ProgramLanguage.h"
 #include "lang/DataDir.h"
 #include "mainwnd/SearchDlg.h"
 #include "platform/HelpTopics.h"
@@ -219,6 +220,27 @@ class TestHelpViewer : public QObject {
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(m_opened, external);
     QCOMPARE(PageName(viewer->CurrentPage()), QStringLiteral("search.html"));
+  }
+
+  // A new program language reaches an open help window: its buttons and the
+  // page it shows, at the same place, with no way back to the old language.
+  void followsALanguageChange() {
+    QCOMPARE(SetProgramLanguage(1), 0);  // English
+    ShowHelp(nullptr, HelpFile(), kHelpEditMode);
+    CHelpViewer* viewer = CHelpViewer::Instance();
+    Q_EMIT viewer->Browser()->anchorClicked(QUrl(QStringLiteral("files.html#csv")));
+    auto* back = viewer->findChild<QToolButton*>(QStringLiteral("helpBack"));
+    QVERIFY(back->isEnabled());
+    QCOMPARE(back->text(), QStringLiteral("Back"));
+
+    QCOMPARE(SetProgramLanguage(2), 0);  // Deutsch
+    QTRY_COMPARE(viewer->CurrentPage().toLocalFile(), HelpDir() + QStringLiteral("/de/files.html"));
+    QCOMPARE(viewer->CurrentPage().fragment(), QStringLiteral("csv"));
+    QCOMPARE(back->text(), QStringLiteral("Zurück"));
+    QVERIFY(!back->isEnabled());
+    QVERIFY(viewer->windowTitle().contains(QStringLiteral("Listen öffnen")));
+    QCOMPARE(SetProgramLanguage(1), 0);
+    QTRY_COMPARE(back->text(), QStringLiteral("Back"));
   }
 
   // A missing help file, an unmapped topic or a broken link shows a page in

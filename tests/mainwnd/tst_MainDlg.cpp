@@ -596,6 +596,23 @@ class TestMainDlg : public QObject {
     QCOMPARE(hover(IDC_FOREIGN), LangQText(169));
     QCOMPARE(hover(IDC_SPECIAL1), LangQText(200));
     QCOMPARE(hover(IDC_LINE_TOP), QString());
+
+    // A text too wide for the pane ends in "…" and is whole in the pane's
+    // tooltip, which the mouse on the pane keeps to be read; a wider window
+    // shows it whole again.
+    auto* middle = ControlOf<QLabel>(*dlg, IDC_STATUS_MIDDLE);
+    QWidget* client = middle->parentWidget();
+    const QString whole = LangQText(185);
+    client->resize(420, client->height());
+    const QString shown = hover(IDC_WORDLIST);
+    QVERIFY2(shown.endsWith(u'…') && whole.startsWith(shown.chopped(1)), qPrintable(shown));
+    QVERIFY(middle->fontMetrics().horizontalAdvance(shown) < middle->contentsRect().width());
+    QCOMPARE(middle->toolTip(), whole);
+    QCOMPARE(hover(IDC_STATUS_MIDDLE), shown);
+    client->resize(900, client->height());
+    QCOMPARE(TextOf(*dlg, IDC_STATUS_MIDDLE), whole);
+    QCOMPARE(middle->toolTip(), QString());
+
     dlg->SetMode(CMainDlg::Settings);
     QCOMPARE(hover(IDC_SPECIAL1), LangQText(199));
     QCOMPARE(hover(IDC_PAUSE), LangQText(202));

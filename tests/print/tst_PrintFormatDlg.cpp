@@ -132,8 +132,9 @@ class TestPrintFormatDlg : public QObject {
     }
     QCOMPARE(sample.contains(LangQText(kTxtSamplePageNumber)), expected[1] == u'1');
     QCOMPARE(sample.contains(LangQText(kTxtSampleForeignHeading)), expected[2] == u'1');
-    QCOMPARE(sample.count(LangQText(kTxtSampleTranslationHeading)),
-             expected[2] == u'1' || expected[3] == u'1' ? 1 : 0);
+    QCOMPARE(sample.contains(LangQText(kTxtSampleTranslationHeading)), expected[2] == u'1');
+    QCOMPARE(sample.contains(LangQText(kTxtSampleSingleHeading)),
+             expected[2] == u'0' && expected[3] == u'1');
     QVERIFY(sample.contains(LangQText(kTxtSampleFooter)));
   }
 

@@ -58,6 +58,8 @@ class TestImportDlg : public QObject {
     const ImportResult result = ImportWordsInto(open, ListOf({{"a", "1"}, {"b", "2"}, {"c", "3"}}));
     QCOMPARE(result.added, 1);
     QCOMPARE(result.skipped, std::string("b\t2\nc\t3\n"));
+    // One word has a form of its own.
+    QVERIFY(ImportReport(result).startsWith(u"1 "_s + LangQText(780) + u"\n\n"_s));
     QCOMPARE(open.GetCount(), CWordList::kMaxWords);
     QCOMPARE(open.GetForeign(299), std::string("a"));
   }
