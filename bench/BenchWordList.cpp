@@ -45,9 +45,9 @@ class CFullList {
   bool m_ok = false;
 };
 
-// Argument 1: the words of other scripts, a UTF-8 file.
-void BM_LoadVersion2(benchmark::State& state) {
-  CFullList file(QStringLiteral("VK2"), state.range(0) != 0);
+// The list type, and as argument 1 the words of other scripts (a UTF-8 file).
+void BM_Load(benchmark::State& state, const char* type) {
+  CFullList file(QString::fromLatin1(type), state.range(0) != 0);
   if (!file.Ok()) {
     state.SkipWithError("cannot write the list");
     return;
@@ -63,15 +63,17 @@ void BM_LoadVersion2(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * CWordList::kMaxWords);
 }
-BENCHMARK(BM_LoadVersion2)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Load, Version2, "VK2")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Load, Csv, "CSV")->Arg(0)->Unit(benchmark::kMicrosecond);
 
-void BM_SaveVersion2(benchmark::State& state) {
+void BM_Save(benchmark::State& state, const char* type) {
   QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("save.vk2"));
+  const QString kind = QString::fromLatin1(type);
+  const QString path = dir.filePath(QStringLiteral("save.") + kind.toLower());
   CWordList list;
   FillFullList(list, state.range(0) != 0);
   for (auto _ : state) {
-    const FileResult result = list.SaveTo(path, QStringLiteral("VK2"));
+    const FileResult result = list.SaveTo(path, kind);
     benchmark::DoNotOptimize(result);
     if (result != FileResult::Done) {
       state.SkipWithError("cannot save the list");
@@ -80,7 +82,8 @@ void BM_SaveVersion2(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * CWordList::kMaxWords);
 }
-BENCHMARK(BM_SaveVersion2)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Save, Version2, "VK2")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Save, Csv, "CSV")->Arg(0)->Unit(benchmark::kMicrosecond);
 
 // What each key press in the answer field costs with check while typing and
 // case not distinguished: the typed text and every stored alternative folded.
@@ -100,42 +103,6 @@ void BM_JudgeWhileTyping(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_JudgeWhileTyping)->Unit(benchmark::kMicrosecond);
-
-void BM_LoadCsv(benchmark::State& state) {
-  CFullList file(QStringLiteral("CSV"));
-  if (!file.Ok()) {
-    state.SkipWithError("cannot write the list");
-    return;
-  }
-  for (auto _ : state) {
-    CWordList list;
-    const FileResult result = list.OpenFile(file.Path());
-    benchmark::DoNotOptimize(result);
-    if (result != FileResult::Done || list.GetCount() != CWordList::kMaxWords) {
-      state.SkipWithError("the list did not read back");
-      break;
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * CWordList::kMaxWords);
-}
-BENCHMARK(BM_LoadCsv)->Unit(benchmark::kMicrosecond);
-
-void BM_SaveCsv(benchmark::State& state) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("save.csv"));
-  CWordList list;
-  FillFullList(list);
-  for (auto _ : state) {
-    const FileResult result = list.SaveTo(path, QStringLiteral("CSV"));
-    benchmark::DoNotOptimize(result);
-    if (result != FileResult::Done) {
-      state.SkipWithError("cannot save the list");
-      break;
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * CWordList::kMaxWords);
-}
-BENCHMARK(BM_SaveCsv)->Unit(benchmark::kMicrosecond);
 
 // The preview reads the file again and counts its word rows whenever the
 // delimiter or the header choice changes; here on the largest file a list
