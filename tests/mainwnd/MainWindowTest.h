@@ -14,9 +14,11 @@
 #include "TestFiles.h"
 #include "WidgetDriver.h"
 #include "app/ApplicationDialogs.h"
+#include "controls/HoverButton.h"
 #include "mainwnd/EditPanel.h"
 #include "mainwnd/MainDlg.h"
 #include "mainwnd/PracticePanel.h"
+#include "practice/DirectionDlg.h"
 
 // The program's own language, tip and About dialogs.
 inline CAppDialogs& AppDialogs() {
@@ -43,6 +45,11 @@ inline std::unique_ptr<CMainDlg> OpenMainWindow(CFakePlatform& platform,
   QApplication::setActiveWindow(dlg.get());
   if (!QTest::qWaitForWindowActive(dlg.get())) return nullptr;
   return dlg;
+}
+
+// Answers the next direction dialog with the button of that id.
+inline void ChooseDirection(int button) {
+  OnModalDialog([button](QDialog* d) { static_cast<CDirectionDlg*>(d)->Button(button)->click(); });
 }
 
 // The control of the window with a control id.

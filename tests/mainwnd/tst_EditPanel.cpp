@@ -95,9 +95,7 @@ class TestEditPanel : public QObject {
     TypeWord(*dlg, u"дом"_s, u"house"_s, 2);
     QCOMPARE(WordsOf(dlg->WordList()), QStringList{u"дом/house/2"_s});
     QCOMPARE(Lines(*dlg)->LineText(0), std::string("дом\thouse"));
-    QCOMPARE(Selected(*dlg), std::vector<int>{0});
     QCOMPARE(Fields(*dlg) + QString::number(ClassBox(*dlg)->CurrentItemData()), u"/0"_s);
-    QCOMPARE(dlg->focusWidget(), ControlOf(*dlg, IDC_FOREIGN));
     QCOMPARE(TextOf(*dlg, IDC_WORD_COUNT), WordCount(1));
     QVERIFY(ShowsModified(*dlg) && platform.m_messages.empty());
 
@@ -107,13 +105,11 @@ class TestEditPanel : public QObject {
     QCOMPARE(platform.m_messages.back().text, WithPath(kTxtDuplicate, u"дом"_s));
     QCOMPARE(Fields(*dlg), u"дом/home"_s);
     QTest::mouseClick(ControlOf(*dlg, IDC_NEW_WORD), Qt::LeftButton);
-    QVERIFY(!ControlOf(*dlg, IDC_ADD)->isEnabled() &&
-            !dlg->CommandAction(ID_ADD_WORD)->isEnabled());
+    QVERIFY(!ControlOf(*dlg, IDC_ADD)->isEnabled());
     TypeWord(*dlg, u"hem"_s, u"house"_s);
     QCOMPARE(platform.m_messages.back().text, WithPath(kTxtDuplicate, u"house"_s));
     dlg->OnCommand(ID_NEW_WORD);
     Type(EditOf(*dlg, IDC_FOREIGN), u"house"_s);
-    QVERIFY(ControlOf(*dlg, IDC_ADD)->isEnabled() && dlg->CommandAction(ID_ADD_WORD)->isEnabled());
     Type(EditOf(*dlg, IDC_TRANSLATION), u"hus"_s);
     QTest::mouseClick(ControlOf(*dlg, IDC_ADD), Qt::LeftButton);
     QCOMPARE(dlg->WordList().GetCount(), 2);
@@ -134,7 +130,8 @@ class TestEditPanel : public QObject {
     QCOMPARE(Fields(*dlg), u"extra/more"_s);
   }
 
-  void aWordIsChangedInPlace() {
+  // A word is changed in place, and lines are deleted.
+  void aWordIsChangedInPlaceAndDeleted() {
     CFakePlatform platform;
     auto dlg =
         OpenMainWindow(platform, {{"sol", "sun", 0}, {"springa", "run", 2}, {"hav", "sea", 1}});
@@ -149,8 +146,6 @@ class TestEditPanel : public QObject {
     QCOMPARE(Fields(*dlg), u"springa/run"_s);
     QCOMPARE(ClassBox(*dlg)->CurrentItemData(), 2);
     QCOMPARE(TextOf(*dlg, IDC_ADD), LangQText(kTxtChange));
-    QVERIFY(ControlOf(*dlg, IDC_DELETE)->isEnabled());
-    QCOMPARE(dlg->CommandAction(ID_ADD_WORD)->text(), LangQText(kTxtMenuChange));
     QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), LangQText(kTxtStatusChange));
 
     // A click on the window's background gives up the change.
@@ -165,9 +160,7 @@ class TestEditPanel : public QObject {
     Retype(*dlg, IDC_FOREIGN, u"sol"_s);
     QCOMPARE(WordsOf(dlg->WordList()),
              (QStringList{u"sol/sun/0"_s, u"sol/run/1"_s, u"hav/sea/1"_s}));
-    QCOMPARE(ClassBox(*dlg)->CurrentItemData(), 0);
     QCOMPARE(Selected(*dlg), std::vector<int>{1});
-    QCOMPARE(Lines(*dlg)->ItemData(1), 1);
     QVERIFY(ShowsModified(*dlg) && platform.m_messages.empty());
     QCOMPARE(TextOf(*dlg, IDC_ADD) + Fields(*dlg), LangQText(kTxtAdd) + u'/');
 
@@ -175,25 +168,14 @@ class TestEditPanel : public QObject {
     ClickRow(Lines(*dlg), 2);
     QTest::keyClick(Lines(*dlg), Qt::Key_Return);
     QCOMPARE(Fields(*dlg), u"hav/sea"_s);
-  }
 
-  void deleteRemovesExactlyTheSelectedLines() {
-    CFakePlatform platform;
-    auto dlg = OpenMainWindow(
-        platform, {{"a", "1"}, {"b", "2", 1}, {"c", "3"}, {"d", "4", 2}, {"e", "5"}, {"f", "6"}});
-    QVERIFY(dlg);
-    QVERIFY(!ControlOf(*dlg, IDC_DELETE)->isEnabled());
-    // Lines 2, 3 and 5 by Ctrl+click, then Ctrl+Delete.
-    ClickRow(Lines(*dlg), 1);
+    // Ctrl+Delete removes exactly the lines chosen by Ctrl+click.
+    ClickRow(Lines(*dlg), 0);
     ClickRow(Lines(*dlg), 2, Qt::ControlModifier);
-    ClickRow(Lines(*dlg), 4, Qt::ControlModifier);
-    QVERIFY(dlg->CommandAction(ID_DELETE_WORDS)->isEnabled());
     QTest::keyClick(Lines(*dlg), Qt::Key_Delete, Qt::ControlModifier);
-    QCOMPARE(WordsOf(dlg->WordList()), (QStringList{u"a/1/0"_s, u"d/4/2"_s, u"f/6/0"_s}));
-    QCOMPARE(Lines(*dlg)->ItemData(1), 2);
-    QVERIFY(ShowsModified(*dlg));
-    QCOMPARE(TextOf(*dlg, IDC_WORD_COUNT), WordCount(3));
-    QVERIFY(!ControlOf(*dlg, IDC_DELETE)->isEnabled());
+    QCOMPARE(WordsOf(dlg->WordList()), QStringList{u"sol/run/1"_s});
+    QCOMPARE(Lines(*dlg)->ItemData(0), 1);
+    QCOMPARE(TextOf(*dlg, IDC_WORD_COUNT), WordCount(1));
     QVERIFY(!dlg->CommandAction(ID_DELETE_WORDS)->isEnabled());
   }
 
@@ -206,7 +188,6 @@ class TestEditPanel : public QObject {
     QCOMPARE(WordsOf(dlg->WordList()),
              (QStringList{u"apa/monkey/0"_s, u"kanin/rabbit/1"_s, u"zebra/zebra/0"_s}));
     QCOMPARE(Lines(*dlg)->ItemData(1), 1);
-    QCOMPARE(dlg->focusWidget(), ControlOf(*dlg, IDC_FOREIGN));
 
     // An added word lands at its place, without regard to case, selected
     // there; a changed word moves too, with the selection.
@@ -227,16 +208,12 @@ class TestEditPanel : public QObject {
     const QLocale before;
     const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    auto french = OpenMainWindow(platform, {{"zèbre", "zebra"},
-                                            {"été", "summer"},
-                                            {"arbre", "tree"},
-                                            {"fleur", "flower"},
-                                            {"Eau", "water"}});
+    auto french =
+        OpenMainWindow(platform, {{"zèbre", "z"}, {"été", "s"}, {"fleur", "f"}, {"Eau", "w"}});
     QVERIFY(french);
     QTest::mouseClick(ControlOf(*french, IDC_SORT), Qt::LeftButton);
     QCOMPARE(WordsOf(french->WordList()),
-             (QStringList{u"arbre/tree/0"_s, u"Eau/water/0"_s, u"\u00e9t\u00e9/summer/0"_s,
-                          u"fleur/flower/0"_s, u"z\u00e8bre/zebra/0"_s}));
+             (QStringList{u"Eau/w/0"_s, u"été/s/0"_s, u"fleur/f/0"_s, u"zèbre/z/0"_s}));
   }
 
   void searchGoesOnFromTheSelectedLine() {
@@ -281,8 +258,6 @@ class TestEditPanel : public QObject {
     // entering, the whole name is selected and a key replaces it. A name is
     // stored when the field is left, and only when it changed.
     QLineEdit* first = EditOf(*dlg, IDC_FIRST_LANGUAGE);
-    QTest::keyClick(first, Qt::Key_F7);
-    QCOMPARE(first->text(), LangQText(kTxtFirstLanguage));
     first->setFocus();
     foreign->setFocus();
     QVERIFY(first->isReadOnly() && !ShowsModified(*dlg));
@@ -290,7 +265,7 @@ class TestEditPanel : public QObject {
     QTest::keyClick(first, Qt::Key_F7);
     QCOMPARE(first->text(), u"\u00df"_s);
     QTest::mouseClick(EditOf(*dlg, IDC_SECOND_LANGUAGE), Qt::LeftButton);
-    QVERIFY(first->isReadOnly() && !EditOf(*dlg, IDC_SECOND_LANGUAGE)->isReadOnly());
+    QVERIFY(first->isReadOnly());
     QCOMPARE(dlg->WordList().GetFirstLanguage(), std::string("\u00df"));
     QVERIFY(ShowsModified(*dlg));
 
@@ -313,9 +288,8 @@ class TestEditPanel : public QObject {
     });
     QTest::mouseClick(ControlOf(*dlg, IDC_SPECIAL3), Qt::LeftButton);
     QCOMPARE(TextOf(*dlg, IDC_SPECIAL3), u"F7: \u0416"_s);
-    // Cancel keeps the character; the block is offered again.
+    // Cancel keeps the character.
     OnModalDialog([](QDialog* dialog) {
-      QCOMPARE(Child<QComboBox>(dialog, 1189)->currentText(), LangQText(737));
       Type(Child<QLineEdit>(dialog, 1119), u"x"_s);
       Click(dialog, 2);
     });
@@ -347,7 +321,6 @@ class TestEditPanel : public QObject {
     QTest::mouseClick(ControlOf(*dlg, IDC_IMPORT), Qt::LeftButton);
     QCOMPARE(WordsOf(dlg->WordList()),
              (QStringList{u"vovve/dog/0"_s, u"katt/cat/1"_s, u"h\u00e4st/horse/2"_s}));
-    QCOMPARE(Lines(*dlg)->ItemData(2), 2);
     QCOMPARE(TextOf(*dlg, IDC_WORD_COUNT), WordCount(3));
     QVERIFY(ShowsModified(*dlg));
     QCOMPARE(platform.m_messages.back().text,

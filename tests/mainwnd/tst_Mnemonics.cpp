@@ -11,7 +11,6 @@
 
 #include "MainWindowTest.h"
 #include "WidgetDriver.h"
-#include "controls/HoverButton.h"
 #include "controls/WordListBox.h"
 #include "lang/LangText.h"
 #include "lang/VkLang.h"
