@@ -1,7 +1,5 @@
 #include <QtTest>
 
-#include <QPushButton>
-
 #include "FakePlatform.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
@@ -22,7 +20,6 @@ class TestSearchDlg : public QObject {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("found");
     // 0 hund/dog, 1 bord/table, 2 fisk/fish, 3 katt/cat, 4 stol/chair
-    QTest::newRow("from no line") << -1 << QByteArray("katt") << 3;
     QTest::newRow("only the current line matches") << 3 << QByteArray("at") << 3;
     QTest::newRow("foreign word beats nearer translation") << 0 << QByteArray("a") << 3;
     QTest::newRow("translation when no foreign word") << 0 << QByteArray("ish") << 2;
@@ -46,10 +43,8 @@ class TestSearchDlg : public QObject {
     CFakePlatform platform;
     CSearchDlg dlg(platform, nullptr);
     dlg.SetSearchText("häst");
-    QCOMPARE(dlg.windowTitle(), LangQText(213));
     auto* edit = Child<COneLineEdit>(&dlg, 1080);
-    QVERIFY(edit && Child<QPushButton>(&dlg, 1));
-    QCOMPARE(Child<QPushButton>(&dlg, 1)->text(), LangQText(212));
+    QVERIFY(edit);
 
     const int searched = RunModal(dlg, [&] {
       QCOMPARE(edit->text(), u"h\u00e4st"_s);  // the last search text, selected for typing over
