@@ -4,10 +4,13 @@
 #include <vector>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
 #include <QTest>
 
 #include "FakePlatform.h"
@@ -15,10 +18,16 @@
 #include "WidgetDriver.h"
 #include "app/ApplicationDialogs.h"
 #include "controls/HoverButton.h"
+#include "controls/WordListBox.h"
+#include "lang/LangText.h"
 #include "mainwnd/EditPanel.h"
 #include "mainwnd/MainDlg.h"
+#include "mainwnd/MainWndIds.h"
+#include "mainwnd/MainWndTexts.h"
 #include "mainwnd/PracticePanel.h"
 #include "practice/DirectionDlg.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 // The program's own language, tip and About dialogs.
 inline CAppDialogs& AppDialogs() {

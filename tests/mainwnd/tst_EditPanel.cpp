@@ -3,19 +3,12 @@
 // properties and special character dialogs.
 #include <QtTest>
 
-#include <QAction>
 #include <QComboBox>
 #include <QPlainTextEdit>
 
 #include "MainWindowTest.h"
 #include "controls/CharGrid.h"
 #include "controls/ClassComboBox.h"
-#include "controls/WordListBox.h"
-#include "lang/LangText.h"
-#include "mainwnd/MainWndIds.h"
-#include "mainwnd/MainWndTexts.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 #include "wordlist/WordListTexts.h"
 
 using namespace Qt::StringLiterals;

@@ -2,15 +2,12 @@
 // format dialog, the print preview, and printing a file from the command line.
 #include <QtTest>
 
-#include <QAction>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include "MainWindowTest.h"
 #include "RecordingPrinter.h"
-#include "lang/LangText.h"
-#include "mainwnd/MainWndIds.h"
 #include "print/ListPrinter.h"
 #include "print/PrintFormatDlg.h"
 

@@ -4,22 +4,15 @@
 #include <QtTest>
 
 #include <QLabel>
-#include <QListWidget>
 
 #include "MainWindowTest.h"
 #include "controls/ColorEdit.h"
 #include "controls/ColorLabel.h"
 #include "controls/ColorRef.h"
 #include "controls/Pictures.h"
-#include "controls/WordListBox.h"
-#include "lang/LangText.h"
-#include "mainwnd/MainWndIds.h"
-#include "mainwnd/MainWndTexts.h"
 #include "practice/PracticeDialogTexts.h"
 #include "practice/PracticeTexts.h"
 #include "practice/ResultsDlg.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 
 using namespace Qt::StringLiterals;
 
@@ -303,24 +296,6 @@ class TestPracticePanel : public QObject {
       }
       QTRY_VERIFY(results.seen);
     }
-  }
-
-  // A right-to-left question runs from the right, a left-to-right one from
-  // the left, whatever the one before; Alt+Enter starts the same questions
-  // again with the counts at 0.
-  void questionsRunInTheirScriptsDirection() {
-    CFakePlatform platform;
-    auto dlg = StartPractice(platform, {{"книга", "كتاب (kitāb)"}, {"Дом", "日本語"}});
-    QVERIFY(dlg);
-    QLabel* question = ControlOf<QLabel>(*dlg, IDC_QUESTION);
-    QCOMPARE(question->layoutDirection(), Qt::RightToLeft);
-    QVERIFY(AnswerRight(*dlg));
-    QCOMPARE(question->text(), u"日本語"_s);
-    QCOMPARE(question->layoutDirection(), Qt::LeftToRight);
-    QTest::keyClick(AnswerField(*dlg), Qt::Key_Return, Qt::AltModifier);
-    QCOMPARE(Shown(*dlg), u"كتاب (kitāb) 2 1 0 0 '' window"_s);
-    QCOMPARE(question->layoutDirection(), Qt::RightToLeft);
-    dlg->OnCommand(ID_MODE_EDIT);
   }
 
   void suggestionsAreTakenIntoTheAnswerField() {
