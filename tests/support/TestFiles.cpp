@@ -1,9 +1,7 @@
 #include "TestFiles.h"
 
-#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/statvfs.h>
-#include <unistd.h>
 
 #include <csignal>
 
@@ -36,11 +34,9 @@ bool SaveList(const QString& path, const std::vector<TestWord>& words) {
 
 QStringList WordsOf(const CWordList& list) {
   QStringList words;
-  for (int i = 0; i < list.GetCount(); ++i) {
-    words << QString::fromStdString(list.GetForeign(i)) + u'/' +
-                 QString::fromStdString(list.GetTranslation(i)) + u'/' +
-                 QString::number(list.GetMark(i));
-  }
+  for (int i = 0; i < list.GetCount(); ++i)
+    words << QString::fromStdString(list.GetForeign(i) + '/' + list.GetTranslation(i) + '/' +
+                                    std::to_string(list.GetMark(i)));
   return words;
 }
 
@@ -91,10 +87,6 @@ CSmallFileSystem::~CSmallFileSystem() {
   if (m_mounted) umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
 }
 
-QString CSmallFileSystem::FilePath(const QString& name) const {
-  return m_dir.filePath(name);
-}
-
 qint64 CSmallFileSystem::FreeBytes() const {
   struct statvfs info {};
   if (statvfs(QFile::encodeName(m_dir.path()).constData(), &info) != 0) return -1;
@@ -102,12 +94,10 @@ qint64 CSmallFileSystem::FreeBytes() const {
 }
 
 bool CSmallFileSystem::FillUpTo(qint64 free) {
-  const QByteArray path = QFile::encodeName(FilePath(QStringLiteral(".filler")));
-  const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-  if (fd < 0) return false;
+  QFile filler(FilePath(QStringLiteral(".filler")));
+  if (!filler.open(QIODevice::Append | QIODevice::Unbuffered)) return false;
   const QByteArray block(4096, 'x');
-  while (FreeBytes() > free && ::write(fd, block.constData(), block.size()) == block.size()) {
+  while (FreeBytes() > free && filler.write(block) == block.size()) {
   }
-  ::close(fd);
   return FreeBytes() <= free;
 }

@@ -2,8 +2,6 @@
 // Files, word lists and settings as the tests prepare and inspect them.
 #include <sys/resource.h>
 
-#include <QByteArray>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -72,7 +70,7 @@ class CSmallFileSystem {
   CSmallFileSystem& operator=(const CSmallFileSystem&) = delete;
 
   bool IsMounted() const { return m_mounted; }
-  QString FilePath(const QString& name) const;
+  QString FilePath(const QString& name) const { return m_dir.filePath(name); }
   // Fills the file system with a file of its own until at most free bytes
   // are left; false when that fails.
   bool FillUpTo(qint64 free);
