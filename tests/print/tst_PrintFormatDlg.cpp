@@ -10,7 +10,6 @@
 #include "TestFiles.h"
 #include "WidgetDriver.h"
 #include "lang/LangText.h"
-#include "lang/VkLang.h"
 #include "platform/HelpTopics.h"
 #include "platform/ProgramHelp.h"
 #include "print/PrintDialogTexts.h"
@@ -188,39 +187,6 @@ class TestPrintFormatDlg : public QObject {
     QCOMPARE(ReadAll(SettingsFilePath(SettingsRoot::CurrentUser)), before);
     const std::vector<std::pair<QString, unsigned>> help{{ProgramHelpFile(), kHelpPrintFormat}};
     QVERIFY(platform.m_help == help);
-  }
-
-  // Every control and the sample page fit, in every language and at a large
-  // dialog font.
-  void layoutInEachLanguage_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<int>("pointSize");
-    for (int language : {0, 1, 2}) {
-      QTest::addRow("language %d", language) << language << 0;
-      QTest::addRow("language %d, 20 pt", language) << language << 20;
-    }
-  }
-
-  void layoutInEachLanguage() {
-    QFETCH(int, language);
-    QFETCH(int, pointSize);
-    QCOMPARE(VKLangSetLanguage(language), 0);
-    const QFont original = QApplication::font();
-    if (pointSize) {
-      QFont large = original;
-      large.setPointSize(pointSize);
-      QApplication::setFont(large);
-    }
-    CFakePlatform platform;
-    Dlg dlg(platform, "Djur");
-    QApplication::setFont(original);
-    // Edits are narrower than Qt would make them; the rest must fit whole.
-    QList<const QWidget*> widgets;
-    for (const QWidget* w : dlg.findChildren<QWidget*>())
-      if (w->parentWidget() == &dlg && !qobject_cast<const QLineEdit*>(w)) widgets.append(w);
-    QVERIFY(widgets.size() > 15);
-    const QString problem = LayoutProblem(widgets);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
   }
 };
 
