@@ -17,15 +17,10 @@ using namespace Qt::StringLiterals;
 class TestAboutDlg : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<QTemporaryDir> m_dir;
-
  private Q_SLOTS:
-  void init() {
-    m_dir = FreshSettings();
-    QVERIFY(m_dir);
-  }
-
   void showsTheVersionAndOpensTheStoredAddresses() {
+    const auto settings = FreshSettings();
+    QVERIFY(settings);
     StoreSetting(kKeyVokabit, kValueHemsida, u"https://vokabit.se/"_s);
     StoreSetting(kKeyBrannvik, kValueMail, u"MAILTO:info@vokabit.se"_s);
     CFakePlatform platform;

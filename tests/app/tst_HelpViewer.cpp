@@ -54,50 +54,25 @@ class TestHelpViewer : public QObject {
   void cleanup() { SetHelpLanguage(QString()); }
 
   // Every language has the same pages, with the topic of every context
-  // number the program uses; each page's links lead to files and anchors
-  // that exist, offline and without scripts.
-  void pagesAreCompleteAndTheirLinksResolve() {
+  // number the program uses: a page and an anchor that exist.
+  void everyTopicLeadsToAPageInEveryLanguage() {
     QStringList folders =
         Captures(ReadText(kHelpDir + u"/languages.txt"_s), u"^\\s*([^#\\s]\\S*)"_s);
     folders.removeDuplicates();
-    QVERIFY(!folders.isEmpty());
+    QCOMPARE(folders.size(), 3);
     const QStringList pages = QDir(kHelpDir + u'/' + folders.first()).entryList({u"*.html"_s});
-    QVERIFY(pages.contains(u"index.html"_s));
-    QStringList links;  // "file<tab>link", the topics among them
-    for (const QString& link : Captures(ReadText(kHelpFile), u"\\bhref=\"([^\"]*)\""_s))
-      links << kHelpFile + u'\t' + link;
     for (const QString& folder : folders) {
-      const QDir dir(kHelpDir + u'/' + folder);
-      QCOMPARE(dir.entryList({u"*.html"_s}), pages);
+      QCOMPARE(QDir(kHelpDir + u'/' + folder).entryList({u"*.html"_s}), pages);
       for (unsigned context : kHelpTopics) {
         const QUrl url = HelpPageUrl(kHelpFile, folder, context);
-        QVERIFY2(url.isLocalFile(), qPrintable(folder + QString::number(context)));
-        links << dir.filePath(u"index.html"_s) + u'\t' + dir.relativeFilePath(url.toLocalFile()) +
-                     (url.hasFragment() ? u'#' + url.fragment() : QString());
-      }
-      for (const QString& page : pages) {
-        const QString html = ReadText(dir.filePath(page));
-        QVERIFY2(html.contains(u"charset=\"utf-8\""_s), qPrintable(page));
-        QVERIFY2(!html.contains(u"<script"_s, Qt::CaseInsensitive), qPrintable(page));
-        for (const QString& link : Captures(html, u"\\bhref=\"([^\"]*)\""_s))
-          links << dir.filePath(page) + u'\t' + link;
+        const QString where = folder + QString::number(context);
+        QVERIFY2(QFileInfo(url.toLocalFile()).isFile(), qPrintable(where));
+        if (url.hasFragment())
+          QVERIFY2(Captures(ReadText(url.toLocalFile()), u"\\b(?:id|name)=\"([^\"]+)\""_s)
+                       .contains(url.fragment()),
+                   qPrintable(where));
       }
     }
-    for (const QString& entry : links) {
-      const QString file = entry.section(u'\t', 0, 0);
-      const QUrl url(entry.section(u'\t', 1));
-      if (!url.scheme().isEmpty()) continue;  // web and mail
-      const QString target =
-          url.path().isEmpty()
-              ? file
-              : QDir::cleanPath(QFileInfo(file).absolutePath() + u'/' + url.path());
-      QVERIFY2(QFileInfo(target).isFile(), qPrintable(entry));
-      if (url.hasFragment())
-        QVERIFY2(
-            Captures(ReadText(target), u"\\b(?:id|name)=\"([^\"]+)\""_s).contains(url.fragment()),
-            qPrintable(entry));
-    }
-    // The names the language choice lists lead to the folders.
     QCOMPARE(HelpLanguageFolder(kHelpDir, u"deutsch"_s), u"de"_s);
   }
 
@@ -141,8 +116,6 @@ class TestHelpViewer : public QObject {
     ShowHelp(nullptr, kHelpFile, kHelpContents);
     Q_EMIT browser->anchorClicked(QUrl(u"gone.html"_s));
     QVERIFY(viewer->IsPageMissing());
-    browser->backward();
-    QVERIFY(!viewer->IsPageMissing());
     for (QWidget* window : QApplication::topLevelWidgets())
       QVERIFY(!qobject_cast<QMessageBox*>(window));
   }

@@ -63,7 +63,7 @@ class TestPdfExport : public QObject {
   void initTestCase() {
     QVERIFY(m_dir.isValid());
     QCOMPARE(VKLangSetLanguage(1), 0);  // English, as the converter runs below
-    QVERIFY2(!Tool(u"pdfinfo"_s).isEmpty() && !Tool(u"pdftotext"_s).isEmpty(),
+    QVERIFY2(!Tool(u"pdftotext"_s).isEmpty(),
              "poppler-utils is missing (scripts/install-deps.sh installs it)");
     ApplyTestDefaults(m_dir.path() + u'/');
     std::vector<TestWord> words;
@@ -93,17 +93,10 @@ class TestPdfExport : public QObject {
     QCOMPARE(convert.exitCode, 0);
     QCOMPARE(convert.err, QString());
 
-    const Run info = Start(Tool(u"pdfinfo"_s), {pdf});
-    QCOMPARE(info.exitCode, 0);
-    const QRegularExpressionMatch pages =
-        QRegularExpression(u"^Pages:\\s+(\\d+)$"_s, QRegularExpression::MultilineOption)
-            .match(info.out);
-    QVERIFY(pages.hasMatch());
-    const int count = pages.captured(1).toInt();
-    QVERIFY(count > 3);
-
     const Run text = Start(Tool(u"pdftotext"_s), {u"-layout"_s, pdf, u"-"_s});
     QCOMPARE(text.exitCode, 0);
+    const int count = int(text.out.count(u'\f'));  // each page ends with a form feed
+    QVERIFY(count > 3);
     QStringList numbers;
     for (const QRegularExpressionMatch& m : QRegularExpression(header).globalMatch(text.out))
       numbers.append(m.captured(1) + u'/' + m.captured(2));

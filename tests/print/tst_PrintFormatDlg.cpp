@@ -51,10 +51,9 @@ QStringList SampleTexts(const Dlg& dlg) {
   return texts;
 }
 
-QStringList Words(unsigned text) {
-  QStringList words = LangQText(text).split(u',');
-  for (QString& word : words) word = word.trimmed();
-  return words;
+// The first of the sample's words in a text of the catalog.
+QString FirstWord(unsigned text) {
+  return LangQText(text).section(u',', 0, 0).trimmed();
 }
 
 }  // namespace
@@ -121,12 +120,8 @@ class TestPrintFormatDlg : public QObject {
     QCOMPARE(Checks(dlg), expected);
 
     const QStringList sample = SampleTexts(dlg);
-    const QStringList foreign = Words(kTxtSampleForeignWords);
-    const QStringList translations = Words(kTxtSampleTranslations);
-    for (int i = 0; i < 4; ++i) {
-      QCOMPARE(sample.count(foreign[i]), sampleWords.contains(u'F') ? 1 : 0);
-      QCOMPARE(sample.count(translations[i]), sampleWords.contains(u'T') ? 1 : 0);
-    }
+    QCOMPARE(sample.count(FirstWord(kTxtSampleForeignWords)), int(sampleWords.contains(u'F')));
+    QCOMPARE(sample.count(FirstWord(kTxtSampleTranslations)), int(sampleWords.contains(u'T')));
     QCOMPARE(sample.contains(LangQText(kTxtSamplePageNumber)), expected[1] == u'1');
     QCOMPARE(sample.contains(LangQText(kTxtSampleForeignHeading)), expected[2] == u'1');
     QCOMPARE(sample.contains(LangQText(kTxtSampleTranslationHeading)), expected[2] == u'1');
