@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "WidgetDriver.h"
+#include "controls/ColorEdit.h"
 #include "controls/OneLineEdit.h"
 
 using namespace Qt::StringLiterals;
@@ -34,12 +35,27 @@ class TestOneLineEdit : public QObject {
     COneLineEdit edit;
     edit.setText(u"<>"_s);
     edit.setCursorPosition(1);
-    QGuiApplication::clipboard()->setText(u"hus\nhouse\r\nhome\r\u2028x\ty"_s);
+    QGuiApplication::clipboard()->setText(u"hus\nhouse\r\nhome\r\u2028x\ty\r\n"_s);
     edit.paste();
-    QCOMPARE(edit.GetText(), std::string("<hus house home  x y>"));
-    QCOMPARE(edit.cursorPosition(), 20);
+    QCOMPARE(edit.GetText(), std::string("<hus house home  x y >"));
+    QCOMPARE(edit.cursorPosition(), 21);
     edit.SetText(std::string("a\r\nb"));
     QCOMPARE(edit.GetText(), std::string("a b"));
+  }
+
+  // The practice answer's function keys type their whole text, in place of
+  // a selection; an empty one just deletes it. Its colours are stored
+  // blue-green-red, as the settings hold them.
+  void answerFieldColoursAndFunctionKeys() {
+    CColorEdit edit;
+    edit.SetBackColour(0x0000FF);
+    QCOMPARE(edit.palette().color(QPalette::Base), QColor(Qt::red));
+    edit.SetSpecialChars(u"\u00fc"_s, u"\u00dc"_s, u"ss\u00df"_s, QString());
+    edit.setText(u"Mnchen"_s);
+    edit.setSelection(0, 2);
+    for (Qt::Key key : {Qt::Key_F8, Qt::Key_F5, Qt::Key_F7, Qt::Key_F6})
+      QTest::keyClick(&edit, key);
+    QCOMPARE(edit.text(), u"\u00fcss\u00df\u00dcchen"_s);
   }
 };
 
