@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -74,6 +75,19 @@ class TestHelpViewer : public QObject {
       }
     }
     QCOMPARE(HelpLanguageFolder(kHelpDir, u"deutsch"_s), u"de"_s);
+  }
+
+  // A language's own map wins over the shared one; ".." is no language.
+  void resolvesPagesOfAnyHelpFolder() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(u"aa"_s) && QDir(dir.path()).mkpath(u"bb"_s));
+    QVERIFY(WriteFile(dir.filePath(u"languages.txt"_s), "bb Bbish\naa Aish\n"));
+    QVERIFY(WriteFile(dir.filePath(u"map.txt"_s), "5 five.html\n"));
+    QVERIFY(WriteFile(dir.filePath(u"aa/map.txt"_s), "5 other.html  note\n"));
+    const QString helpFile = dir.filePath(u"index.html"_s);
+    QCOMPARE(HelpLanguageFolder(dir.path(), u".."_s), u"bb"_s);
+    QCOMPARE(PageName(HelpPageUrl(helpFile, u"Aish"_s, 5)), u"other.html"_s);
+    QCOMPARE(PageName(HelpPageUrl(helpFile, u"bb"_s, 5)), u"five.html"_s);
   }
 
   // One window serves every request; Back and Forward move between its

@@ -56,8 +56,11 @@ class TestStartupDlg : public QObject {
   // choice asks for one and keeps the dialog, a language chosen by keyboard
   // is taken and stored, and the picture ends with its own status.
   void aFailingLanguageIsChosenAgainAndTheStartGoesOn() {
-    StoreSetting(kKeySetups, kValueLanguage, u"7"_s);
     CFakePlatform platform;
+    // Before any choice, the language the library took from the locale.
+    QCOMPARE(CLanguageDlg(platform).List()->currentRow(),
+             CLangLibrary::Instance().CurrentLanguage());
+    StoreSetting(kKeySetups, kValueLanguage, u"7"_s);
     CStartupDlg dlg(platform, Setup());
     bool asked = false;
     OnModalDialog(
