@@ -1,5 +1,5 @@
-// The About box: the build's version, its layout in the longest language and
-// the two links, which open what the settings hold at the moment of the click.
+// The About box: the build's version and the two links, which open what the
+// settings hold at the moment of the click.
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -9,8 +9,6 @@
 #include "WidgetDriver.h"
 #include "app/AboutDlg.h"
 #include "controls/HoverButton.h"
-#include "lang/LangText.h"
-#include "lang/VkLang.h"
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 
@@ -19,15 +17,10 @@ using namespace Qt::StringLiterals;
 class TestAboutDlg : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<QTemporaryDir> m_dir;
-
  private Q_SLOTS:
-  void init() {
-    m_dir = FreshSettings(2);  // German has the longest labels.
-    QVERIFY(m_dir);
-  }
-
   void showsTheVersionAndOpensTheStoredAddresses() {
+    const auto settings = FreshSettings();
+    QVERIFY(settings);
     StoreSetting(kKeyVokabit, kValueHemsida, u"https://vokabit.se/"_s);
     StoreSetting(kKeyBrannvik, kValueMail, u"MAILTO:info@vokabit.se"_s);
     CFakePlatform platform;
@@ -37,13 +30,8 @@ class TestAboutDlg : public QObject {
     auto* mail = Child<CHoverButton>(&dlg, CAboutDlg::IDC_MAIL);
     QCOMPARE(web->text(), u"vokabit.se"_s);
     QCOMPARE(mail->text(), u"info@vokabit.se"_s);
-    QCOMPARE(CAboutDlg::LinkText(u"http://x.se/?a=1&b=2"_s), u"x.se/?a=1&&b=2"_s);
 
     const int result = RunModal(dlg, [&] {
-      QList<const QWidget*> shown;
-      for (QWidget* w : dlg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) shown << w;
-      const QString problem = LayoutProblem(shown);
-      QVERIFY2(problem.isEmpty(), qPrintable(problem));
       // A value changed while the box is open counts at the next click; an
       // empty one is handed on as it is, and nothing is shown.
       StoreSetting(kKeyVokabit, kValueHemsida, u"https://example.org/vk"_s);
