@@ -49,42 +49,8 @@ class TestDirectionDlg : public QObject {
     QVERIFY(VKLangSetLanguage(1) == 0);
   }
 
-  void focusAndEnterFollowTheStoredChoice_data() {
-    QTest::addColumn<QString>("stored");  // null: nothing stored yet
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<int>("key");
-    QTest::newRow("first use") << QString() << CDirectionDlg::IDC_FOREIGN << int(Qt::Key_Return);
-    QTest::newRow("TRUE") << u"TRUE"_s << CDirectionDlg::IDC_FOREIGN << int(Qt::Key_Return);
-    QTest::newRow("FALSE, keypad Enter")
-        << u"FALSE"_s << CDirectionDlg::IDC_TRANSLATION << int(Qt::Key_Enter);
-    // Only the exact "FALSE" means translations.
-    QTest::newRow("lower case") << u"false"_s << CDirectionDlg::IDC_FOREIGN << int(Qt::Key_Return);
-  }
-
-  void focusAndEnterFollowTheStoredChoice() {
-    QFETCH(QString, stored);
-    QFETCH(int, expected);
-    QFETCH(int, key);
-    if (!stored.isNull()) WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, stored);
-    CFakePlatform platform;
-    CDirectionDlg dlg(platform);
-    const int result = RunModal(dlg, [&] {
-      QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dlg.Button(expected)));
-      KeyAtFocus(Qt::Key(key));
-    });
-    QCOMPARE(result, expected);
-    QCOMPARE(StoredDirection(), expected == CDirectionDlg::IDC_FOREIGN ? u"TRUE"_s : u"FALSE"_s);
-  }
-
-  void aClickedChoiceIsStored() {
-    CFakePlatform platform;
-    CDirectionDlg dlg(platform);
-    const int result = RunModal(dlg, [&] {
-      QTest::mouseClick(dlg.Button(CDirectionDlg::IDC_TRANSLATION), Qt::LeftButton);
-    });
-    QCOMPARE(result, CDirectionDlg::IDC_TRANSLATION);
-    QCOMPARE(StoredDirection(), u"FALSE"_s);
-  }
+  // Which button has the focus first, Enter and a click store the choice:
+  // played through in the main window's practice tests.
 
   void cancellingWritesNothing() {
     CreateSettingsKey(SettingsRoot::CurrentUser, kKeyVokabit30);
