@@ -21,6 +21,8 @@
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr SettingsRoot kUser = SettingsRoot::CurrentUser;
@@ -145,7 +147,7 @@ class TestSettings : public QObject {
 
   void valuesAreStoredWhole_data() {
     QTest::addColumn<QString>("value");
-    QTest::newRow("long path") << S("/home/") + QString(100000, QLatin1Char('d')) + S("/a.vk2");
+    QTest::newRow("long path") << S("/home/") + QString(100000, u'd') + S("/a.vk2");
     QTest::newRow("quotes and breaks") << S("\"a\\b\"\r\n\tc\\");
     QTest::newRow("latin-1") << S("üÜß");
     QTest::newRow("beyond latin-1") << S("Ωλ 語 😀");
@@ -333,7 +335,7 @@ class TestSettings : public QObject {
     {
       const CFileSizeLimit limit(old.size() + 20);
       small = WriteSetting(kUser, S("A"), S("x"), S("a little longer than the limit allows"));
-      large = WriteSetting(kUser, S("A"), S("x"), QString(200000, QLatin1Char('y')));
+      large = WriteSetting(kUser, S("A"), S("x"), QString(200000, u'y'));
     }
     QVERIFY(!small && !large);
     QCOMPARE(ReadAll(m_file), old);

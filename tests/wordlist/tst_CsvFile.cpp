@@ -52,7 +52,7 @@ class TestCsvFile : public QObject {
   QTemporaryDir m_dir;
 
   QString Write(const QByteArray& content) {
-    const QString path = m_dir.filePath(QStringLiteral("input.csv"));
+    const QString path = m_dir.filePath(u"input.csv"_s);
     return WriteFile(path, content) ? path : QString();
   }
 
@@ -151,7 +151,7 @@ class TestCsvFile : public QObject {
     QCOMPARE(seen.delimiter, ';');
     QVERIFY(seen.header);
     QVERIFY(platform.m_messages.empty());
-    QCOMPARE(WordsOf(list), QStringList{QStringLiteral("gammal/old/1")});
+    QCOMPARE(WordsOf(list), QStringList{u"gammal/old/1"_s});
     QVERIFY(!list.IsModified());
 
     // Taken: an untitled, modified list with every character of the file.
@@ -205,8 +205,8 @@ class TestCsvFile : public QObject {
     list.SetSecondLanguage(Utf8(texts[1]).toStdString());
     for (qsizetype i = 2; i + 1 < texts.size(); i += 2)
       (void)list.AddWord(Utf8(texts[i]).toStdString(), Utf8(texts[i + 1]).toStdString());
-    const QString path = m_dir.filePath(QStringLiteral("golden.csv"));
-    QCOMPARE(list.SaveTo(path, QStringLiteral("CSV")), FileResult::Done);
+    const QString path = m_dir.filePath(u"golden.csv"_s);
+    QCOMPARE(list.SaveTo(path, u"CSV"_s), FileResult::Done);
     QCOMPARE(ReadAll(path), golden);
 
     // Read back, the list is the same but for the line breaks.
@@ -219,21 +219,6 @@ class TestCsvFile : public QObject {
       pair.replace("\r\n", " ").replace('\n', ' ');
       QCOMPARE(Pair(back, i), pair);
     }
-  }
-
-  void saveAsTheSeventhTypeExports() {
-    CFakePlatform platform;
-    CWordList list(&platform);
-    list.NewList();
-    (void)list.AddWord("hus", "house", 2);
-    platform.QueueFile(m_dir.filePath(QStringLiteral("Lista")), 7);
-    QCOMPARE(list.SaveAs(true), FileResult::Done);
-    const QString written = m_dir.filePath(QStringLiteral("Lista.csv"));
-    QVERIFY(ReadAll(written).endsWith("\r\nhus,house\r\n"));
-    QCOMPARE(platform.m_messages.back().text, WithPath(kTxtExported, written));
-    // An export: the list keeps its own (here: no) file.
-    QVERIFY(list.IsUntitled() && list.IsModified());
-    QCOMPARE(list.GetExtension(), QString());
   }
 };
 

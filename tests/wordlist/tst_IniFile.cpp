@@ -5,6 +5,8 @@
 #include "TestFiles.h"
 #include "wordlist/IniFile.h"
 
+using namespace Qt::StringLiterals;
+
 class TestIniFile : public QObject {
   Q_OBJECT
 
@@ -81,12 +83,11 @@ class TestIniFile : public QObject {
 
   void fileLookups() {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.vk2"));
+    const QString path = dir.filePath(u"a.vk2"_s);
     QVERIFY(WriteFile(path, "[INFO]\r\nANTAL=3\r\nTITLE=T\r\n"));
     QCOMPARE(GetIniValue("INFO", "TITLE", path), std::string("T"));
     QCOMPARE(GetIniInt("INFO", "ANTAL", path), 3);
-    QCOMPARE(GetIniValue("INFO", "TITLE", dir.filePath(QStringLiteral("none"))),
-             std::string("ERROR"));
+    QCOMPARE(GetIniValue("INFO", "TITLE", dir.filePath(u"none"_s)), std::string("ERROR"));
     QCOMPARE(GetIniInt("INFO", "ANTAL", dir.path()), -1);
   }
 };

@@ -30,7 +30,7 @@ QByteArray Expand(QByteArray golden) {
 }
 
 // The golden files are named after what they hold, as these kinds.
-const QStringList kKinds = {u"empty"_s,       u"one"_s,         u"three"_s,      u"high-bytes"_s,
+const QStringList kKinds = {u"empty"_s,      u"one"_s,         u"three"_s,      u"high-bytes"_s,
                             u"blank-word"_s, u"line-breaks"_s, u"separators"_s, u"scripts"_s};
 
 // A text written with the bytes of Windows-1252, as the list holds it (UTF-8).
@@ -38,7 +38,16 @@ std::string U(const QByteArray& cp1252) {
   return Cp1252ToUtf8(cp1252.toStdString());
 }
 
-enum Content { kEmpty, kOne, kThree, kHighBytes, kBlankWord, kBreaks, kSeparators, kScripts };  // as kKinds
+enum Content {
+  kEmpty,
+  kOne,
+  kThree,
+  kHighBytes,
+  kBlankWord,
+  kBreaks,
+  kSeparators,
+  kScripts
+};  // as kKinds
 
 // Words of eight scripts, with the language names and a description of two
 // lines; Windows-1252 cannot hold them.
@@ -115,7 +124,7 @@ class TestListFileIo : public QObject {
 
   // Reads content as a file of the given extension into a list.
   FileResult Read(const QByteArray& extension, const QByteArray& content, CWordList& list) {
-    const QString path = m_dir.filePath(QStringLiteral("input.") + QString::fromLatin1(extension));
+    const QString path = m_dir.filePath(u"input."_s + QString::fromLatin1(extension));
     if (!WriteFile(path, content)) return FileResult::Cancelled;
     return list.OpenFile(path);
   }
@@ -169,8 +178,8 @@ class TestListFileIo : public QObject {
     (void)list.SetWord(1, "[MARKS]", "1M=5", 0);
     (void)list.SetWord(2, std::string(100000, 'w'), "", 2);
     (void)list.SetWord(3, "", std::string("a\0b", 3), 1);
-    const QString path = m_dir.filePath(QStringLiteral("round.vk2"));
-    QCOMPARE(list.SaveTo(path, QStringLiteral("VK2")), FileResult::Done);
+    const QString path = m_dir.filePath(u"round.vk2"_s);
+    QCOMPARE(list.SaveTo(path, u"VK2"_s), FileResult::Done);
 
     CWordList back;
     QCOMPARE(back.OpenFile(path), FileResult::Done);
@@ -282,8 +291,7 @@ class TestListFileIo : public QObject {
                                  list.GetDescription(), list.GetFirstLanguage(),
                                  list.GetSecondLanguage()}),
              (QList<std::string>{"Someone", "Djur", "Eva", "a\036b", "Svenska", "Tyska"}));
-    QCOMPARE(WordsOf(list),
-             (QStringList{QStringLiteral("hund/Hund/-3"), QStringLiteral("katt/Katze/0")}));
+    QCOMPARE(WordsOf(list), (QStringList{u"hund/Hund/-3"_s, u"katt/Katze/0"_s}));
 
     // Without the O= line both names fall back to the defaults.
     CWordList noSecond;
@@ -391,14 +399,14 @@ class TestListFileIo : public QObject {
     }
 
     // Larger than any list can be: refused without reading it all.
-    QFile large(dir.filePath(QStringLiteral("large.txt")));
+    QFile large(dir.filePath(u"large.txt"_s));
     QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(64 * 1024 * 1024));
     large.close();
     QCOMPARE(list.OpenFile(large.fileName()), FileResult::Failed);
     QCOMPARE(platform.m_messages.size(), size_t(5));
 
     if (geteuid() == 0) QSKIP("Root reads files without read permission");
-    const QString locked = dir.filePath(QStringLiteral("locked.vk2"));
+    const QString locked = dir.filePath(u"locked.vk2"_s);
     QVERIFY(WriteFile(locked, "[INFO]\r\nVERSION=2.0\r\n"));
     QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
     QCOMPARE(list.OpenFile(locked), FileResult::Failed);
@@ -424,17 +432,16 @@ class TestListFileIo : public QObject {
       (void)list.AddWord(std::string(wordLength, 'a'), std::string(wordLength, 'b'), 1);
 
     // Targets that cannot be created at all.
-    const QString notAFolder = dir.filePath(QStringLiteral("file"));
+    const QString notAFolder = dir.filePath(u"file"_s);
     QVERIFY(WriteFile(notAFolder, "keep"));
-    for (const QString& target :
-         {dir.filePath(QStringLiteral("missing/list.x")), notAFolder + QStringLiteral("/list.x"),
-          QStringLiteral("/proc/vokabit-test.x"), dir.path()})
+    for (const QString& target : {dir.filePath(u"missing/list.x"_s), notAFolder + u"/list.x"_s,
+                                  u"/proc/vokabit-test.x"_s, dir.path()})
       QCOMPARE(list.SaveTo(target, type), FileResult::Failed);
     QCOMPARE(ReadAll(notAFolder), QByteArray("keep"));
 
     // A file system that fills up part-way: the file size limit makes every
     // write past 4 KiB fail, long after the file was created.
-    const QString path = dir.filePath(QStringLiteral("old.list"));
+    const QString path = dir.filePath(u"old.list"_s);
     QVERIFY(WriteFile(path, "old content"));
     FileResult result = FileResult::Done;
     {
@@ -450,17 +457,16 @@ class TestListFileIo : public QObject {
   void aFullDiskLeavesTheOldFile() {
     CSmallFileSystem disk(64 * 1024);
     if (!disk.IsMounted()) QSKIP("A small file system cannot be mounted here (no privileges)");
-    const QStringList types = {QStringLiteral("VK2"), QStringLiteral("VK1"), QStringLiteral("HTML"),
-                               QStringLiteral("ORD"), QStringLiteral("TXT"), QStringLiteral("SKV")};
+    const QStringList types = {u"VK2"_s, u"VK1"_s, u"HTML"_s, u"ORD"_s, u"TXT"_s, u"SKV"_s};
     for (const QString& type : types)
-      QVERIFY(WriteFile(disk.FilePath(QStringLiteral("old.") + type), "old " + type.toLatin1()));
+      QVERIFY(WriteFile(disk.FilePath(u"old."_s + type), "old " + type.toLatin1()));
     QVERIFY(disk.FillUpTo(4096));
     for (const int length : {6, 200}) {
       CWordList list;
       for (int i = 0; i < 300; ++i)
         (void)list.AddWord(std::string(length, 'a'), std::string(length, 'b'), 2);
       for (const QString& type : types) {
-        const QString path = disk.FilePath(QStringLiteral("old.") + type);
+        const QString path = disk.FilePath(u"old."_s + type);
         QCOMPARE(list.SaveTo(path, type), FileResult::Failed);
         QCOMPARE(ReadAll(path), "old " + type.toLatin1());
       }
@@ -473,8 +479,8 @@ class TestListFileIo : public QObject {
     // A device is written in place, never replaced by a regular file. The
     // test makes its own devices rather than touch /dev.
     QTemporaryDir dir;
-    const QByteArray full = QFile::encodeName(dir.filePath(QStringLiteral("full")));
-    const QByteArray null = QFile::encodeName(dir.filePath(QStringLiteral("null")));
+    const QByteArray full = QFile::encodeName(dir.filePath(u"full"_s));
+    const QByteArray null = QFile::encodeName(dir.filePath(u"null"_s));
     if (mknod(full.constData(), S_IFCHR | 0600, makedev(1, 7)) != 0)
       QSKIP("Cannot make a device node here");
     QCOMPARE(mknod(null.constData(), S_IFCHR | 0600, makedev(1, 3)), 0);
@@ -485,19 +491,19 @@ class TestListFileIo : public QObject {
     (void)list.AddWord("a", "b", 0);
     // A pipe is written to whoever reads it, and refused at once when
     // nobody does.
-    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    const QString pipe = dir.filePath(u"pipe"_s);
     QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    QCOMPARE(list.SaveTo(pipe, QStringLiteral("TXT")), FileResult::Failed);
+    QCOMPARE(list.SaveTo(pipe, u"TXT"_s), FileResult::Failed);
     const int reader = open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
     QVERIFY(reader >= 0);
-    QCOMPARE(list.SaveTo(pipe, QStringLiteral("TXT")), FileResult::Done);
+    QCOMPARE(list.SaveTo(pipe, u"TXT"_s), FileResult::Done);
     char got[16] = {};
     QCOMPARE(read(reader, got, sizeof got), ssize_t(5));
     close(reader);
     QCOMPARE(QByteArray(got), QByteArray("a\tb\r\n"));
     QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
-    QCOMPARE(list.SaveTo(QFile::decodeName(full), QStringLiteral("VK2")), FileResult::Failed);
-    QCOMPARE(list.SaveTo(QFile::decodeName(null), QStringLiteral("TXT")), FileResult::Done);
+    QCOMPARE(list.SaveTo(QFile::decodeName(full), u"VK2"_s), FileResult::Failed);
+    QCOMPARE(list.SaveTo(QFile::decodeName(null), u"TXT"_s), FileResult::Done);
     for (const QByteArray& device : {full, null}) {
       struct stat info {};
       QCOMPARE(stat(device.constData(), &info), 0);

@@ -26,7 +26,7 @@ QString Target(const CWordList& list) {
 
 QString UntitledTarget(bool modified) {
   const QString untitled = LangQText(kTxtUntitled);
-  return untitled + u'|' + untitled + u"||1|" + QString::number(modified);
+  return untitled + u'|' + untitled + u"||1|"_s + QString::number(modified);
 }
 
 // What the list says about itself: "title|owner|description|first|second".
@@ -162,7 +162,7 @@ class TestWordList : public QObject {
     QCOMPARE(list.GetCreator(), std::string("N\\A"));
     QVERIFY(!CWordList::DefaultOwner().empty());
     QCOMPARE(Information(list), LangQText(kTxtUntitled) + u'|' +
-                                    QString::fromStdString(CWordList::DefaultOwner()) + u"||" +
+                                    QString::fromStdString(CWordList::DefaultOwner()) + u"||"_s +
                                     DefaultLanguages());
   }
 
