@@ -57,7 +57,8 @@ class TestCsvPreviewDlg : public QObject {
   void cleanup() { StopModalScripts(); }
 
   // The choices change the preview at once, by keyboard, and the preview is
-  // what the reader makes of the file.
+  // what the reader makes of the file. (OK and Cancel of the question a list
+  // asks are played through in the main window's test of opening a CSV file.)
   void choicesShowTheRowsAsTheyWillBeRead() {
     CFakePlatform platform;
     CCsvPreviewDlg dlg(platform, u"/data/sheet.csv"_s, kSheet, Options(';', true));
@@ -87,48 +88,17 @@ class TestCsvPreviewDlg : public QObject {
     QCOMPARE(Shown(dlg), (QStringList{defaults, u"katt;\"katt| kisse\""_s}));
     QCOMPARE(dlg.GetOptions().delimiter, ',');
     QVERIFY(!dlg.GetOptions().header);
-  }
-
-  void aLongFileSaysWhatIsLeftOut() {
-    std::string sheet = "A\tB\n";
-    for (int i = 0; i < 412; ++i) sheet += "w" + std::to_string(i) + "\tt\n";
-    CFakePlatform platform;
-    CCsvPreviewDlg dlg(platform, u"long.csv"_s, sheet, Options('\t', true));
-    QCOMPARE(Child<QTreeWidget>(&dlg, CCsvPreviewDlg::IDC_CSV_PREVIEW)->topLevelItemCount(), 300);
-    QCOMPARE(Child<QLabel>(&dlg, CCsvPreviewDlg::IDC_CSV_COUNT)->text(),
-             CountText(300) + u'\n' + WithPath(kTxtCsvTooMany, u"412"_s));
-  }
-
-  // The question a list asks: OK gives the options shown, Cancel declines,
-  // F1 opens the help about CSV files.
-  void questionRunsTheDialog() {
-    CFakePlatform platform;
-    const CsvQuestion question = CCsvPreviewDlg::Question(platform, nullptr);
-    CsvOptions options = Options(';', true);
-    const auto toggleHeader = [](QDialog* dialog) {
-      auto* header = Child<QCheckBox>(dialog, CCsvPreviewDlg::IDC_CSV_HEADER);
-      const bool was = header->isChecked();
-      QVERIFY(QTest::qWaitForWindowActive(dialog));
-      QTest::keyClick(dialog, Qt::Key_F, Qt::AltModifier);
-      QTRY_VERIFY(header->isChecked() != was);
-    };
-    OnModalDialog([&](QDialog* dialog) {
-      QTest::keyClick(dialog, Qt::Key_F1);
-      toggleHeader(dialog);
-      QTest::keyClick(dialog, Qt::Key_Return);
-    });
-    QVERIFY(question(u"sheet.csv"_s, kSheet, options));
-    QCOMPARE(options.delimiter, ';');
-    QVERIFY(!options.header);
+    QTest::keyClick(delimiter, Qt::Key_F1);
     const std::vector<std::pair<QString, unsigned>> help{{ProgramHelpFile(), 131222u}};
     QVERIFY(platform.m_help == help);
 
-    OnModalDialog([&](QDialog* dialog) {
-      toggleHeader(dialog);
-      QTest::keyClick(dialog, Qt::Key_Escape);
-    });
-    QVERIFY(!question(u"sheet.csv"_s, kSheet, options));
-    QVERIFY(!options.header);
+    // A long file says what is left out.
+    std::string sheet = "A\tB\n";
+    for (int i = 0; i < 412; ++i) sheet += "w" + std::to_string(i) + "\tt\n";
+    CCsvPreviewDlg long_(platform, u"long.csv"_s, sheet, Options('\t', true));
+    QCOMPARE(Child<QTreeWidget>(&long_, CCsvPreviewDlg::IDC_CSV_PREVIEW)->topLevelItemCount(), 300);
+    QCOMPARE(Child<QLabel>(&long_, CCsvPreviewDlg::IDC_CSV_COUNT)->text(),
+             CountText(300) + u'\n' + WithPath(kTxtCsvTooMany, u"412"_s));
   }
 
   // The import dialog shows a CSV file first too; cancelled, it stays as
