@@ -171,14 +171,6 @@ class TestSettings : public QObject {
     QCOMPARE(SettingsStoreProblem(), QString());
   }
 
-  void secondProcessSeesWritesAtOnce() {
-    CreateSettingsKey(kUser, S("K"));
-    RunChild({S("write"), S("K"), S("Name"), S("från barnet")});
-    QCOMPARE(ReadSetting(kUser, S("K"), S("name")), S("från barnet"));
-    WriteSetting(kUser, S("K"), S("Name"), S("från föräldern"));
-    QCOMPARE(RunChild({S("read"), S("K"), S("NAME")}), S("från föräldern"));
-  }
-
   // A parsed file is used again only while the file is unchanged: a change
   // that keeps its size and modification time is seen all the same.
   void changedFileIsReadAgain_data() {
