@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -55,6 +56,7 @@ class TestCsvPreviewDlg : public QObject {
     // Alt+F clears the header choice: the first row becomes a word. Up picks
     // the comma, which splits the quoted comma's row only.
     QTest::keyClick(&dlg, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(!Child<QCheckBox>(&dlg, CCsvPreviewDlg::IDC_CSV_HEADER)->isChecked());
     QTest::keyClick(delimiter, Qt::Key_Up);
     QCOMPARE(Shown(dlg),
              (QStringList{LangQText(47) + u'|' + LangQText(48), u"katt;\"katt| kisse\""_s,
