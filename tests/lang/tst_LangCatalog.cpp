@@ -8,6 +8,8 @@
 
 #include "lang/LangCatalog.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Texts whose content the rest of the program depends on.
@@ -31,12 +33,12 @@ QString Text(const CLangCatalog& catalog, unsigned n) {
 // "!" when a % starts no valid conversion.
 QString Conversions(const QString& text) {
   static const QRegularExpression conversion(
-      QStringLiteral("%[-+ #0]*(\\d+|\\*)?(\\.(\\d+|\\*))?(hh|h|ll|l|z|j|t)?([diouxXeEfgGcsp%])?"));
+      u"%[-+ #0]*(\\d+|\\*)?(\\.(\\d+|\\*))?(hh|h|ll|l|z|j|t)?([diouxXeEfgGcsp%])?"_s);
   QString result;
   for (const QRegularExpressionMatch& m : conversion.globalMatch(text)) {
     const QString letter = m.captured(5);
-    if (letter.isEmpty()) return QStringLiteral("!");
-    if (letter != QLatin1String("%")) result += letter;
+    if (letter.isEmpty()) return u"!"_s;
+    if (letter != u"%"_s) result += letter;
   }
   return result;
 }
@@ -44,8 +46,8 @@ QString Conversions(const QString& text) {
 // "Description|patterns|...||" as (description, patterns) pairs; empty when
 // the text is not in that form.
 QList<QPair<QString, QString>> FilterEntries(const QString& filter) {
-  if (!filter.endsWith(QLatin1String("||"))) return {};
-  const QStringList parts = filter.chopped(2).split(QLatin1Char('|'));
+  if (!filter.endsWith(u"||"_s)) return {};
+  const QStringList parts = filter.chopped(2).split(u'|');
   if (parts.size() % 2 != 0) return {};
   QList<QPair<QString, QString>> entries;
   for (qsizetype i = 0; i < parts.size(); i += 2) {
@@ -65,19 +67,17 @@ class TestLangCatalog : public QObject {
 
  private Q_SLOTS:
   void initTestCase() {
-    QFile list(kSourceDir + QStringLiteral("/data/lang/languages.txt"));
+    QFile list(kSourceDir + u"/data/lang/languages.txt"_s);
     QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
-    for (const QString& raw : QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'))) {
+    for (const QString& raw : QString::fromUtf8(list.readAll()).split(u'\n')) {
       const QString line = raw.trimmed();
-      if (!line.isEmpty() && !line.startsWith(QLatin1Char('#'))) m_codes.append(line);
+      if (!line.isEmpty() && !line.startsWith(u'#')) m_codes.append(line);
     }
     for (const QString& code : m_codes) {
       CLangCatalog catalog;
-      const bool ok =
-          catalog.Load(kSourceDir + QStringLiteral("/data/lang/") + code + QStringLiteral(".lang"));
-      QVERIFY2(
-          ok && !catalog.IsDamaged(),
-          qPrintable(code + QStringLiteral(": ") + catalog.Problems().join(QStringLiteral("; "))));
+      const bool ok = catalog.Load(kSourceDir + u"/data/lang/"_s + code + u".lang"_s);
+      QVERIFY2(ok && !catalog.IsDamaged(),
+               qPrintable(code + u": "_s + catalog.Problems().join(u"; "_s)));
       m_catalogs.push_back(std::move(catalog));
     }
     QVERIFY(m_catalogs.size() > 1);
@@ -97,8 +97,8 @@ class TestLangCatalog : public QObject {
                                  "@section\tstrings\n"
                                  "101\t&Om Vokabit...\n"
                                  "4294967295\tlast")));
-    QVERIFY2(!catalog.IsDamaged(), qPrintable(catalog.Problems().join(QLatin1Char(';'))));
-    QCOMPARE(catalog.Name(), QStringLiteral("Svenska"));
+    QVERIFY2(!catalog.IsDamaged(), qPrintable(catalog.Problems().join(u';')));
+    QCOMPARE(catalog.Name(), u"Svenska"_s);
     QCOMPARE(*catalog.Text(31), std::string("\xC3\x96ppna"));
     QCOMPARE(*catalog.Text(101), std::string(" av 300"));
     QCOMPARE(*catalog.Text(436), std::string("Egenskaper f\xC3\xB6r "));
@@ -146,7 +146,7 @@ class TestLangCatalog : public QObject {
     QVERIFY(dir.isValid());
 
     CLangCatalog catalog;
-    QVERIFY(!catalog.Load(dir.filePath(QStringLiteral("missing.lang"))));
+    QVERIFY(!catalog.Load(dir.filePath(u"missing.lang"_s)));
     QVERIFY(catalog.IsDamaged());
 
     QVERIFY(!catalog.Parse(QByteArray()));
@@ -159,11 +159,11 @@ class TestLangCatalog : public QObject {
 
   void everyNumberTheCodeUsesIsInEveryCatalog() {
     static const QRegularExpression constant(
-        QStringLiteral("constexpr\\s+[\\w:\\s]+?\\b(k\\w+)\\s*=\\s*([^;]+);"));
-    static const QRegularExpression number(QStringLiteral("^(0[xX][0-9A-Fa-f]+|\\d+)[uU]?$"));
+        u"constexpr\\s+[\\w:\\s]+?\\b(k\\w+)\\s*=\\s*([^;]+);"_s);
+    static const QRegularExpression number(u"^(0[xX][0-9A-Fa-f]+|\\d+)[uU]?$"_s);
 
     std::map<unsigned, QStringList> texts, strings;  // number -> where it is used
-    QDirIterator it(kSourceDir + QStringLiteral("/src"), {QStringLiteral("*Texts.h")}, QDir::Files,
+    QDirIterator it(kSourceDir + u"/src"_s, {u"*Texts.h"_s}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
       QFile header(it.next());
@@ -177,15 +177,14 @@ class TestLangCatalog : public QObject {
           bool ok = false;
           n = v.captured(1).toUInt(&ok, 0);
           QVERIFY2(ok, qPrintable(name));
-        } else if (value == QLatin1String("static_cast<unsigned>(-1)") ||
-                   value == QLatin1String("~0u") || value == QLatin1String("-1")) {
+        } else if (value == u"static_cast<unsigned>(-1)"_s || value == u"~0u"_s ||
+                   value == u"-1"_s) {
           n = ~0u;
         } else {
-          QFAIL(qPrintable(
-              QStringLiteral("%1: cannot read the value of %2").arg(header.fileName(), name)));
+          QFAIL(qPrintable(u"%1: cannot read the value of %2"_s.arg(header.fileName(), name)));
         }
-        auto& uses = name.startsWith(QLatin1String("kStr")) ? strings : texts;
-        uses[n].append(QFileInfo(header.fileName()).fileName() + QLatin1Char(':') + name);
+        auto& uses = name.startsWith(u"kStr"_s) ? strings : texts;
+        uses[n].append(QFileInfo(header.fileName()).fileName() + u':' + name);
       }
     }
     QVERIFY(!texts.empty() || !strings.empty());
@@ -195,17 +194,15 @@ class TestLangCatalog : public QObject {
       for (const auto& [n, uses] : texts) {
         const std::string* text = m_catalogs[i].Text(n);
         if (!text || text->empty())
-          missing.append(m_codes[qsizetype(i)] +
-                         QStringLiteral(" text %1 (%2)").arg(n).arg(uses.join(QLatin1Char(','))));
+          missing.append(m_codes[qsizetype(i)] + u" text %1 (%2)"_s.arg(n).arg(uses.join(u',')));
       }
       for (const auto& [n, uses] : strings) {
         const std::string* text = m_catalogs[i].StringTableText(n);
         if (!text || text->empty())
-          missing.append(m_codes[qsizetype(i)] +
-                         QStringLiteral(" string %1 (%2)").arg(n).arg(uses.join(QLatin1Char(','))));
+          missing.append(m_codes[qsizetype(i)] + u" string %1 (%2)"_s.arg(n).arg(uses.join(u',')));
       }
     }
-    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral("; "))));
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u"; "_s)));
   }
 
   void catalogsHoldTheSameNumbers() {
@@ -236,10 +233,8 @@ class TestLangCatalog : public QObject {
     // Every other text is pasted into a format or shown as it is, so a % in it
     // would break the message.
     const std::map<unsigned, QString> formats = {
-        {252, QStringLiteral("s")}, {270, QStringLiteral("s")}, {302, QStringLiteral("s")},
-        {503, QStringLiteral("s")}, {542, QStringLiteral("s")}, {620, QStringLiteral("sdd")},
-        {707, QStringLiteral("s")}, {708, QStringLiteral("s")}, {601, QStringLiteral("s")},
-        {602, QStringLiteral("s")}};
+        {252, u"s"_s},   {270, u"s"_s}, {302, u"s"_s}, {503, u"s"_s}, {542, u"s"_s},
+        {620, u"sdd"_s}, {707, u"s"_s}, {708, u"s"_s}, {601, u"s"_s}, {602, u"s"_s}};
     QStringList wrong;
     for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
       const auto check = [&](const std::map<unsigned, std::string>& section, bool isText) {
@@ -247,16 +242,16 @@ class TestLangCatalog : public QObject {
           const auto format = isText ? formats.find(n) : formats.end();
           if (Conversions(QString::fromStdString(bytes)) !=
               (format != formats.end() ? format->second : QString()))
-            wrong.append(m_codes[qsizetype(i)] + QLatin1Char(' ') + QString::number(n));
+            wrong.append(m_codes[qsizetype(i)] + u' ' + QString::number(n));
         }
       };
       check(m_catalogs[i].Texts(), true);
       check(m_catalogs[i].Strings(), false);
     }
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
-    QCOMPARE(Conversions(QStringLiteral("%s %d av %5.2f %%")), QStringLiteral("sdf"));
-    QCOMPARE(Conversions(QStringLiteral("at 50%")), QStringLiteral("!"));
-    QCOMPARE(Conversions(QStringLiteral("100% sure")), QStringLiteral("s"));  // "% s" converts
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u", "_s)));
+    QCOMPARE(Conversions(u"%s %d av %5.2f %%"_s), u"sdf"_s);
+    QCOMPARE(Conversions(u"at 50%"_s), u"!"_s);
+    QCOMPARE(Conversions(u"100% sure"_s), u"s"_s);  // "% s" converts
   }
 
   void fileFiltersListTheTypesInOrder() {
@@ -269,15 +264,13 @@ class TestLangCatalog : public QObject {
       const auto saveAs = FilterEntries(Text(catalog, kSaveAsFilter));
       QStringList patterns;
       for (const auto& entry : saveAs) patterns.append(entry.second);
-      QVERIFY2(patterns == QStringList({QStringLiteral("*.vk2"), QStringLiteral("*.vk1"),
-                                        QStringLiteral("*.html"), QStringLiteral("*.ord"),
-                                        QStringLiteral("*.txt"), QStringLiteral("*.skv"),
-                                        QStringLiteral("*.csv")}),
+      QVERIFY2(patterns == QStringList({u"*.vk2"_s, u"*.vk1"_s, u"*.html"_s, u"*.ord"_s, u"*.txt"_s,
+                                        u"*.skv"_s, u"*.csv"_s}),
                code);
 
       const auto open = FilterEntries(Text(catalog, kOpenFilter));
       QVERIFY2(!open.isEmpty(), code);
-      const QStringList all = open.front().second.split(QLatin1Char(';'));
+      const QStringList all = open.front().second.split(u';');
       // The message about a file that cannot be read names every type too.
       const QString rejected = Text(catalog, kFileRejected);
       for (const char* type : {"*.vk2", "*.vk1", "*.ord", "*.txt", "*.skv", "*.scv", "*.csv"}) {
@@ -286,7 +279,7 @@ class TestLangCatalog : public QObject {
       }
 
       const auto sound = FilterEntries(Text(catalog, kSoundFilter));
-      QVERIFY2(!sound.isEmpty() && sound.front().second == QLatin1String("*.wav"), code);
+      QVERIFY2(!sound.isEmpty() && sound.front().second == u"*.wav"_s, code);
     }
   }
 
@@ -315,7 +308,7 @@ class TestLangCatalog : public QObject {
     for (const CLangCatalog& catalog : m_catalogs) {
       const QString path = Text(catalog, kDefaultSound);
       QVERIFY(!path.isEmpty() && QDir::isRelativePath(path));
-      QFile sound(kSourceDir + QStringLiteral("/data/") + path);
+      QFile sound(kSourceDir + u"/data/"_s + path);
       QVERIFY2(sound.open(QIODevice::ReadOnly), qPrintable(sound.fileName()));
       const QByteArray head = sound.read(12);
       QVERIFY(head.startsWith("RIFF") && head.mid(8) == "WAVE");

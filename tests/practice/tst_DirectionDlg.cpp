@@ -49,67 +49,22 @@ class TestDirectionDlg : public QObject {
     QVERIFY(VKLangSetLanguage(1) == 0);
   }
 
-  void focusAndEnterFollowTheStoredChoice_data() {
-    QTest::addColumn<QString>("stored");  // null: nothing stored yet
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<int>("key");
-    QTest::newRow("first use") << QString() << CDirectionDlg::IDC_FOREIGN << int(Qt::Key_Return);
-    QTest::newRow("TRUE") << u"TRUE"_s << CDirectionDlg::IDC_FOREIGN << int(Qt::Key_Return);
-    QTest::newRow("FALSE, keypad Enter")
-        << u"FALSE"_s << CDirectionDlg::IDC_TRANSLATION << int(Qt::Key_Enter);
-    // Only the exact "FALSE" means translations.
-    QTest::newRow("lower case") << u"false"_s << CDirectionDlg::IDC_FOREIGN << int(Qt::Key_Return);
-  }
+  // Which button has the focus first, Enter, a click and Cancel: played
+  // through in the main window's practice tests.
 
-  void focusAndEnterFollowTheStoredChoice() {
-    QFETCH(QString, stored);
-    QFETCH(int, expected);
-    QFETCH(int, key);
-    if (!stored.isNull()) WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, stored);
-    CFakePlatform platform;
-    CDirectionDlg dlg(platform);
-    const int result = RunModal(dlg, [&] {
-      QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dlg.Button(expected)));
-      KeyAtFocus(Qt::Key(key));
-    });
-    QCOMPARE(result, expected);
-    QCOMPARE(StoredDirection(), expected == CDirectionDlg::IDC_FOREIGN ? u"TRUE"_s : u"FALSE"_s);
-  }
-
-  void aClickedChoiceIsStored() {
-    CFakePlatform platform;
-    CDirectionDlg dlg(platform);
-    const int result = RunModal(dlg, [&] {
-      QTest::mouseClick(dlg.Button(CDirectionDlg::IDC_TRANSLATION), Qt::LeftButton);
-    });
-    QCOMPARE(result, CDirectionDlg::IDC_TRANSLATION);
-    QCOMPARE(StoredDirection(), u"FALSE"_s);
-  }
-
-  void cancellingWritesNothing() {
+  // Escape cancels and writes nothing; F1 shows the help and keeps the dialog.
+  void escapeWritesNothing() {
     CreateSettingsKey(SettingsRoot::CurrentUser, kKeyVokabit30);
     WriteSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile, u"/opt/help"_s);
     CFakePlatform platform;
-    for (int way = 0; way < 3; ++way) {
-      CDirectionDlg dlg(platform);
-      const int result = RunModal(dlg, [&] {
-        if (way == 0) {  // Tab to the cancel button, Enter
-          KeyAtFocus(Qt::Key_Tab, true);
-          KeyAtFocus(Qt::Key_Tab);
-          QCOMPARE(QApplication::focusWidget(),
-                   static_cast<QWidget*>(dlg.Button(CDirectionDlg::IDCANCEL)));
-          KeyAtFocus(Qt::Key_Return);
-        } else if (way == 1) {  // F1 for help, then Escape
-          KeyAtFocus(Qt::Key_F1);
-          QVERIFY(dlg.isVisible());
-          KeyAtFocus(Qt::Key_Escape);
-        } else {
-          dlg.close();
-        }
-      });
-      QCOMPARE(result, CDirectionDlg::IDCANCEL);
-      QVERIFY(StoredDirection().isEmpty());
-    }
+    CDirectionDlg dlg(platform);
+    const int result = RunModal(dlg, [&] {
+      KeyAtFocus(Qt::Key_F1, true);
+      QVERIFY(dlg.isVisible());
+      KeyAtFocus(Qt::Key_Escape);
+    });
+    QCOMPARE(result, CDirectionDlg::IDCANCEL);
+    QVERIFY(StoredDirection().isEmpty());
     const std::vector<std::pair<QString, unsigned>> help{{u"/opt/help"_s, kHelpDirection}};
     QVERIFY(platform.m_help == help);
   }

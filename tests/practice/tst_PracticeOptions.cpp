@@ -66,8 +66,11 @@ class TestPracticeOptions : public QObject {
   }
 
   void theLastDirectionIsRemembered() {
-    WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, QString());
-    QCOMPARE(LastDirection(), Direction::Foreign);
+    // Only the exact "FALSE" means translations.
+    for (const QString& stored : {QString(), u"false"_s}) {
+      WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, stored);
+      QCOMPARE(LastDirection(), Direction::Foreign);
+    }
     RememberDirection(Direction::Translation);
     QCOMPARE(ReadSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF), u"FALSE"_s);
     QCOMPARE(LastDirection(), Direction::Translation);

@@ -11,6 +11,8 @@
 #include "settings/SettingsDefaults.h"
 #include "settings/SettingsKeys.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr SettingsRoot kUser = SettingsRoot::CurrentUser;
@@ -64,9 +66,9 @@ class TestSettingsDefaults : public QObject {
         {"SOFTWARE\\Brannvik", "Mail=text 139;Hemsida=-"},
     };
     for (const auto& [key, settings] : expected) {
-      for (const QString& setting : S(settings).split(QLatin1Char(';'))) {
-        const QString value = setting.section(QLatin1Char('='), 1);
-        QCOMPARE(ReadSetting(kUser, S(key), setting.section(QLatin1Char('='), 0, 0)),
+      for (const QString& setting : S(settings).split(u';')) {
+        const QString value = setting.section(u'=', 1);
+        QCOMPARE(ReadSetting(kUser, S(key), setting.section(u'=', 0, 0)),
                  value == S("-") ? QString() : value);
       }
     }
