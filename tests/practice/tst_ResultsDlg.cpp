@@ -91,6 +91,15 @@ class TestResultsDlg : public QObject {
     // with its own mark for the class picture.
     QCOMPARE(Lines(dlg), (QStringList{u"apfel\t\u00c4pple/2"_s, u"Pferd\thorse/1"_s}));
     QVERIFY(dlg.Button(CResultsDlg::IDC_SAVE_WRONG)->isEnabled());
+
+    // A failed save of the wrong words is reported, a cancelled one is not.
+    platform.QueueCancelFile();
+    QCOMPARE(dlg.SaveWrongWords(), FileResult::Cancelled);
+    QVERIFY(platform.m_messages.empty());
+    platform.QueueFile(m_dir->filePath(u"no-such-folder/missed.vk2"_s), 1);
+    QCOMPARE(dlg.SaveWrongWords(), FileResult::Failed);
+    QCOMPARE(platform.m_messages.size(), std::size_t(1));
+    QCOMPARE(platform.m_messages.front().text, LangQText(kTxtResultsSaveFailed));
   }
 
   void sortsAlphabeticallyForTheUsersLanguage_data() {
@@ -155,21 +164,6 @@ class TestResultsDlg : public QObject {
       const std::vector<std::pair<QString, unsigned>> help{{u"/opt/help"_s, kHelpResults}};
       QVERIFY(platform.m_help == help);
     }
-  }
-
-  void aFailedSaveIsReportedACancelledOneIsNot() {
-    StartThreeWords("XRR");
-    CFakePlatform platform;
-    CResultsDlg dlg(platform);
-    dlg.Prepare(m_exercise);
-    platform.QueueCancelFile();
-    QCOMPARE(dlg.SaveWrongWords(), FileResult::Cancelled);
-    QVERIFY(platform.m_messages.empty());
-    const QString path = m_dir->filePath(u"no-such-folder/missed.vk2"_s);
-    platform.QueueFile(path, 1);
-    QCOMPARE(dlg.SaveWrongWords(), FileResult::Failed);
-    QCOMPARE(platform.m_messages.size(), std::size_t(1));
-    QCOMPARE(platform.m_messages.front().text, LangQText(kTxtResultsSaveFailed));
   }
 
   // Texts in every language fit their controls; nothing overlaps or leaves

@@ -187,6 +187,8 @@ class TestExercise : public QObject {
     for (int i = 0; i < CWordList::kMaxWords; ++i) ex.AddWrongWord("w" + std::to_string(i), "x", 1);
     QCOMPARE(ex.AddWrongWord("full", "full", 1), -1);
     QCOMPARE(ex.CountEntries(ExerciseTable::WrongWords), 300);
+    ex.LoadQuestions(slots);  // leaves the missed words alone
+    QCOMPARE(ex.CountEntries(ExerciseTable::WrongWords), 300);
     ex.StartWrongWordsAgain();
     QCOMPARE(ex.Total(), 300);
     QCOMPARE(ex.GetEntryForeign(ExerciseTable::Questions, 299), std::string("w299"));

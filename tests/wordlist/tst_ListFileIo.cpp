@@ -271,6 +271,7 @@ class TestListFileIo : public QObject {
     // quotes; a quote that does not close a whole field is text.
     row("txt quoted fields", "txt", "\"a\tb\"\t\"c\"\"d\"\r\n", 0, 1, "a\tb|c\"d");
     row("skv quoted separator", "skv", "\"a;b\";c\n", 0, 1, "a;b|c");
+    row("skv empty first field", "skv", "katt;cat\n;dog\n", 0, 2, "katt|cat", "|dog");
     row("skv empty quoted fields", "skv", "\"\";\"\"\n", 0, 1, "|");
     row("skv quote never closed", "skv", "\"a;b;c\n", 0, 1, "\"a|b;c");
     row("skv text after the quote", "skv", "\"a\"b;c\n", 0, 1, "\"a\"b|c");
