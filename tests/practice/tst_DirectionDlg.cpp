@@ -1,5 +1,4 @@
-// Which button has the focus first, Enter, a click and Cancel are played
-// through in the main window's practice tests; these cover the rest.
+// The direction dialog: the remembered choice, the hints, help and Escape.
 #include <QtTest>
 
 #include <QLabel>
@@ -21,11 +20,33 @@ class TestDirectionDlg : public QObject {
   QTemporaryDir m_config;
 
  private Q_SLOTS:
+  void initTestCase() {
+    qputenv("VOKABIT_CONFIG_DIR", QFile::encodeName(m_config.path()));
+    CreateSettingsKey(SettingsRoot::CurrentUser, kKeyPractise);
+  }
+
+  // A click is remembered: the next time its button has the focus, so that
+  // Enter repeats the choice.
+  void theLastChoiceHasTheFocusNextTime() {
+    CFakePlatform platform;
+    for (int id : {CDirectionDlg::IDC_TRANSLATION, CDirectionDlg::IDC_FOREIGN,
+                   CDirectionDlg::IDC_TRANSLATION}) {
+      CDirectionDlg click(platform);
+      QCOMPARE(RunModal(click, [&] { QTest::mouseClick(click.Button(id), Qt::LeftButton); }), id);
+      CDirectionDlg enter(platform);
+      QCOMPARE(RunModal(enter,
+                        [&] {
+                          QTRY_COMPARE(QApplication::focusWidget(), enter.Button(id));
+                          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                        }),
+               id);
+    }
+  }
+
   // In every language the hint line follows the mouse and each hint fits; F1 shows the help and
   // keeps the dialog; Escape cancels and writes nothing.
   void hintsHelpAndEscape() {
-    qputenv("VOKABIT_CONFIG_DIR", QFile::encodeName(m_config.path()));
-    CreateSettingsKey(SettingsRoot::CurrentUser, kKeyPractise);
+    WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, QString());
     CFakePlatform platform;
     for (int language = 0; language < 3; ++language) {
       QVERIFY(VKLangSetLanguage(language) == 0);
