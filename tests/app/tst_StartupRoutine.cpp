@@ -1,5 +1,5 @@
-// The start-up routine of a start without a list file, the start with a
-// file, and the program's language with Qt's own texts.
+// The command line, the start-up routine of a start without a list file,
+// the start with a file, and the program's language with Qt's own texts.
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -8,6 +8,7 @@
 #include "FakePlatform.h"
 #include "TestFiles.h"
 #include "app/AppTexts.h"
+#include "app/CommandLineInfo.h"
 #include "app/ProgramLanguage.h"
 #include "app/StartupRoutine.h"
 #include "lang/LangLibrary.h"
@@ -185,6 +186,42 @@ class TestStartupRoutine : public QObject {
     QCOMPARE(VKLangSetLanguage(kSwedish), 0);
     QVERIFY(!InstallQtTranslations(empty.path()));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Avbryt"_s);
+  }
+
+  void commandLine_data() {
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("splash");
+
+    const auto row = [](const char* name, const QString& line,
+                        CCommandLineInfo::ShellCommand command, const QString& file,
+                        bool splash = true) {
+      QTest::newRow(name) << line << int(command) << file << splash;
+    };
+    using C = CCommandLineInfo;
+    row("nothing", u""_s, C::FileNew, u""_s);
+    row("open, quoted with blanks", uR"("/home/anna/Mina listor/Tyska 1.vk2")"_s, C::FileOpen,
+        u"/home/anna/Mina listor/Tyska 1.vk2"_s);
+    row("print slash", uR"(/p "/tmp/a b.vk2")"_s, C::FilePrint, u"/tmp/a b.vk2"_s);
+    row("print dash", u"-p /tmp/a.vk1"_s, C::FilePrint, u"/tmp/a.vk1"_s);
+    row("print after path", u"/tmp/a.vk2 /p"_s, C::FilePrint, u"/tmp/a.vk2"_s);
+    row("capital P is no print switch", u"/P"_s, C::FileOther, u""_s);
+    row("quotes inside a word", uR"(x"y z"w)"_s, C::FileOpen, u"xy zw"_s);
+    row("two paths, first wins", u"a.vk2 b.vk2"_s, C::FileOpen, u"a.vk2"_s);
+    row("embedding clears the start-up dialog", u"-Embedding"_s, C::FileOther, u""_s, false);
+  }
+
+  void commandLine() {
+    QFETCH(QString, commandLine);
+    QFETCH(int, command);
+    QFETCH(QString, file);
+    QFETCH(bool, splash);
+    CCommandLineInfo info;
+    info.Parse(CCommandLineInfo::Split(commandLine));
+    QCOMPARE(int(info.m_shellCommand), command);
+    QCOMPARE(info.m_fileName, file);
+    QCOMPARE(info.m_showSplash, splash);
   }
 };
 
