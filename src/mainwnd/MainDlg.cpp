@@ -304,6 +304,8 @@ void CMainDlg::OnFileSave() {
     UpdateRecentFiles();
     ShowTitle();
   } else if (result == FileResult::Failed) {
+    // The list keeps the failed target for the next Save: the title names it.
+    ShowTitle();
     m_platform.MessageBox(LangQText(kTxtSaveFailed), MessageButtons::Ok, MessageIcon::Warning);
   }
 }
@@ -316,6 +318,8 @@ void CMainDlg::OnFileSaveAs() {
     ShowTitle();
     FocusAfterCommand();
   } else if (result == FileResult::Failed) {
+    // The list keeps the failed target for the next Save: the title names it.
+    ShowTitle();
     m_platform.MessageBox(LangQText(kTxtSaveFailed), MessageButtons::Ok, MessageIcon::Warning);
   }
 }

@@ -28,9 +28,16 @@ ImportResult ImportWordsInto(CWordList& target, const CWordList& chosen) {
 QString ImportReport(const ImportResult& result) {
   QString text = QString::number(result.added) + QLatin1Char(' ') +
                  LangQText(result.added == 1 ? kTxtImportedOne : kTxtImportedCount);
-  if (!result.skipped.empty()) {
-    text += QLatin1String("\n\n") + LangQText(kTxtImportSkipped) + QLatin1Char('\n') +
-            QString::fromStdString(result.skipped);
+  if (result.skipped.empty()) return text;
+  // A message box of hundreds of lines would not fit on the screen.
+  constexpr int kMaxNamedWords = 20;
+  std::size_t end = 0;
+  for (int named = 0; named < kMaxNamedWords && end < result.skipped.size(); ++named) {
+    const std::size_t feed = result.skipped.find('\n', end);
+    end = feed == std::string::npos ? result.skipped.size() : feed + 1;
   }
+  text += QLatin1String("\n\n") + LangQText(kTxtImportSkipped) + QLatin1Char('\n') +
+          QString::fromUtf8(result.skipped.data(), static_cast<qsizetype>(end));
+  if (end < result.skipped.size()) text += QChar(0x2026);
   return text;
 }

@@ -371,8 +371,14 @@ void CWordList::TakeTarget(const QString& path, const QString& fileName, const Q
     m_path += suffix;
     m_fileName += suffix;
   }
-  if (m_title == LangText(kTxtUntitled))
-    m_title = OneLine(WithoutLastFour(m_fileName).toStdString());
+  if (m_title == LangText(kTxtUntitled)) {
+    // The name without the type's extension: "Lista.html" is "Lista", not "Lista.".
+    const qsizetype dot = m_fileName.size() - type.size() - 1;
+    const QString bare = dot >= 0 && m_fileName[dot] == QLatin1Char('.')
+                             ? m_fileName.left(dot)
+                             : WithoutLastFour(m_fileName);
+    m_title = OneLine(bare.toStdString());
+  }
 }
 
 FileResult CWordList::SaveTo(const QString& path, const QString& type) {

@@ -1,14 +1,14 @@
-// The start-up routine of a start without a list file, the start with a
-// file, and the program's language with Qt's own texts.
+// The command line, the start-up routine of a start without a list file,
+// the start with a file, and the program's language with Qt's own texts.
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "FakePlatform.h"
 #include "TestFiles.h"
 #include "app/AppTexts.h"
+#include "app/CommandLineInfo.h"
 #include "app/ProgramLanguage.h"
 #include "app/StartupRoutine.h"
 #include "lang/LangLibrary.h"
@@ -23,7 +23,6 @@ namespace {
 
 constexpr SettingsRoot kUser = SettingsRoot::CurrentUser;
 constexpr unsigned kStartupErrors = 57372;
-constexpr unsigned kQtLocale = 650;
 constexpr int kSwedish = 0;
 constexpr int kEnglish = 1;
 constexpr int kGerman = 2;
@@ -82,11 +81,8 @@ class TestStartupRoutine : public QObject {
 
  private Q_SLOTS:
   void init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
-    // The library starts in English, so that every language request shows.
-    QCOMPARE(VKLangSetLanguage(kEnglish), 0);
+    m_dir = FreshSettings();
+    QVERIFY(m_dir);
   }
 
   void languageLoop_data() {
@@ -126,8 +122,7 @@ class TestStartupRoutine : public QObject {
     QFETCH(int, language);
     QFETCH(QString, warnings);
     if (stored != u"-"_s) {
-      CreateSettingsKey(kUser, kKeySetups);
-      WriteSetting(kUser, kKeySetups, kValueLanguage, stored);
+      StoreSetting(kKeySetups, kValueLanguage, stored);
     }
     CFakePlatform platform;
     CRecordingView view;
@@ -179,46 +174,54 @@ class TestStartupRoutine : public QObject {
     QCOMPARE(ReadAll(SettingsFilePath(kUser)), QByteArray("{ not json"));
   }
 
-  void qtTextsFollowTheLanguage_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("yes");
-    QTest::addColumn<QString>("selectAll");
-    QTest::newRow("Swedish") << kSwedish << u"sv"_s << u"&Ja"_s << u"Markera alla"_s;
-    QTest::newRow("German") << kGerman << u"de"_s << u"&Ja"_s << u"Alles auswählen"_s;
-    QTest::newRow("English") << kEnglish << u"en"_s << u"&Yes"_s << u"Select All"_s;
-  }
+  // Qt's own texts follow the program's language (the print dialog is
+  // Qt's); a refused language changes nothing, and without Qt's
+  // translations the program's own still serve.
   void qtTextsFollowTheLanguage() {
-    QFETCH(int, language);
-    QFETCH(QString, locale);
-    QFETCH(QString, yes);
-    QFETCH(QString, selectAll);
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (language != kEnglish && !QFileInfo::exists(folder + u"/qt_"_s + locale + u".qm"_s))
-      QSKIP("Qt's translations (qt6-translations-l10n) are not installed");
-
-    QCOMPARE(SetProgramLanguage(language), 0);
-    QCOMPARE(LangQText(kQtLocale), locale);
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
-    QCOMPARE(QCoreApplication::translate("QLineEdit", "Select All"), selectAll);
-    // The print dialog comes from Qt's own translation.
-    QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print") == u"Print"_s,
-             language == kEnglish);
-    // A refused language changes neither the library nor Qt's texts.
+    QCOMPARE(SetProgramLanguage(kGerman), 0);
+    QVERIFY(QCoreApplication::translate("QPrintDialog", "Print") != u"Print"_s);
     QVERIFY(SetProgramLanguage(-1) != 0);
-    QCOMPARE(CLangLibrary::Instance().CurrentLanguage(), language);
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
-  }
-
-  void missingQtTranslationsAreNoError() {
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Ja"_s);
     QTemporaryDir empty;
     QCOMPARE(VKLangSetLanguage(kSwedish), 0);
     QVERIFY(!InstallQtTranslations(empty.path()));
-    // The program's own translations of the buttons still serve.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Avbryt"_s);
-    QCOMPARE(VKLangSetLanguage(kEnglish), 0);
-    QVERIFY(!InstallQtTranslations(empty.path()));
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Cancel"_s);
+  }
+
+  void commandLine_data() {
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("splash");
+
+    const auto row = [](const char* name, const QString& line,
+                        CCommandLineInfo::ShellCommand command, const QString& file,
+                        bool splash = true) {
+      QTest::newRow(name) << line << int(command) << file << splash;
+    };
+    using C = CCommandLineInfo;
+    row("nothing", u""_s, C::FileNew, u""_s);
+    row("open, quoted with blanks", uR"("/home/anna/Mina listor/Tyska 1.vk2")"_s, C::FileOpen,
+        u"/home/anna/Mina listor/Tyska 1.vk2"_s);
+    row("print slash", uR"(/p "/tmp/a b.vk2")"_s, C::FilePrint, u"/tmp/a b.vk2"_s);
+    row("print dash", u"-p /tmp/a.vk1"_s, C::FilePrint, u"/tmp/a.vk1"_s);
+    row("print after path", u"/tmp/a.vk2 /p"_s, C::FilePrint, u"/tmp/a.vk2"_s);
+    row("capital P is no print switch", u"/P"_s, C::FileOther, u""_s);
+    row("quotes inside a word", uR"(x"y z"w)"_s, C::FileOpen, u"xy zw"_s);
+    row("two paths, first wins", u"a.vk2 b.vk2"_s, C::FileOpen, u"a.vk2"_s);
+    row("embedding clears the start-up dialog", u"-Embedding"_s, C::FileOther, u""_s, false);
+  }
+
+  void commandLine() {
+    QFETCH(QString, commandLine);
+    QFETCH(int, command);
+    QFETCH(QString, file);
+    QFETCH(bool, splash);
+    CCommandLineInfo info;
+    info.Parse(CCommandLineInfo::Split(commandLine));
+    QCOMPARE(int(info.m_shellCommand), command);
+    QCOMPARE(info.m_fileName, file);
+    QCOMPARE(info.m_showSplash, splash);
   }
 };
 

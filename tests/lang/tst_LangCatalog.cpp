@@ -1,58 +1,45 @@
+// The catalog reader, and the shipped catalogs checked against the text
+// numbers the code uses and the texts the code depends on.
 #include <map>
 #include <set>
 
 #include <QDirIterator>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "lang/LangCatalog.h"
 
-namespace {
+using namespace Qt::StringLiterals;
 
-// Texts whose content the rest of the program depends on.
-constexpr unsigned kSaveAsFilter = 107;
-constexpr unsigned kOpenFilter = 108;
-constexpr unsigned kFileRejected = 302;
-constexpr unsigned kSoundFilter = 475;
-constexpr unsigned kDefaultSound = 249;
-constexpr unsigned kClassNone = 189;
-constexpr unsigned kClassNoun = 190;
-constexpr unsigned kClassVerb = 191;
+namespace {
 
 const QString kSourceDir = QStringLiteral(VOKABIT_SOURCE_DIR);
 
-QString Text(const CLangCatalog& catalog, unsigned n) {
-  const std::string* text = catalog.Text(n);
-  return text ? QString::fromStdString(*text) : QString();
+QString Q(const std::string* text) {
+  return text ? QString::fromStdString(*text) : u"<none>"_s;
 }
 
 // The printf conversions of a text in order ("sd" for "%s ... %d"), or
 // "!" when a % starts no valid conversion.
 QString Conversions(const QString& text) {
   static const QRegularExpression conversion(
-      QStringLiteral("%[-+ #0]*(\\d+|\\*)?(\\.(\\d+|\\*))?(hh|h|ll|l|z|j|t)?([diouxXeEfgGcsp%])?"));
+      u"%[-+ #0]*(\\d+|\\*)?(\\.(\\d+|\\*))?(hh|h|ll|l|z|j|t)?([diouxXeEfgGcsp%])?"_s);
   QString result;
   for (const QRegularExpressionMatch& m : conversion.globalMatch(text)) {
     const QString letter = m.captured(5);
-    if (letter.isEmpty()) return QStringLiteral("!");
-    if (letter != QLatin1String("%")) result += letter;
+    if (letter.isEmpty()) return u"!"_s;
+    if (letter != u"%"_s) result += letter;
   }
   return result;
 }
 
-// "Description|patterns|...||" as (description, patterns) pairs; empty when
-// the text is not in that form.
-QList<QPair<QString, QString>> FilterEntries(const QString& filter) {
-  if (!filter.endsWith(QLatin1String("||"))) return {};
-  const QStringList parts = filter.chopped(2).split(QLatin1Char('|'));
-  if (parts.size() % 2 != 0) return {};
-  QList<QPair<QString, QString>> entries;
-  for (qsizetype i = 0; i < parts.size(); i += 2) {
-    if (parts[i].trimmed().isEmpty() || parts[i + 1].isEmpty()) return {};
-    entries.append({parts[i], parts[i + 1]});
-  }
-  return entries;
+// The patterns of a file filter "Description|patterns|...||": every second
+// part, the last one empty.
+QStringList Patterns(const QString& filter) {
+  const QStringList parts = filter.split(u'|');
+  QStringList patterns;
+  for (qsizetype i = 1; i < parts.size(); i += 2) patterns << parts[i];
+  return patterns;
 }
 
 }  // namespace
@@ -65,105 +52,64 @@ class TestLangCatalog : public QObject {
 
  private Q_SLOTS:
   void initTestCase() {
-    QFile list(kSourceDir + QStringLiteral("/data/lang/languages.txt"));
+    QFile list(kSourceDir + u"/data/lang/languages.txt"_s);
     QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
-    for (const QString& raw : QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'))) {
-      const QString line = raw.trimmed();
-      if (!line.isEmpty() && !line.startsWith(QLatin1Char('#'))) m_codes.append(line);
-    }
+    for (const QString& line : QString::fromUtf8(list.readAll()).split(u'\n', Qt::SkipEmptyParts))
+      if (!line.startsWith(u'#')) m_codes.append(line.trimmed());
     for (const QString& code : m_codes) {
       CLangCatalog catalog;
-      const bool ok =
-          catalog.Load(kSourceDir + QStringLiteral("/data/lang/") + code + QStringLiteral(".lang"));
       QVERIFY2(
-          ok && !catalog.IsDamaged(),
-          qPrintable(code + QStringLiteral(": ") + catalog.Problems().join(QStringLiteral("; "))));
+          catalog.Load(kSourceDir + u"/data/lang/"_s + code + u".lang"_s) && !catalog.IsDamaged(),
+          qPrintable(code + u": "_s + catalog.Problems().join(u"; "_s)));
       m_catalogs.push_back(std::move(catalog));
     }
     QVERIFY(m_catalogs.size() > 1);
   }
 
-  void readsEntriesEscapesAndSections() {
+  void readsEntriesAndReportsBadLines() {
     CLangCatalog catalog;
-    QVERIFY(
-        catalog.Parse(QByteArray("\xEF\xBB\xBF# comment\n"
-                                 "@language\tSvenska\r\n"
-                                 "\n"
-                                 "31\t\xC3\x96ppna\trole, not part of the text\r\n"
-                                 "101\t av 300\n"
-                                 "436\tEgenskaper f\xC3\xB6r \trole\n"
-                                 "500\tRad 1\\nRad 2\\tflik \\\\ slut\n"
-                                 "57344\tVokabit\n"
-                                 "@section\tstrings\n"
-                                 "101\t&Om Vokabit...\n"
-                                 "4294967295\tlast")));
-    QVERIFY2(!catalog.IsDamaged(), qPrintable(catalog.Problems().join(QLatin1Char(';'))));
-    QCOMPARE(catalog.Name(), QStringLiteral("Svenska"));
-    QCOMPARE(*catalog.Text(31), std::string("\xC3\x96ppna"));
-    QCOMPARE(*catalog.Text(101), std::string(" av 300"));
-    QCOMPARE(*catalog.Text(436), std::string("Egenskaper f\xC3\xB6r "));
+    QVERIFY(catalog.Parse(QByteArray(
+        "\xEF\xBB\xBF# comment\n@language\tSvenska\r\n\n31\t\xC3\x96ppna\trole, not text\r\n"
+        "101\t av 300\n436\tEgenskaper f\xC3\xB6r \trole\n500\tRad 1\\nRad 2\\tflik \\\\ slut\n"
+        "57344\tVokabit\n@section\tstrings\n101\t&Om Vokabit...\n4294967295\tlast")));
+    QVERIFY2(!catalog.IsDamaged(), qPrintable(catalog.Problems().join(u';')));
+    QCOMPARE(catalog.Name() + Q(catalog.Text(31)) + Q(catalog.Text(101)) + Q(catalog.Text(436)),
+             u"Svenska\u00D6ppna av 300Egenskaper f\u00F6r "_s);
     QCOMPARE(*catalog.Text(500), std::string("Rad 1\nRad 2\tflik \\ slut"));
-    QCOMPARE(catalog.Text(4294967295u), nullptr);  // it is in the strings section
-    QCOMPARE(*catalog.StringTableText(4294967295u), std::string("last"));
-    // The string table has its own 101, and falls back to the texts for 57344.
-    QCOMPARE(*catalog.StringTableText(101), std::string("&Om Vokabit..."));
-    QCOMPARE(*catalog.StringTableText(57344), std::string("Vokabit"));
-    QCOMPARE(catalog.Text(102), nullptr);
-    QCOMPARE(catalog.StringTableText(102), nullptr);
-  }
+    // 4294967295 is in the strings section only; the string table has its own
+    // 101, and falls back to the texts for 57344.
+    QCOMPARE(Q(catalog.Text(4294967295u)) + u'|' + Q(catalog.StringTableText(4294967295u)) + u'|' +
+                 Q(catalog.StringTableText(101)) + u'|' + Q(catalog.StringTableText(57344)) + u'|' +
+                 Q(catalog.StringTableText(102)),
+             u"<none>|last|&Om Vokabit...|Vokabit|<none>"_s);
 
-  void badLinesAreLeftOutAndReported() {
-    CLangCatalog catalog;
-    QVERIFY(
-        catalog.Parse(QByteArray("@language\tEnglish\n"
-                                 "1\tgood\n"
-                                 "2 no tab\n"
-                                 "x3\tnot a number\n"
-                                 "4294967296\tnumber too big\n"
-                                 "1\tsecond 1\n"
-                                 "5\tbad \\x escape\n"
-                                 "6\ttrailing backslash\\\n"
-                                 "7\tbroken \xC3\n"
-                                 "8\tarrow \xE2\x86\x92, any character\n"
-                                 "@colour\tblue\n"
-                                 "9\tgood too\n")));
-    QVERIFY(catalog.IsUsable());
-    QVERIFY(catalog.IsDamaged());
+    // Bad lines are left out and reported.
+    QVERIFY(catalog.Parse(QByteArray(
+        "@language\tEnglish\n1\tgood\n2 no tab\nx3\tnot a number\n4294967296\tnumber too big\n"
+        "1\tsecond 1\n5\tbad \\x escape\n6\ttrailing backslash\\\n7\tbroken \xC3\n"
+        "8\tarrow \xE2\x86\x92, any character\n@colour\tblue\n9\tgood too\n")));
+    QVERIFY(catalog.IsUsable() && catalog.IsDamaged());
     QCOMPARE(catalog.Problems().size(), 8);
-    QCOMPARE(*catalog.Text(1), std::string("good"));  // the first of two wins
-    QCOMPARE(*catalog.Text(8), std::string("arrow \xE2\x86\x92, any character"));
-    QCOMPARE(*catalog.Text(9), std::string("good too"));
-    for (unsigned n : {2u, 3u, 5u, 6u, 7u}) QCOMPARE(catalog.Text(n), nullptr);
+    // The first of two 1s wins.
+    QCOMPARE(Q(catalog.Text(1)) + Q(catalog.Text(8)) + Q(catalog.Text(9)),
+             u"goodarrow \u2192, any charactergood too"_s);
     QCOMPARE(catalog.Texts().size(), std::size_t(3));
 
-    CLangCatalog nameless;
-    QVERIFY(nameless.Parse(QByteArray("1\tx\n")));
-    QVERIFY(nameless.IsDamaged());
-  }
-
-  void unusableFilesAreRefused() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-
-    CLangCatalog catalog;
-    QVERIFY(!catalog.Load(dir.filePath(QStringLiteral("missing.lang"))));
-    QVERIFY(catalog.IsDamaged());
-
-    QVERIFY(!catalog.Parse(QByteArray()));
-    QVERIFY(!catalog.IsUsable());
-
+    QVERIFY(catalog.Parse(QByteArray("1\tx\n")) && catalog.IsDamaged());  // no name
+    QVERIFY(!catalog.Parse(QByteArray()) && !catalog.IsUsable());
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i) garbage.append(char((i * 7919) % 256));
     QVERIFY(!catalog.Parse(garbage));
+    QVERIFY(!catalog.Load(kSourceDir + u"/data/lang/missing.lang"_s) && catalog.IsDamaged());
   }
 
-  void everyNumberTheCodeUsesIsInEveryCatalog() {
+  // Every number of a *Texts.h header has a text in every catalog, and the
+  // catalogs hold the same numbers, none of them empty.
+  void catalogsAreComplete() {
     static const QRegularExpression constant(
-        QStringLiteral("constexpr\\s+[\\w:\\s]+?\\b(k\\w+)\\s*=\\s*([^;]+);"));
-    static const QRegularExpression number(QStringLiteral("^(0[xX][0-9A-Fa-f]+|\\d+)[uU]?$"));
-
-    std::map<unsigned, QStringList> texts, strings;  // number -> where it is used
-    QDirIterator it(kSourceDir + QStringLiteral("/src"), {QStringLiteral("*Texts.h")}, QDir::Files,
+        u"constexpr\\s+[\\w:\\s]+?\\b(k\\w+)\\s*=\\s*([^;]+);"_s);
+    QStringList missing;
+    QDirIterator it(kSourceDir + u"/src"_s, {u"*Texts.h"_s}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
       QFile header(it.next());
@@ -171,152 +117,84 @@ class TestLangCatalog : public QObject {
       for (const QRegularExpressionMatch& m :
            constant.globalMatch(QString::fromUtf8(header.readAll()))) {
         const QString name = m.captured(1);
-        const QString value = m.captured(2).trimmed();
-        unsigned n = 0;
-        if (const auto v = number.match(value); v.hasMatch()) {
-          bool ok = false;
-          n = v.captured(1).toUInt(&ok, 0);
-          QVERIFY2(ok, qPrintable(name));
-        } else if (value == QLatin1String("static_cast<unsigned>(-1)") ||
-                   value == QLatin1String("~0u") || value == QLatin1String("-1")) {
-          n = ~0u;
-        } else {
-          QFAIL(qPrintable(
-              QStringLiteral("%1: cannot read the value of %2").arg(header.fileName(), name)));
+        bool ok = false;
+        const unsigned n = m.captured(2).trimmed().remove(u'u').toUInt(&ok);
+        QVERIFY2(ok, qPrintable(header.fileName() + u": cannot read "_s + name));
+        for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
+          const std::string* text =
+              name.startsWith(u"kStr"_s) ? m_catalogs[i].StringTableText(n) : m_catalogs[i].Text(n);
+          if (!text || text->empty()) missing << m_codes[qsizetype(i)] + u' ' + name;
         }
-        auto& uses = name.startsWith(QLatin1String("kStr")) ? strings : texts;
-        uses[n].append(QFileInfo(header.fileName()).fileName() + QLatin1Char(':') + name);
       }
     }
-    QVERIFY(!texts.empty() || !strings.empty());
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", "_s)));
 
-    QStringList missing;
-    for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
-      for (const auto& [n, uses] : texts) {
-        const std::string* text = m_catalogs[i].Text(n);
-        if (!text || text->empty())
-          missing.append(m_codes[qsizetype(i)] +
-                         QStringLiteral(" text %1 (%2)").arg(n).arg(uses.join(QLatin1Char(','))));
-      }
-      for (const auto& [n, uses] : strings) {
-        const std::string* text = m_catalogs[i].StringTableText(n);
-        if (!text || text->empty())
-          missing.append(m_codes[qsizetype(i)] +
-                         QStringLiteral(" string %1 (%2)").arg(n).arg(uses.join(QLatin1Char(','))));
-      }
-    }
-    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral("; "))));
-  }
-
-  void catalogsHoldTheSameNumbers() {
     const auto numbers = [](const std::map<unsigned, std::string>& section) {
       std::set<unsigned> result;
       for (const auto& [n, text] : section) {
-        if (!text.empty()) result.insert(n);
+        if (text.empty()) return std::set<unsigned>();  // spoils the comparison
+        result.insert(n);
       }
       return result;
     };
     const CLangCatalog& first = m_catalogs.front();
-    QVERIFY(first.Texts().size() > 200);
-    for (std::size_t i = 1; i < m_catalogs.size(); ++i) {
-      QVERIFY2(numbers(m_catalogs[i].Texts()) == numbers(first.Texts()),
+    QVERIFY(numbers(first.Texts()).size() > 200);
+    for (std::size_t i = 1; i < m_catalogs.size(); ++i)
+      QVERIFY2(numbers(m_catalogs[i].Texts()) == numbers(first.Texts()) &&
+                   numbers(m_catalogs[i].Strings()) == numbers(first.Strings()),
                qPrintable(m_codes[qsizetype(i)]));
-      QVERIFY2(numbers(m_catalogs[i].Strings()) == numbers(first.Strings()),
-               qPrintable(m_codes[qsizetype(i)]));
-    }
-    // No empty entries either (they would pass the test above unnoticed).
-    for (const CLangCatalog& catalog : m_catalogs) {
-      QCOMPARE(numbers(catalog.Texts()).size(), catalog.Texts().size());
-      QCOMPARE(numbers(catalog.Strings()).size(), catalog.Strings().size());
-    }
   }
 
   void formatConversionsAgree() {
     // The texts the program uses as printf formats, with their conversions.
     // Every other text is pasted into a format or shown as it is, so a % in it
     // would break the message.
-    const std::map<unsigned, QString> formats = {
-        {252, QStringLiteral("s")}, {270, QStringLiteral("s")}, {302, QStringLiteral("s")},
-        {503, QStringLiteral("s")}, {542, QStringLiteral("s")}, {620, QStringLiteral("sdd")},
-        {707, QStringLiteral("s")}, {708, QStringLiteral("s")}, {601, QStringLiteral("s")},
-        {602, QStringLiteral("s")}};
+    const QMap<unsigned, QString> formats = {
+        {252, u"s"_s},   {270, u"s"_s}, {302, u"s"_s}, {503, u"s"_s}, {542, u"s"_s},
+        {620, u"sdd"_s}, {707, u"s"_s}, {708, u"s"_s}, {601, u"s"_s}, {602, u"s"_s}};
     QStringList wrong;
     for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
-      const auto check = [&](const std::map<unsigned, std::string>& section, bool isText) {
-        for (const auto& [n, bytes] : section) {
-          const auto format = isText ? formats.find(n) : formats.end();
-          if (Conversions(QString::fromStdString(bytes)) !=
-              (format != formats.end() ? format->second : QString()))
-            wrong.append(m_codes[qsizetype(i)] + QLatin1Char(' ') + QString::number(n));
-        }
-      };
-      check(m_catalogs[i].Texts(), true);
-      check(m_catalogs[i].Strings(), false);
+      const QString code = m_codes[qsizetype(i)] + u' ';
+      for (const auto& [n, bytes] : m_catalogs[i].Texts())
+        if (Conversions(QString::fromStdString(bytes)) != formats.value(n))
+          wrong << code + QString::number(n);
+      for (const auto& [n, bytes] : m_catalogs[i].Strings())
+        if (!Conversions(QString::fromStdString(bytes)).isEmpty())
+          wrong << code + u"string "_s + QString::number(n);
     }
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
-    QCOMPARE(Conversions(QStringLiteral("%s %d av %5.2f %%")), QStringLiteral("sdf"));
-    QCOMPARE(Conversions(QStringLiteral("at 50%")), QStringLiteral("!"));
-    QCOMPARE(Conversions(QStringLiteral("100% sure")), QStringLiteral("s"));  // "% s" converts
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u", "_s)));
   }
 
-  void fileFiltersListTheTypesInOrder() {
-    for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
-      const CLangCatalog& catalog = m_catalogs[i];
-      const QByteArray codeName = m_codes[qsizetype(i)].toUtf8();
-      const char* code = codeName.constData();
-
-      // Save as maps the chosen entry, counted from 1, to the file type.
-      const auto saveAs = FilterEntries(Text(catalog, kSaveAsFilter));
-      QStringList patterns;
-      for (const auto& entry : saveAs) patterns.append(entry.second);
-      QVERIFY2(patterns == QStringList({QStringLiteral("*.vk2"), QStringLiteral("*.vk1"),
-                                        QStringLiteral("*.html"), QStringLiteral("*.ord"),
-                                        QStringLiteral("*.txt"), QStringLiteral("*.skv"),
-                                        QStringLiteral("*.csv")}),
-               code);
-
-      const auto open = FilterEntries(Text(catalog, kOpenFilter));
-      QVERIFY2(!open.isEmpty(), code);
-      const QStringList all = open.front().second.split(QLatin1Char(';'));
-      // The message about a file that cannot be read names every type too.
-      const QString rejected = Text(catalog, kFileRejected);
-      for (const char* type : {"*.vk2", "*.vk1", "*.ord", "*.txt", "*.skv", "*.scv", "*.csv"}) {
-        QVERIFY2(all.contains(QLatin1String(type)), code);
-        QVERIFY2(rejected.contains(QLatin1String(type + 1)), code);
-      }
-
-      const auto sound = FilterEntries(Text(catalog, kSoundFilter));
-      QVERIFY2(!sound.isEmpty() && sound.front().second == QLatin1String("*.wav"), code);
-    }
-  }
-
-  void classNamesSortInClassOrder() {
-    // The class combo box keeps its entries sorted by text and stores the
-    // position as the word's class, so the three names must sort in class order
-    // in every language, whether punctuation counts or not.
+  // Save as maps the chosen entry, counted from 1, to the file type; Open and
+  // the message about a file that cannot be read name every type. The class
+  // combo box keeps its entries sorted by text and stores the position as the
+  // word's class, so the three names (189-191) must sort in class order,
+  // whether punctuation counts or not. The default sound is shipped.
+  void textsTheCodeDependsOn() {
     const auto lettersOnly = [](QString s) {
       s.removeIf([](QChar c) { return !c.isLetter(); });
       return s;
     };
     for (std::size_t i = 0; i < m_catalogs.size(); ++i) {
-      const QString none = Text(m_catalogs[i], kClassNone);
-      const QString noun = Text(m_catalogs[i], kClassNoun);
-      const QString verb = Text(m_catalogs[i], kClassVerb);
+      const CLangCatalog& catalog = m_catalogs[i];
       const QByteArray code = m_codes[qsizetype(i)].toUtf8();
-      for (const auto& [a, b] : {std::pair{none, noun}, std::pair{noun, verb}}) {
-        QVERIFY2(a.compare(b, Qt::CaseInsensitive) < 0, code.constData());
-        QVERIFY2(lettersOnly(a).compare(lettersOnly(b), Qt::CaseInsensitive) < 0, code.constData());
-        QVERIFY2(a.localeAwareCompare(b) < 0, code.constData());
+      QCOMPARE(Patterns(Q(catalog.Text(107))).join(u' '),
+               u"*.vk2 *.vk1 *.html *.ord *.txt *.skv *.csv "_s);
+      const QStringList open = Patterns(Q(catalog.Text(108))).value(0).split(u';');
+      for (const char* type : {"*.vk2", "*.vk1", "*.ord", "*.txt", "*.skv", "*.scv", "*.csv"}) {
+        QVERIFY2(open.contains(QLatin1String(type)), code.constData());
+        QVERIFY2(Q(catalog.Text(302)).contains(QLatin1String(type + 1)), code.constData());
       }
-    }
-  }
-
-  void defaultSoundIsShipped() {
-    for (const CLangCatalog& catalog : m_catalogs) {
-      const QString path = Text(catalog, kDefaultSound);
-      QVERIFY(!path.isEmpty() && QDir::isRelativePath(path));
-      QFile sound(kSourceDir + QStringLiteral("/data/") + path);
-      QVERIFY2(sound.open(QIODevice::ReadOnly), qPrintable(sound.fileName()));
+      QCOMPARE(Patterns(Q(catalog.Text(475))).value(0), u"*.wav"_s);
+      for (unsigned n : {189u, 190u}) {
+        const QString a = Q(catalog.Text(n)), b = Q(catalog.Text(n + 1));
+        QVERIFY2(a.compare(b, Qt::CaseInsensitive) < 0 && a.localeAwareCompare(b) < 0 &&
+                     lettersOnly(a).compare(lettersOnly(b), Qt::CaseInsensitive) < 0,
+                 qPrintable(a + u" / "_s + b));
+      }
+      QFile sound(kSourceDir + u"/data/"_s + Q(catalog.Text(249)));
+      QVERIFY2(QDir::isRelativePath(Q(catalog.Text(249))) && sound.open(QIODevice::ReadOnly),
+               code.constData());
       const QByteArray head = sound.read(12);
       QVERIFY(head.startsWith("RIFF") && head.mid(8) == "WAVE");
     }

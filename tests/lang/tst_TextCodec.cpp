@@ -92,6 +92,8 @@ class TestTextCodec : public QObject {
     QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE\x16\x04;\x00\x3D\xD8\x00\xDE", 10)
                                << u"Ж;😀"_s;
     QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\x04\x16\x00\n\x65\xE5", 8) << u"Ж\n日"_s;
+    QTest::newRow("UTF-16, the first pair of surrogates")
+        << QByteArray("\xFF\xFE\x00\xD8\x00\xDC", 6) << u"\U00010000"_s;
     // A surrogate without its partner, and an odd byte at the end.
     QTest::newRow("UTF-16 damaged")
         << QByteArray("\xFF\xFE\x00\xD8x\x00y", 7) << u"\uFFFDx\uFFFD"_s;

@@ -4,19 +4,30 @@
 #include <vector>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
 #include <QTest>
 
 #include "FakePlatform.h"
 #include "TestFiles.h"
 #include "WidgetDriver.h"
 #include "app/ApplicationDialogs.h"
+#include "controls/HoverButton.h"
+#include "controls/WordListBox.h"
+#include "lang/LangText.h"
 #include "mainwnd/EditPanel.h"
 #include "mainwnd/MainDlg.h"
+#include "mainwnd/MainWndIds.h"
+#include "mainwnd/MainWndTexts.h"
 #include "mainwnd/PracticePanel.h"
+#include "practice/DirectionDlg.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 
 // The program's own language, tip and About dialogs.
 inline CAppDialogs& AppDialogs() {
@@ -43,6 +54,11 @@ inline std::unique_ptr<CMainDlg> OpenMainWindow(CFakePlatform& platform,
   QApplication::setActiveWindow(dlg.get());
   if (!QTest::qWaitForWindowActive(dlg.get())) return nullptr;
   return dlg;
+}
+
+// Answers the next direction dialog with the button of that id.
+inline void ChooseDirection(int button) {
+  OnModalDialog([button](QDialog* d) { static_cast<CDirectionDlg*>(d)->Button(button)->click(); });
 }
 
 // The control of the window with a control id.

@@ -3,21 +3,12 @@
 // time (the menu bar and the buttons, labels and groups of the mode's panel).
 #include <QtTest>
 
-#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 
 #include "MainWindowTest.h"
-#include "WidgetDriver.h"
-#include "controls/HoverButton.h"
-#include "controls/WordListBox.h"
-#include "lang/LangText.h"
 #include "lang/VkLang.h"
-#include "mainwnd/MainWndIds.h"
-#include "mainwnd/MainWndTexts.h"
-#include "practice/DirectionDlg.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
+// The direction dialog: the remembered choice, the hints, help and Escape.
 #include <QtTest>
 
 #include <QLabel>
-#include <QTemporaryDir>
 
 #include "FakePlatform.h"
 #include "WidgetDriver.h"
@@ -14,148 +14,61 @@
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 
-using namespace Qt::StringLiterals;
-
-namespace {
-
-// Lets the dialog's own first focus and its focus timer run, then presses key
-// on the control that has the focus.
-void KeyAtFocus(Qt::Key key, bool settle = false) {
-  if (settle) QTest::qWait(50);
-  QWidget* focus = QApplication::focusWidget();
-  QVERIFY(focus);
-  QTest::keyClick(focus, key);
-}
-
-QString StoredDirection() {
-  return ReadSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF);
-}
-
-}  // namespace
-
 class TestDirectionDlg : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<QTemporaryDir> m_config;
+  QTemporaryDir m_config;
 
  private Q_SLOTS:
-  // Every test starts with a settings store of its own in which the
-  // direction was never chosen.
-  void init() {
-    m_config = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_config->isValid());
-    qputenv("VOKABIT_CONFIG_DIR", QFile::encodeName(m_config->path()));
+  void initTestCase() {
+    qputenv("VOKABIT_CONFIG_DIR", QFile::encodeName(m_config.path()));
     CreateSettingsKey(SettingsRoot::CurrentUser, kKeyPractise);
-    QVERIFY(VKLangSetLanguage(1) == 0);
   }
 
-  void focusAndEnterFollowTheStoredChoice_data() {
-    QTest::addColumn<QString>("stored");  // null: nothing stored yet
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<int>("key");
-    QTest::newRow("first use") << QString() << CDirectionDlg::IDC_FOREIGN << int(Qt::Key_Return);
-    QTest::newRow("TRUE") << u"TRUE"_s << CDirectionDlg::IDC_FOREIGN << int(Qt::Key_Return);
-    QTest::newRow("FALSE, keypad Enter")
-        << u"FALSE"_s << CDirectionDlg::IDC_TRANSLATION << int(Qt::Key_Enter);
-    // Only the exact "FALSE" means translations.
-    QTest::newRow("lower case") << u"false"_s << CDirectionDlg::IDC_FOREIGN << int(Qt::Key_Return);
-  }
-
-  void focusAndEnterFollowTheStoredChoice() {
-    QFETCH(QString, stored);
-    QFETCH(int, expected);
-    QFETCH(int, key);
-    if (!stored.isNull()) WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, stored);
+  // A click is remembered: the next time its button has the focus, so that
+  // Enter repeats the choice.
+  void theLastChoiceHasTheFocusNextTime() {
     CFakePlatform platform;
-    CDirectionDlg dlg(platform);
-    const int result = RunModal(dlg, [&] {
-      QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dlg.Button(expected)));
-      KeyAtFocus(Qt::Key(key));
-    });
-    QCOMPARE(result, expected);
-    QCOMPARE(StoredDirection(), expected == CDirectionDlg::IDC_FOREIGN ? u"TRUE"_s : u"FALSE"_s);
-  }
-
-  void aClickedChoiceIsStored() {
-    CFakePlatform platform;
-    CDirectionDlg dlg(platform);
-    const int result = RunModal(dlg, [&] {
-      QTest::mouseClick(dlg.Button(CDirectionDlg::IDC_TRANSLATION), Qt::LeftButton);
-    });
-    QCOMPARE(result, CDirectionDlg::IDC_TRANSLATION);
-    QCOMPARE(StoredDirection(), u"FALSE"_s);
-  }
-
-  void cancellingWritesNothing() {
-    CreateSettingsKey(SettingsRoot::CurrentUser, kKeyVokabit30);
-    WriteSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile, u"/opt/help"_s);
-    CFakePlatform platform;
-    for (int way = 0; way < 3; ++way) {
-      CDirectionDlg dlg(platform);
-      const int result = RunModal(dlg, [&] {
-        if (way == 0) {  // Tab to the cancel button, Enter
-          KeyAtFocus(Qt::Key_Tab, true);
-          KeyAtFocus(Qt::Key_Tab);
-          QCOMPARE(QApplication::focusWidget(),
-                   static_cast<QWidget*>(dlg.Button(CDirectionDlg::IDCANCEL)));
-          KeyAtFocus(Qt::Key_Return);
-        } else if (way == 1) {  // F1 for help, then Escape
-          KeyAtFocus(Qt::Key_F1);
-          QVERIFY(dlg.isVisible());
-          KeyAtFocus(Qt::Key_Escape);
-        } else {
-          dlg.close();
-        }
-      });
-      QCOMPARE(result, CDirectionDlg::IDCANCEL);
-      QVERIFY(StoredDirection().isEmpty());
+    for (int id : {CDirectionDlg::IDC_TRANSLATION, CDirectionDlg::IDC_FOREIGN,
+                   CDirectionDlg::IDC_TRANSLATION}) {
+      CDirectionDlg click(platform);
+      QCOMPARE(RunModal(click, [&] { QTest::mouseClick(click.Button(id), Qt::LeftButton); }), id);
+      CDirectionDlg enter(platform);
+      QCOMPARE(RunModal(enter,
+                        [&] {
+                          QTRY_COMPARE(QApplication::focusWidget(), enter.Button(id));
+                          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                        }),
+               id);
     }
-    const std::vector<std::pair<QString, unsigned>> help{{u"/opt/help"_s, kHelpDirection}};
-    QVERIFY(platform.m_help == help);
   }
 
-  void hoverChangesTheHintLine() {
-    CFakePlatform platform;
-    CDirectionDlg dlg(platform);
-    dlg.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-    QLabel* hint = dlg.HintLine();
-    QCOMPARE(hint->text(), LangQText(kTxtDirectionChoose));
-    const std::pair<int, unsigned> hovers[] = {
-        {CDirectionDlg::IDC_FOREIGN, kTxtDirectionHintForeign},
-        {CDirectionDlg::IDC_TRANSLATION, kTxtDirectionHintTranslation},
-        {CDirectionDlg::IDCANCEL, kTxtDirectionHintCancel},
-    };
-    for (const auto& [id, text] : hovers) {
-      QTest::mouseMove(dlg.Button(id));
-      QTRY_COMPARE(hint->text(), LangQText(text));
-    }
-    // Away from the buttons, over the hint line itself.
-    QTest::mouseMove(&dlg, hint->geometry().center());
-    QTRY_COMPARE(hint->text(), LangQText(kTxtDirectionChoose));
-  }
-
-  // Captions and hints in every language fit their controls, and the
-  // buttons neither overlap nor leave the dialog.
-  void everyLanguageFits() {
+  // In every language the hint line follows the mouse and each hint fits; F1 shows the help and
+  // keeps the dialog; Escape cancels and writes nothing.
+  void hintsHelpAndEscape() {
+    WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, QString());
     CFakePlatform platform;
     for (int language = 0; language < 3; ++language) {
       QVERIFY(VKLangSetLanguage(language) == 0);
       CDirectionDlg dlg(platform);
-      QList<const QWidget*> buttons;
-      for (int id :
-           {CDirectionDlg::IDC_FOREIGN, CDirectionDlg::IDC_TRANSLATION, CDirectionDlg::IDCANCEL})
-        buttons << dlg.Button(id);
-      QVERIFY2(LayoutProblem(buttons).isEmpty(), qPrintable(LayoutProblem(buttons)));
-      QLabel* hint = dlg.HintLine();
-      QVERIFY(!hint->geometry().intersects(buttons.back()->geometry()));
-      QCOMPARE(hint->geometry().bottom(), dlg.rect().bottom());
-      for (unsigned text : {kTxtDirectionChoose, kTxtDirectionHintCancel, kTxtDirectionHintForeign,
-                            kTxtDirectionHintTranslation}) {
-        hint->setText(LangQText(text));
-        QVERIFY2(hint->heightForWidth(hint->width()) <= hint->height(), qPrintable(hint->text()));
-      }
+      const int result = RunModal(dlg, [&] {
+        const std::pair<int, unsigned> hovers[] = {
+            {CDirectionDlg::IDC_FOREIGN, kTxtDirectionHintForeign},
+            {CDirectionDlg::IDC_TRANSLATION, kTxtDirectionHintTranslation},
+            {CDirectionDlg::IDCANCEL, kTxtDirectionHintCancel}};
+        for (const auto& [id, text] : hovers) {
+          QTest::mouseMove(dlg.Button(id));
+          QTRY_COMPARE(dlg.HintLine()->text(), LangQText(text));
+          QVERIFY(dlg.HintLine()->heightForWidth(dlg.HintLine()->width()) <=
+                  dlg.HintLine()->height());
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);  // the dialog stays
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      });
+      QCOMPARE(result, CDirectionDlg::IDCANCEL);
     }
+    QVERIFY(ReadSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF).isEmpty() &&
+            platform.m_help.size() == 3 && platform.m_help.back().second == kHelpDirection);
   }
 };
 

@@ -7,15 +7,9 @@
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 
+constexpr SettingsRoot kUser = SettingsRoot::CurrentUser;
+
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QString Stored(QLatin1String name) {
-  return ReadSetting(SettingsRoot::CurrentUser, kKeySetups, name);
-}
-
-}  // namespace
 
 class TestPracticeOptions : public QObject {
   Q_OBJECT
@@ -23,56 +17,41 @@ class TestPracticeOptions : public QObject {
   QTemporaryDir m_dir;
 
  private Q_SLOTS:
-  void initTestCase() {
-    QVERIFY(m_dir.isValid());
-    ApplyTestDefaults(m_dir.path() + u'/');
-  }
-
   void savedAsTheSettingsAlwaysHeldThem() {
-    PracticeOptions options;
-    options.allWords = false;
-    options.onlyCount = 12;
-    options.shuffle = true;
-    options.matchCase = false;
-    options.showClass = true;
-    options.checkWhileTyping = false;
-    options.wrongSound = true;
-    options.rightSound = false;
-    options.wrongSoundPath = u"fel.wav"_s;
-    options.rightSoundPath = u"r\u00e4tt.wav"_s;
+    ApplyTestDefaults(m_dir.path() + u'/');
+    const auto Stored = [](QLatin1String name) { return ReadSetting(kUser, kKeySetups, name); };
+    PracticeOptions options{
+        false, 12, true, false, true, false, true, false, u"fel.wav"_s, u"r\u00e4tt.wav"_s, {}};
     options.Save();
-    QStringList stored;
+    QStringList stored;  // in the order of the members
     for (QLatin1String name :
          {kValueOvaAllaRadio, kValueOvaBara, kValueBlandaCheck, kValueSkiljCheck, kValueClassCheck,
           kValueShowRightDirect, kValueLjudFelCheck, kValueLjudRattCheck, kValueLjudFel,
           kValueLjudRatt})
       stored << Stored(name);
-    QCOMPARE(stored, (QStringList{u"FALSE"_s, u"12"_s, u"TRUE"_s, u"FALSE"_s, u"TRUE"_s, u"FALSE"_s,
-                                  u"TRUE"_s, u"FALSE"_s, u"fel.wav"_s, u"r\u00e4tt.wav"_s}));
+    QCOMPARE(stored.join(u' '),
+             u"FALSE 12 TRUE FALSE TRUE FALSE TRUE FALSE fel.wav r\u00e4tt.wav"_s);
 
     // All words leave the count as it was; only the exact "TRUE" is true,
     // and a count is read as atoi reads it.
     options.allWords = true;
     options.onlyCount = 99;
     options.Save();
-    QCOMPARE(Stored(kValueOvaBara), u"12"_s);
-    WriteSetting(SettingsRoot::CurrentUser, kKeySetups, kValueBlandaCheck, u"true"_s);
-    WriteSetting(SettingsRoot::CurrentUser, kKeySetups, kValueOvaBara, u" 7 words"_s);
+    WriteSetting(kUser, kKeySetups, kValueBlandaCheck, u"true"_s);
+    WriteSetting(kUser, kKeySetups, kValueOvaBara, Stored(kValueOvaBara) + u" words"_s);
     PracticeOptions::SavePause(u"1.5"_s);
     const PracticeOptions read = PracticeOptions::Load();
     QVERIFY(read.allWords && !read.shuffle && read.showClass && read.wrongSound);
-    QCOMPARE(read.onlyCount, 7);
+    QCOMPARE(read.onlyCount, 12);
     QCOMPARE(read.pause + read.rightSoundPath, u"1.5r\u00e4tt.wav"_s);
-  }
 
-  void theLastDirectionIsRemembered() {
-    WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, QString());
+    // Only the exact "FALSE" means translations.
+    WriteSetting(kUser, kKeyPractise, kValueF, u"false"_s);
     QCOMPARE(LastDirection(), Direction::Foreign);
     RememberDirection(Direction::Translation);
-    QCOMPARE(ReadSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF), u"FALSE"_s);
     QCOMPARE(LastDirection(), Direction::Translation);
     RememberDirection(Direction::Foreign);
-    QCOMPARE(ReadSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF), u"TRUE"_s);
+    QCOMPARE(ReadSetting(kUser, kKeyPractise, kValueF), u"TRUE"_s);
   }
 };
 

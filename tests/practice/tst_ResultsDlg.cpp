@@ -91,6 +91,15 @@ class TestResultsDlg : public QObject {
     // with its own mark for the class picture.
     QCOMPARE(Lines(dlg), (QStringList{u"apfel\t\u00c4pple/2"_s, u"Pferd\thorse/1"_s}));
     QVERIFY(dlg.Button(CResultsDlg::IDC_SAVE_WRONG)->isEnabled());
+
+    // A failed save of the wrong words is reported, a cancelled one is not.
+    platform.QueueCancelFile();
+    QCOMPARE(dlg.SaveWrongWords(), FileResult::Cancelled);
+    QVERIFY(platform.m_messages.empty());
+    platform.QueueFile(m_dir->filePath(u"no-such-folder/missed.vk2"_s), 1);
+    QCOMPARE(dlg.SaveWrongWords(), FileResult::Failed);
+    QCOMPARE(platform.m_messages.size(), std::size_t(1));
+    QCOMPARE(platform.m_messages.front().text, LangQText(kTxtResultsSaveFailed));
   }
 
   void sortsAlphabeticallyForTheUsersLanguage_data() {
@@ -124,74 +133,37 @@ class TestResultsDlg : public QObject {
     QCOMPARE(shown, sorted);
   }
 
-  void withoutWrongAnswersTheListSaysSo_data() {
-    QTest::addColumn<bool>("restart");
-    QTest::newRow("clean run") << false;
-    // Words missed before a restart stay in the table, but the counts start
-    // afresh: no wrong answer since the restart means nothing to practise.
-    QTest::newRow("after a restart") << true;
-  }
-
+  // Words missed before a restart stay in the table, but the counts start
+  // afresh: no wrong answer since the restart means nothing to practise.
   void withoutWrongAnswersTheListSaysSo() {
-    QFETCH(bool, restart);
-    if (restart) {
-      StartThreeWords("WRR");
-      m_exercise.ResetForRestart();
-      Run(m_exercise, "RRR");
-    } else {
-      StartThreeWords("RRR");
-    }
-    CFakePlatform platform;
-    CResultsDlg dlg(platform);
-    dlg.Prepare(m_exercise);
-    QCOMPARE(dlg.CountValue(CResultsDlg::IDC_WRONG)->text(), u"0"_s);
-    QCOMPARE(dlg.CountValue(CResultsDlg::IDC_RIGHT_FIRST)->text(), u"3"_s);
-    QCOMPARE(Lines(dlg), QStringList{LangQText(kTxtResultsNoWrong) + u"/0"_s});
-    QVERIFY(!dlg.Button(CResultsDlg::IDC_PRACTISE_AGAIN)->isEnabled());
-    QVERIFY(!dlg.Button(CResultsDlg::IDC_SAVE_WRONG)->isEnabled());
-    // The list has the focus first; Enter there is the dialog's OK.
-    QCOMPARE(RunModal(dlg,
-                      [&dlg] {
-                        QCOMPARE(QApplication::focusWidget(),
-                                 static_cast<QWidget*>(dlg.WrongList()));
-                        QTest::keyClick(dlg.WrongList(), Qt::Key_Return);
-                      }),
-             CResultsDlg::IDOK);
-  }
-
-  void aFailedSaveIsReportedACancelledOneIsNot() {
-    StartThreeWords("XRR");
-    CFakePlatform platform;
-    CResultsDlg dlg(platform);
-    dlg.Prepare(m_exercise);
-
-    platform.QueueCancelFile();
-    QCOMPARE(dlg.SaveWrongWords(), FileResult::Cancelled);
-    QVERIFY(platform.m_messages.empty());
-
-    const QString path = m_dir->filePath(u"no-such-folder/missed.vk2"_s);
-    platform.QueueFile(path, 1);
-    QCOMPARE(dlg.SaveWrongWords(), FileResult::Failed);
-    QCOMPARE(platform.m_messages.size(), std::size_t(1));
-    QCOMPARE(platform.m_messages.front().text, LangQText(kTxtResultsSaveFailed));
-    QVERIFY(!QFileInfo::exists(path));
-  }
-
-  void helpKeepsTheDialogOpenEscapeCloses() {
     CreateSettingsKey(SettingsRoot::CurrentUser, kKeyVokabit30);
     WriteSetting(SettingsRoot::CurrentUser, kKeyVokabit30, kValueHelpFile, u"/opt/help"_s);
-    StartThreeWords("WRR");
-    CFakePlatform platform;
-    CResultsDlg dlg(platform);
-    dlg.Prepare(m_exercise);
-    const int result = RunModal(dlg, [&dlg] {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-      QVERIFY(dlg.isVisible());
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    });
-    QCOMPARE(result, CResultsDlg::IDCANCEL);
-    const std::vector<std::pair<QString, unsigned>> help{{u"/opt/help"_s, kHelpResults}};
-    QVERIFY(platform.m_help == help);
+    for (const bool restart : {false, true}) {
+      StartThreeWords(restart ? "WRR" : "RRR");
+      if (restart) {
+        m_exercise.ResetForRestart();
+        Run(m_exercise, "RRR");
+      }
+      CFakePlatform platform;
+      CResultsDlg dlg(platform);
+      dlg.Prepare(m_exercise);
+      QCOMPARE(dlg.CountValue(CResultsDlg::IDC_WRONG)->text(), u"0"_s);
+      QCOMPARE(dlg.CountValue(CResultsDlg::IDC_RIGHT_FIRST)->text(), u"3"_s);
+      QCOMPARE(Lines(dlg), QStringList{LangQText(kTxtResultsNoWrong) + u"/0"_s});
+      QVERIFY(!dlg.Button(CResultsDlg::IDC_PRACTISE_AGAIN)->isEnabled());
+      QVERIFY(!dlg.Button(CResultsDlg::IDC_SAVE_WRONG)->isEnabled());
+      // The list has the focus first; Enter there is the dialog's OK, F1
+      // keeps the dialog open, Escape cancels.
+      const int result = RunModal(dlg, [&dlg, restart] {
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dlg.WrongList()));
+        QTest::keyClick(dlg.WrongList(), Qt::Key_F1);
+        QVERIFY(dlg.isVisible());
+        QTest::keyClick(dlg.WrongList(), restart ? Qt::Key_Escape : Qt::Key_Return);
+      });
+      QCOMPARE(result, restart ? CResultsDlg::IDCANCEL : CResultsDlg::IDOK);
+      const std::vector<std::pair<QString, unsigned>> help{{u"/opt/help"_s, kHelpResults}};
+      QVERIFY(platform.m_help == help);
+    }
   }
 
   // Texts in every language fit their controls; nothing overlaps or leaves

@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "TestFiles.h"
 #include "practice/Exercise.h"
 #include "wordlist/WordList.h"
 
@@ -135,28 +136,35 @@ class TestExercise : public QObject {
   }
 
   void restartKeepsQuestionsAndMissedWords() {
-    CWordList list;
-    FillList(list, 5);
+    // Two words share their foreign word: each is a word of its own.
+    CWordList list = ListOf({{"bank", "bench"}, {"bank", "bank (money)"}, {"apa", "monkey"}});
     CExercise ex;
     ExerciseSetup setup;
-    setup.writeForeign = false;
+    setup.writeForeign = true;
     ex.Start(list, setup);
     ex.NextQuestion();
     ex.RecordFirstWrong();
     ex.RecordRight();
     ex.NextQuestion();
+    ex.RecordFirstWrong();
+    ex.RecordSecondWrong();
+    QCOMPARE(ex.CountEntries(ExerciseTable::WrongWords), 2);
+    QCOMPARE(ex.GetEntryTranslation(ExerciseTable::WrongWords, 1), std::string("bank (money)"));
+    QVERIFY(ex.IsCopyMode());
 
+    // A restart while the answer waits to be copied leaves copy mode, else
+    // nothing more would be asked.
     ex.ResetForRestart();
+    QVERIFY(!ex.IsCopyMode());
     QCOMPARE(ex.Current(), 0);
     QCOMPARE(ex.RightSecondTry() + ex.WrongAnswers(), 0);
-    QCOMPARE(ex.Total(), 5);
-    QCOMPARE(ex.CountEntries(ExerciseTable::WrongWords), 1);
-
-    // The first question again; missing it again does not note it twice.
+    QCOMPARE(ex.Total(), 3);
     QCOMPARE(ex.NextQuestion(), CExercise::NextResult::Asked);
-    QCOMPARE(Q(ex.QuestionText()), u"f1"_s);
+    QCOMPARE(Q(ex.QuestionText()), u"bench"_s);
+
+    // Missing it again does not note it twice.
     ex.RecordFirstWrong();
-    QCOMPARE(ex.CountEntries(ExerciseTable::WrongWords), 1);
+    QCOMPARE(ex.CountEntries(ExerciseTable::WrongWords), 2);
 
     // A new start forgets the words missed in the previous exercise.
     ex.Start(list, setup);
@@ -178,6 +186,8 @@ class TestExercise : public QObject {
 
     for (int i = 0; i < CWordList::kMaxWords; ++i) ex.AddWrongWord("w" + std::to_string(i), "x", 1);
     QCOMPARE(ex.AddWrongWord("full", "full", 1), -1);
+    QCOMPARE(ex.CountEntries(ExerciseTable::WrongWords), 300);
+    ex.LoadQuestions(slots);  // leaves the missed words alone
     QCOMPARE(ex.CountEntries(ExerciseTable::WrongWords), 300);
     ex.StartWrongWordsAgain();
     QCOMPARE(ex.Total(), 300);

@@ -1,4 +1,5 @@
-// The start-up defaults and the list file associations.
+// The start-up defaults and the list file associations. What a fresh start
+// stores is a file contract, kept byte for byte in tests/data/settings.
 #include <memory>
 
 #include <QFile>
@@ -11,26 +12,27 @@
 #include "settings/SettingsDefaults.h"
 #include "settings/SettingsKeys.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr SettingsRoot kUser = SettingsRoot::CurrentUser;
 constexpr SettingsRoot kClasses = SettingsRoot::ClassesRoot;
 
-QString S(const char* text) {
-  return QString::fromUtf8(text);
+QString Lang(unsigned n) {
+  return u"text %1"_s.arg(n);
 }
 
-QString Lang(unsigned n) {
-  return S("text %1").arg(n);
-}
-QString OtherLang(unsigned n) {
-  return S("anderer Text %1").arg(n);
+QByteArray Golden(const char* name) {
+  return ReadAll(qEnvironmentVariable("VOKABIT_TEST_DATA") + u"/settings/"_s + QLatin1String(name));
 }
 
 }  // namespace
 
 class TestSettingsDefaults : public QObject {
   Q_OBJECT
+
+  std::unique_ptr<QTemporaryDir> m_dir;
 
  private Q_SLOTS:
   void init() {
@@ -39,134 +41,69 @@ class TestSettingsDefaults : public QObject {
     qputenv("VOKABIT_CONFIG_DIR", m_dir->path().toUtf8());
   }
 
-  void freshTreeGetsEveryDefault_data() {
-    QTest::addColumn<QString>("programDirectory");
-    QTest::newRow("no slash") << S("/usr/share/vokabit");
-    QTest::newRow("slash") << S("/usr/share/vokabit/");
-  }
+  // Every default, and every key the program writes into.
   void freshTreeGetsEveryDefault() {
-    QFETCH(QString, programDirectory);
-    QVERIFY(ApplySettingsDefaults(programDirectory, Lang));
-
-    // Key, then name=value pairs in the order of the start-up table; "-" for
-    // settings that have no default.
-    const char* expected[][2] = {
-        {"SOFTWARE\\Brannvik\\Vokabit\\3.0\\Print",
-         "ShowFileName=TRUE;ShowOnlyF=FALSE;ShowOnlyO=FALSE;ShowPagenumber=TRUE;ShowTextFO=TRUE;"
-         "MarginTop=50;MarginLeft=50;MarginRight=50;MarginBottom=50;ShowOnlyTOv=-;TextSize=-"},
-        {"SOFTWARE\\Brannvik\\Vokabit\\3.0\\Setups",
-         "BlandaCheck=TRUE;ClassCheck=TRUE;LjudFel=text 249;LjudFelCheck=FALSE;LjudRatt=text 249;"
-         "LjudRattCheck=FALSE;OvaAllaRadio=TRUE;OvaBara=10;SkiljCheck=TRUE;ShowRightDirect=FALSE;"
-         "Special1=ü;Special2=Ü;Special3=ß;Special4= ;Pause=0.8;Language=-"},
-        {"SOFTWARE\\Brannvik\\Vokabit\\3.0",
-         "HelpFile=/usr/share/vokabit/help/index.html;TipsFile=/usr/share/vokabit/"},
-        {"SOFTWARE\\Brannvik\\Vokabit", "Hemsida=text 111"},
-        {"SOFTWARE\\Brannvik", "Mail=text 139;Hemsida=-"},
-    };
-    for (const auto& [key, settings] : expected) {
-      for (const QString& setting : S(settings).split(QLatin1Char(';'))) {
-        const QString value = setting.section(QLatin1Char('='), 1);
-        QCOMPARE(ReadSetting(kUser, S(key), setting.section(QLatin1Char('='), 0, 0)),
-                 value == S("-") ? QString() : value);
-      }
-    }
-
-    // Every key the program writes into exists.
-    for (QString key : {QString(kKeyMru), QString(kKeyTip), QString(kKeyPractise)}) {
-      WriteSetting(kUser, key, S("Probe"), S("1"));
-      QCOMPARE(ReadSetting(kUser, key, S("probe")), S("1"));
-    }
-  }
-
-  void userValuesSurviveAndEmptyValuesAreRefilled() {
-    QVERIFY(ApplySettingsDefaults(S("/opt/vk"), Lang));
-    WriteSetting(kUser, kKeySetups, kValueBlandaCheck, S("FALSE"));
-    WriteSetting(kUser, kKeySetups, kValueLjudFel, S("/home/u/fel.wav"));
-    WriteSetting(kUser, kKeySetups, kValueLanguage, S("2"));
-    WriteSetting(kUser, kKeyPrint, S("ShowPageNumber"), S("FALSE"));
-    WriteSetting(kUser, kKeyVokabit30, kValueHelpFile, S("/elsewhere/help.html"));
-    WriteSetting(kUser, kKeySetups, kValueOvaBara, QString());
-    WriteSetting(kUser, kKeyPrint, kValueMarginTop, QString());
-
-    QVERIFY(ApplySettingsDefaults(S("/usr/share/vokabit"), OtherLang));
-    const std::tuple<QLatin1String, QLatin1String, const char*> expected[] = {
-        {kKeySetups, kValueBlandaCheck, "FALSE"},
-        {kKeySetups, kValueLjudFel, "/home/u/fel.wav"},
-        {kKeySetups, kValueLanguage, "2"},
-        {kKeyPrint, kValueShowPagenumber, "FALSE"},
-        {kKeyVokabit30, kValueHelpFile, "/elsewhere/help.html"},
-        {kKeyVokabit, kValueHemsida, "text 111"},
-        {kKeySetups, kValueOvaBara, "10"},
-        {kKeyPrint, kValueMarginTop, "50"},
-        {kKeySetups, kValueLjudRatt, "text 249"}};
-    for (const auto& [key, name, value] : expected)
-      QCOMPARE(ReadSetting(kUser, key, name), S(value));
+    QVERIFY(ApplySettingsDefaults(u"/usr/share/vokabit/"_s, Lang));
+    QCOMPARE(ReadAll(SettingsFilePath(kUser)), Golden("defaults.json"));
   }
 
   // A start with every default in place neither waits for another copy's
-  // lock nor asks the language library; a missing one costs its text only.
-  void presentDefaultsCostNothing() {
-    QVERIFY(ApplySettingsDefaults(S("/opt/vk"), Lang));
+  // lock nor asks the language library; a later start keeps what the user
+  // set and refills what is empty, asking only for the texts it needs.
+  void laterStartKeepsUserValues() {
+    QVERIFY(ApplySettingsDefaults(u"/opt/vk"_s, Lang));
     QList<unsigned> asked;
     const auto counting = [&asked](unsigned n) {
       asked << n;
-      return Lang(n);
+      return u"other %1"_s.arg(n);
     };
-    QLockFile lock(SettingsFilePath(kUser) + S(".lock"));
+    QLockFile lock(SettingsFilePath(kUser) + u".lock"_s);
     QVERIFY(lock.tryLock(0));
-    QVERIFY(ApplySettingsDefaults(S("/opt/vk"), counting));
+    QVERIFY(ApplySettingsDefaults(u"/opt/vk"_s, counting));
     lock.unlock();
     QCOMPARE(asked, QList<unsigned>());
 
-    WriteSetting(kUser, kKeySetups, kValueLjudRatt, QString());
-    QVERIFY(ApplySettingsDefaults(S("/opt/vk"), counting));
+    WriteSetting(kUser, kKeySetups, kValueBlandaCheck, u"FALSE"_s);
+    WriteSetting(kUser, kKeySetups, kValueLjudFel, u"/home/u/fel.wav"_s);
+    WriteSetting(kUser, kKeyPrint, u"ShowPageNumber"_s, u"FALSE"_s);
+    for (QLatin1String name : {kValueOvaBara, kValueLjudRatt})
+      WriteSetting(kUser, kKeySetups, name, QString());
+    WriteSetting(kUser, kKeyPrint, kValueMarginTop, QString());
+    QVERIFY(ApplySettingsDefaults(u"/usr/share/vokabit"_s, counting));
     QCOMPARE(asked, QList<unsigned>{kTextDefaultSound});
-    QCOMPARE(ReadSetting(kUser, kKeySetups, kValueLjudRatt), S("text 249"));
+    const std::tuple<QLatin1String, QLatin1String, QString> expected[] = {
+        {kKeySetups, kValueBlandaCheck, u"FALSE"_s},
+        {kKeySetups, kValueLjudFel, u"/home/u/fel.wav"_s},
+        {kKeyPrint, kValueShowPagenumber, u"FALSE"_s},
+        {kKeyVokabit30, kValueTipsFile, u"/opt/vk/"_s},
+        {kKeyVokabit, kValueHemsida, u"text 111"_s},
+        {kKeySetups, kValueOvaBara, u"10"_s},
+        {kKeyPrint, kValueMarginTop, u"50"_s},
+        {kKeySetups, kValueLjudRatt, u"other 249"_s}};
+    for (const auto& [key, name, value] : expected) QCOMPARE(ReadSetting(kUser, key, name), value);
   }
 
   void damagedStoreIsLeftAlone() {
     for (SettingsRoot root : {kUser, kClasses})
       QVERIFY(WriteFile(SettingsFilePath(root), "{\"format\": 1, \"keys\": {"));
-    QVERIFY(!ApplySettingsDefaults(S("/usr/share/vokabit"), Lang));
-    QVERIFY(!WriteFileAssociations(S("/usr/bin/vokabit")));
+    QVERIFY(!ApplySettingsDefaults(u"/usr/share/vokabit"_s, Lang));
+    QVERIFY(!WriteFileAssociations(u"/usr/bin/vokabit"_s));
     for (SettingsRoot root : {kUser, kClasses})
       QCOMPARE(ReadAll(SettingsFilePath(root)), QByteArray("{\"format\": 1, \"keys\": {"));
   }
 
-  void associationsAreWrittenEveryTime_data() {
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<QString>("command");  // the program as a command line names it
-    QTest::newRow("plain") << S("/usr/bin/vokabit") << S("/usr/bin/vokabit");
-    QTest::newRow("space") << S("/opt/My Apps/vokabit") << S("\"/opt/My Apps/vokabit\"");
-  }
+  // Written at every start, so that they follow the program when it moves; a
+  // program path with a space is quoted in the commands.
   void associationsAreWrittenEveryTime() {
-    QFETCH(QString, program);
-    QFETCH(QString, command);
-    QVERIFY(WriteFileAssociations(S("/old/place/vokabit")));
-    WriteSetting(kClasses, S(".vk2"), QString(), S("Other.vk2"));
-    QVERIFY(WriteFileAssociations(program));
-
-    const QString open = command + S(" \"%1\"");
-    const QString print = command + S(" /p \"%1\"");
-    const QString expected[][2] = {
-        {S(".vk1"), S("Vokabit.vk1")},
-        {S(".vk2"), S("Vokabit.vk2")},
-        {S("Vokabit.vk1"), S("Vokabit-gloslista 1.0")},
-        {S("Vokabit.vk2"), S("Vokabit-gloslista 2.x")},
-        {S("Vokabit.vk1\\DefaultIcon"), program + S(",1")},
-        {S("Vokabit.vk2\\DefaultIcon"), program + S(",1")},
-        {S("Vokabit.vk1\\shell\\open\\command"), open},
-        {S("Vokabit.vk2\\shell\\open\\command"), open},
-        {S("Vokabit.vk1\\shell\\print\\command"), print},
-        {S("Vokabit.vk2\\shell\\print\\command"), print},
-    };
-    for (const auto& [key, value] : expected)
-      QCOMPARE(ReadSetting(kClasses, key, QString()), value);
+    QVERIFY(WriteFileAssociations(u"/old/place/vokabit"_s));
+    WriteSetting(kClasses, u".vk2"_s, QString(), u"Other.vk2"_s);
+    QVERIFY(WriteFileAssociations(u"/opt/My Apps/vokabit"_s));
+    QCOMPARE(ReadAll(SettingsFilePath(kClasses)), Golden("fileclasses.json"));
     QVERIFY(!QFile::exists(SettingsFilePath(kUser)));
+    QVERIFY(WriteFileAssociations(u"/usr/bin/vokabit"_s));
+    QCOMPARE(ReadSetting(kClasses, u"Vokabit.vk1\\shell\\print\\command"_s, QString()),
+             u"/usr/bin/vokabit /p \"%1\""_s);
   }
-
- private:
-  std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestSettingsDefaults)

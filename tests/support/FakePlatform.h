@@ -5,7 +5,6 @@
 #include <deque>
 #include <vector>
 
-#include <QString>
 #include <QStringList>
 
 #include "platform/Platform.h"
@@ -44,8 +43,12 @@ class CFakePlatform : public CPlatform {
   void QueueCancelFile() { m_files.push_back(FileDialogResult{}); }
 
   int MessageBox(const QString& text, MessageButtons buttons, MessageIcon icon) override;
-  bool GetOpenFileName(const FileDialogRequest& request, FileDialogResult& result) override;
-  bool GetSaveFileName(const FileDialogRequest& request, FileDialogResult& result) override;
+  bool GetOpenFileName(const FileDialogRequest& r, FileDialogResult& result) override {
+    return NextFile(false, r, result);
+  }
+  bool GetSaveFileName(const FileDialogRequest& r, FileDialogResult& result) override {
+    return NextFile(true, r, result);
+  }
   void BeginWaitCursor() override {
     ++m_waitDepth;
     ++m_waitCalls;

@@ -1,5 +1,7 @@
 #include "RecordingPrinter.h"
 
+#include <map>
+
 #include <QFontMetrics>
 #include <QPaintEngine>
 #include <QTextItem>
@@ -28,13 +30,8 @@ class CRecordingEngine : public QPaintEngine {
   Type type() const override { return QPaintEngine::User; }
 
   void drawTextItem(const QPointF& p, const QTextItem& item) override {
-    const QFontMetrics metrics(item.font(), &m_printer);
-    const QPoint base = p.toPoint();
-    Page().texts.push_back({item.text(), QPoint(base.x(), base.y() - metrics.ascent()),
-                            base.x() + metrics.horizontalAdvance(item.text()), item.font()});
-  }
-  void drawLines(const QLine* lines, int count) override {
-    for (int i = 0; i < count; ++i) Page().lines.push_back(lines[i]);
+    const int ascent = QFontMetrics(item.font(), &m_printer).ascent();
+    Page().texts.push_back({item.text(), p.toPoint() - QPoint(0, ascent), item.font()});
   }
   void drawLines(const QLineF* lines, int count) override {
     for (int i = 0; i < count; ++i) Page().lines.push_back(lines[i].toLine());
@@ -80,10 +77,6 @@ CRecordingPrinter::CRecordingPrinter(QSize size, int dpi)
 
 CRecordingPrinter::~CRecordingPrinter() = default;
 
-QPaintEngine* CRecordingPrinter::paintEngine() const {
-  return m_engine.get();
-}
-
 bool CRecordingPrinter::NewPage() {
   if (m_refusePage == int(m_pages.size()) + 1) return false;
   m_pages.emplace_back();
@@ -97,29 +90,15 @@ QStringList CRecordingPrinter::AllTexts() const {
 }
 
 int CRecordingPrinter::metric(PaintDeviceMetric metric) const {
-  switch (metric) {
-    case PdmWidth:
-      return m_size.width();
-    case PdmHeight:
-      return m_size.height();
-    case PdmWidthMM:
-      return m_size.width() * 254 / (10 * m_dpi);
-    case PdmHeightMM:
-      return m_size.height() * 254 / (10 * m_dpi);
-    case PdmDpiX:
-    case PdmDpiY:
-    case PdmPhysicalDpiX:
-    case PdmPhysicalDpiY:
-      return m_dpi;
-    case PdmNumColors:
-      return 1 << 24;
-    case PdmDepth:
-      return 32;
-    case PdmDevicePixelRatio:
-      return 1;
-    case PdmDevicePixelRatioScaled:
-      return int(devicePixelRatioFScale());
-    default:
-      return 0;
-  }
+  const int mmWide = m_size.width() * 254 / (10 * m_dpi);
+  const int mmHigh = m_size.height() * 254 / (10 * m_dpi);
+  const std::map<PaintDeviceMetric, int> values = {
+      {PdmWidth, m_size.width()}, {PdmHeight, m_size.height()},
+      {PdmWidthMM, mmWide},       {PdmHeightMM, mmHigh},
+      {PdmDpiX, m_dpi},           {PdmDpiY, m_dpi},
+      {PdmPhysicalDpiX, m_dpi},   {PdmPhysicalDpiY, m_dpi},
+      {PdmNumColors, 1 << 24},    {PdmDepth, 32},
+      {PdmDevicePixelRatio, 1},   {PdmDevicePixelRatioScaled, int(devicePixelRatioFScale())}};
+  const auto value = values.find(metric);
+  return value == values.end() ? 0 : value->second;
 }

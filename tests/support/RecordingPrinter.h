@@ -8,9 +8,7 @@
 #include <QFont>
 #include <QLine>
 #include <QPaintDevice>
-#include <QPoint>
 #include <QSize>
-#include <QString>
 #include <QStringList>
 
 #include "platform/Platform.h"
@@ -18,7 +16,6 @@
 struct RecordedText {
   QString text;
   QPoint topLeft;  // the base line less the font's ascent, as text is placed
-  int right = 0;   // left edge plus the text's advance
   QFont font;
 };
 
@@ -43,7 +40,7 @@ class CRecordingPrinter : public QPaintDevice, public CPrintTarget {
   bool m_aborted = false;
   int m_documentsEnded = 0;
 
-  QPaintEngine* paintEngine() const override;
+  QPaintEngine* paintEngine() const override { return m_engine.get(); }
   QPaintDevice* Device() override { return this; }
   bool NewPage() override;
   void Abort() override { m_aborted = true; }

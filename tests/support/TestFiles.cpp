@@ -1,15 +1,15 @@
 #include "TestFiles.h"
 
-#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/statvfs.h>
-#include <unistd.h>
 
 #include <csignal>
 
 #include <QFile>
 
 #include "lang/LangText.h"
+#include "lang/VkLang.h"
+#include "settings/Settings.h"
 #include "settings/SettingsDefaults.h"
 
 QByteArray ReadAll(const QString& path) {
@@ -34,11 +34,9 @@ bool SaveList(const QString& path, const std::vector<TestWord>& words) {
 
 QStringList WordsOf(const CWordList& list) {
   QStringList words;
-  for (int i = 0; i < list.GetCount(); ++i) {
-    words << QString::fromStdString(list.GetForeign(i)) + u'/' +
-                 QString::fromStdString(list.GetTranslation(i)) + u'/' +
-                 QString::number(list.GetMark(i));
-  }
+  for (int i = 0; i < list.GetCount(); ++i)
+    words << QString::fromStdString(list.GetForeign(i) + '/' + list.GetTranslation(i) + '/' +
+                                    std::to_string(list.GetMark(i)));
   return words;
 }
 
@@ -47,6 +45,18 @@ QString WithPath(unsigned text, const QString& path) {
   const qsizetype at = s.indexOf(QLatin1String("%s"));
   if (at >= 0) s.replace(at, 2, path);
   return s;
+}
+
+std::unique_ptr<QTemporaryDir> FreshSettings(int language) {
+  auto dir = std::make_unique<QTemporaryDir>();
+  if (!dir->isValid()) return nullptr;
+  qputenv("VOKABIT_CONFIG_DIR", QFile::encodeName(dir->path()));
+  return VKLangSetLanguage(language) == 0 ? std::move(dir) : nullptr;
+}
+
+void StoreSetting(QLatin1String key, QLatin1String name, const QString& value) {
+  CreateSettingsKey(SettingsRoot::CurrentUser, key);
+  WriteSetting(SettingsRoot::CurrentUser, key, name, value);
 }
 
 void ApplyTestDefaults(const QString& programDirectory) {
@@ -77,10 +87,6 @@ CSmallFileSystem::~CSmallFileSystem() {
   if (m_mounted) umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
 }
 
-QString CSmallFileSystem::FilePath(const QString& name) const {
-  return m_dir.filePath(name);
-}
-
 qint64 CSmallFileSystem::FreeBytes() const {
   struct statvfs info {};
   if (statvfs(QFile::encodeName(m_dir.path()).constData(), &info) != 0) return -1;
@@ -88,12 +94,10 @@ qint64 CSmallFileSystem::FreeBytes() const {
 }
 
 bool CSmallFileSystem::FillUpTo(qint64 free) {
-  const QByteArray path = QFile::encodeName(FilePath(QStringLiteral(".filler")));
-  const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-  if (fd < 0) return false;
+  QFile filler(FilePath(QStringLiteral(".filler")));
+  if (!filler.open(QIODevice::Append | QIODevice::Unbuffered)) return false;
   const QByteArray block(4096, 'x');
-  while (FreeBytes() > free && ::write(fd, block.constData(), block.size()) == block.size()) {
+  while (FreeBytes() > free && filler.write(block) == block.size()) {
   }
-  ::close(fd);
   return FreeBytes() <= free;
 }

@@ -2,11 +2,10 @@
 // Files, word lists and settings as the tests prepare and inspect them.
 #include <sys/resource.h>
 
-#include <QByteArray>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,6 +32,13 @@ QStringList WordsOf(const CWordList& list);
 
 // A catalog text with its "%s" replaced by path.
 QString WithPath(unsigned text, const QString& path);
+
+// A new empty settings folder of the test's own (VOKABIT_CONFIG_DIR points
+// at it) and the catalogs in language (1: English); null when the folder
+// cannot be made.
+std::unique_ptr<QTemporaryDir> FreshSettings(int language = 1);
+// Writes name=value under key of the user's settings, making the key first.
+void StoreSetting(QLatin1String key, QLatin1String name, const QString& value);
 
 // Writes the start-up defaults into the private settings store of the test,
 // with the texts of the current language.
@@ -64,7 +70,7 @@ class CSmallFileSystem {
   CSmallFileSystem& operator=(const CSmallFileSystem&) = delete;
 
   bool IsMounted() const { return m_mounted; }
-  QString FilePath(const QString& name) const;
+  QString FilePath(const QString& name) const { return m_dir.filePath(name); }
   // Fills the file system with a file of its own until at most free bytes
   // are left; false when that fails.
   bool FillUpTo(qint64 free);

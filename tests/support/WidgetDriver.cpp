@@ -1,11 +1,9 @@
 #include "WidgetDriver.h"
 
-#include <memory>
-
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
@@ -42,9 +40,9 @@ void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers) {
 }
 
 void DoubleClickRow(QListWidget* list, int row) {
-  const QPoint at = list->visualItemRect(list->item(row)).center();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+  ClickRow(list, row);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                     list->visualItemRect(list->item(row)).center());
 }
 
 int RunModal(QDialog& dlg, const std::function<void()>& during) {
@@ -58,21 +56,15 @@ int RunModal(QDialog& dlg, const std::function<void()>& during) {
 void OnModalDialog(const std::function<void(QDialog*)>& act,
                    const std::function<bool(QDialog*)>& ready) {
   auto* timer = new QTimer(&Scripts());
-  auto clock = std::make_shared<QElapsedTimer>();
-  clock->start();
+  const QDeadlineTimer deadline(5000);
   QObject::connect(timer, &QTimer::timeout, timer, [=] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog || (ready && !ready(dialog))) {
-      if (clock->elapsed() > 5000) {
-        if (dialog) dialog->reject();
-        timer->deleteLater();
-      }
-      return;
-    }
+    const bool set = dialog && (!ready || ready(dialog));
+    if (!set && !deadline.hasExpired()) return;
     timer->stop();
     timer->deleteLater();
-    act(dialog);
-    if (dialog->isVisible()) dialog->reject();
+    if (set) act(dialog);
+    if (dialog && dialog->isVisible()) dialog->reject();
   });
   timer->start(5);
 }

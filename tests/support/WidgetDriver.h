@@ -3,7 +3,6 @@
 // scripts that run inside a dialog's own event loop.
 #include <functional>
 
-#include <QString>
 #include <QWidget>
 
 class QDialog;

@@ -23,22 +23,31 @@ QByteArray Range(int from, int to) {
   return bytes;
 }
 
-// Golden files hold the catalog texts and the two runs of high bytes as
-// placeholders.
+// Golden files hold the catalog texts as placeholders.
 QByteArray Expand(QByteArray golden) {
   golden.replace("@PROGRAM@", QByteArray::fromStdString(LangText(kTxtProgramName)));
-  golden.replace("@WEB@", QByteArray::fromStdString(LangText(kTxtWebAddress)));
-  golden.replace("@LOW@", Range(0x80, 0xBF));
-  golden.replace("@HIGH@", Range(0xC0, 0xFF));
-  return golden;
+  return golden.replace("@WEB@", QByteArray::fromStdString(LangText(kTxtWebAddress)));
 }
+
+// The golden files are named after what they hold, as these kinds.
+const QStringList kKinds = {u"empty"_s,      u"one"_s,         u"three"_s,      u"high-bytes"_s,
+                            u"blank-word"_s, u"line-breaks"_s, u"separators"_s, u"scripts"_s};
 
 // A text written with the bytes of Windows-1252, as the list holds it (UTF-8).
 std::string U(const QByteArray& cp1252) {
   return Cp1252ToUtf8(cp1252.toStdString());
 }
 
-enum Content { kEmpty, kOne, kThree, kHighBytes, kBlankWord, kBreaks, kSeparators, kScripts };
+enum Content {
+  kEmpty,
+  kOne,
+  kThree,
+  kHighBytes,
+  kBlankWord,
+  kBreaks,
+  kSeparators,
+  kScripts
+};  // as kKinds
 
 // Words of eight scripts, with the language names and a description of two
 // lines; Windows-1252 cannot hold them.
@@ -94,6 +103,12 @@ void Fill(CWordList& list, int content) {
   }
 }
 
+QStringList Information(const CWordList& l) {
+  return {QString::fromStdString(l.GetTitle()), QString::fromStdString(l.GetOwner()),
+          QString::fromStdString(l.GetDescription()), QString::fromStdString(l.GetFirstLanguage()),
+          QString::fromStdString(l.GetSecondLanguage())};
+}
+
 // foreign + "|" + translation of a word.
 QByteArray Pair(const CWordList& list, int i) {
   return QByteArray::fromStdString(list.GetForeign(i)) + "|" +
@@ -109,7 +124,7 @@ class TestListFileIo : public QObject {
 
   // Reads content as a file of the given extension into a list.
   FileResult Read(const QByteArray& extension, const QByteArray& content, CWordList& list) {
-    const QString path = m_dir.filePath(QStringLiteral("input.") + QString::fromLatin1(extension));
+    const QString path = m_dir.filePath(u"input."_s + QString::fromLatin1(extension));
     if (!WriteFile(path, content)) return FileResult::Cancelled;
     return list.OpenFile(path);
   }
@@ -117,133 +132,36 @@ class TestListFileIo : public QObject {
  private Q_SLOTS:
   void initTestCase() { QVERIFY(m_dir.isValid()); }
 
+  // Each type written byte for byte as its golden file; read back, each
+  // type keeps what it can hold.
   void goldenFiles_data() {
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<int>("content");
-    QTest::addColumn<QByteArray>("golden");
-    const auto row = [](const char* name, const char* type, int content, const QByteArray& golden) {
-      QTest::newRow(name) << QString::fromLatin1(type) << content << golden;
-    };
-    const QByteArray vk2 = "[INFO]\r\nVERSION=2.0\r\nCREATOR=@PROGRAM@\r\n";
-    const QByteArray eva = "TITLE=Titel\r\nOWNER=Eva\r\nDESCRIPTION=\r\n\r\n[MARKS]\r\n";
-    const QByteArray names = "[WORDS]\r\nF=Svenska\r\nO=Engelska\r\n";
-    row("vk2 empty", "VK2", kEmpty, vk2 + "ANTAL=0\r\n" + eva + "\r\n" + names);
-    row("vk2 one", "VK2", kOne,
-        vk2 + "ANTAL=1\r\n" + eva + "\r\n" + names + "1=hus\r\n1B=house\r\n");
-    row("vk2 three with marks", "VK2", kThree,
-        vk2 + "ANTAL=3\r\n" + eva + "2M=2\r\n3M=-1\r\n\r\n" + names +
-            "1=hus\r\n1B=house\r\n2=katt\r\n2B=cat\r\n3=<b>a=b</b>\r\n3B=R&D \"x\" 2+2=4\r\n");
-    row("vk2 high bytes", "VK2", kHighBytes,
-        vk2 +
-            "ANTAL=1\r\nTITLE=\xC5ret\r\nOWNER=Bj\xF6rn\r\nDESCRIPTION=rad 1\x1F\x1Erad 2\r\n"
-            "\r\n[MARKS]\r\n1M=1\r\n\r\n[WORDS]\r\nF=Fran\347ais\r\nO=Espa\xF1ol\r\n"
-            "1=@LOW@\r\n1B=@HIGH@\r\n");
-    const QByteArray vk1 = "[INFO]\r\nVERSION=1.0\r\nCREATOR=@PROGRAM@\r\n";
-    row("vk2 line breaks", "VK2", kBreaks,
-        vk2 +
-            "ANTAL=2\r\nTITLE=Tit el\r\nOWNER=E va\r\nDESCRIPTION=\r\n\r\n[MARKS]\r\n\r\n"
-            "[WORDS]\r\nF=Sven ska\r\nO=Engelska \r\n1=hus house\r\n1B=house\r\n"
-            "2= 1=evil\r\n2B=x  y\r\n");
-    row("vk1 empty", "VK1", kEmpty, vk1 + "ANTAL=0\r\n\r\n" + names);
-    row("vk1 three", "VK1", kThree,
-        vk1 + "ANTAL=3\r\n\r\n" + names +
-            "1=hus\r\n1T=house\r\n2=katt\r\n2T=cat\r\n3=<b>a=b</b>\r\n3T=R&D \"x\" 2+2=4\r\n");
-    row("vk1 high bytes", "VK1", kHighBytes,
-        vk1 +
-            "ANTAL=1\r\n\r\n[WORDS]\r\nF=Fran\347ais\r\nO=Espa\xF1ol\r\n1=@LOW@\r\n1T=@HIGH@\r\n");
-    row("ord empty", "ORD", kEmpty, "GLOSOR\r\n0\r\n\r\n");
-    row("ord one", "ORD", kOne, "GLOSOR\r\n1\r\n\r\nhouse\r\nhus\r\n");
-    row("ord three", "ORD", kThree,
-        "GLOSOR\r\n3\r\n\r\nhouse\r\nhus\r\ncat\r\nkatt\r\nR&D \"x\" 2+2=4\r\n<b>a=b</b>\r\n");
-    // A blank word would shift every later pair: it stays out of the file.
-    row("ord blank word left out", "ORD", kBlankWord, "GLOSOR\r\n1\r\n\r\ncat\r\nkatt\r\n");
-    row("ord high bytes", "ORD", kHighBytes, "GLOSOR\r\n1\r\n\r\n@HIGH@\r\n@LOW@\r\n");
-    row("ord line breaks", "ORD", kBreaks,
-        "GLOSOR\r\n2\r\n\r\nhouse\r\nhus house\r\nx  y\r\n 1=evil\r\n");
-    row("txt empty", "TXT", kEmpty, "");
-    row("txt one", "TXT", kOne, "hus\thouse\r\n");
-    row("txt three", "TXT", kThree, "hus\thouse\r\nkatt\tcat\r\n<b>a=b</b>\tR&D \"x\" 2+2=4\r\n");
-    row("txt high bytes", "TXT", kHighBytes, "@LOW@\t@HIGH@\r\n");
-    // A field that holds the separator, or begins with a quote, is quoted as
-    // spreadsheets quote it; the rest stays as it is.
-    row("txt separators quoted", "TXT", kSeparators,
-        "\"a;b\tc\"\t\"\"\"x\"\" "
-        "y\"\r\nplain\te;f\r\n\"\"\"\"\t\"\"\"\"\"\"\r\nend\"\tmid\"dle\r\n");
-    row("skv separators quoted", "SKV", kSeparators,
-        "\"a;b\tc\";\"\"\"x\"\" "
-        "y\"\r\nplain;\"e;f\"\r\n\"\"\"\";\"\"\"\"\"\"\r\nend\";mid\"dle\r\n");
-    row("txt line breaks", "TXT", kBreaks, "hus house\thouse\r\n 1=evil\tx  y\r\n");
-    row("skv empty", "SKV", kEmpty, "");
-    row("skv three", "SKV", kThree, "hus;house\r\nkatt;cat\r\n<b>a=b</b>;R&D \"x\" 2+2=4\r\n");
-    row("scv one", "SCV", kOne, "hus;house\r\n");
-    row("skv high bytes", "SKV", kHighBytes, "@LOW@;@HIGH@\r\n");
-    // A list that Windows-1252 cannot hold: the same layout in UTF-8, marked
-    // by a line after VERSION in the native files and by the byte order mark
-    // in the interchange files.
-    const QByteArray scriptInfo =
-        "CREATOR=@PROGRAM@\r\nANTAL=9\r\nTITLE=Слова\r\nOWNER=Ελένη\r\n"
-        "DESCRIPTION=Рус\x1F\x1Eελ\r\n\r\n[MARKS]\r\n1M=1\r\n2M=2\r\n5M=1\r\n7M=2\r\n\r\n";
-    const QByteArray scriptWords =
-        "[WORDS]\r\nF=Русский\r\nO=English\r\n1=дом\r\n1B=house\r\n2=σοφία\r\n2B=wisdom\r\n"
-        "3=zażółć\r\n3B=gęślą jaźń\r\n4=İstanbul\r\n4B=ılık, sıcak\r\n5=كتاب\r\n5B=book\r\n"
-        "6=שָׁלוֹם\r\n6B=peace\r\n7=日本語\r\n7B=Japanese\r\n8=勉強する\r\n8B=to study\r\n"
-        "9=€ ‚x‘\r\n9B=ƒ Ÿ\r\n";
-    row("vk2 scripts", "VK2", kScripts,
-        "[INFO]\r\nVERSION=2.0\r\nENCODING=UTF-8\r\n" + scriptInfo + scriptWords);
-    row("vk1 scripts", "VK1", kScripts,
-        "[INFO]\r\nVERSION=1.0\r\nENCODING=UTF-8\r\nCREATOR=@PROGRAM@\r\nANTAL=9\r\n\r\n" +
-            QByteArray(scriptWords).replace("B=", "T="));
-    row("ord scripts", "ORD", kScripts,
-        "\xEF\xBB\xBFGLOSOR\r\n9\r\n\r\nhouse\r\nдом\r\nwisdom\r\nσοφία\r\n"
-        "gęślą jaźń\r\nzażółć\r\nılık, sıcak\r\nİstanbul\r\nbook\r\nكتاب\r\npeace\r\nשָׁלוֹם\r\n"
-        "Japanese\r\n日本語\r\nto study\r\n勉強する\r\nƒ Ÿ\r\n€ ‚x‘\r\n");
-    const QByteArray scriptLines =
-        "дом@house\r\nσοφία@wisdom\r\nzażółć@gęślą jaźń\r\nİstanbul@ılık, sıcak\r\n"
-        "كتاب@book\r\nשָׁלוֹם@peace\r\n日本語@Japanese\r\n勉強する@to study\r\n€ ‚x‘@ƒ Ÿ\r\n";
-    row("txt scripts", "TXT", kScripts,
-        "\xEF\xBB\xBF" + QByteArray(scriptLines).replace('@', '\t'));
-    row("skv scripts", "SKV", kScripts, "\xEF\xBB\xBF" + QByteArray(scriptLines).replace('@', ';'));
-    const QByteArray html = "<html>\r\n<head>\r\n<title>@PROGRAM@ gloslista - ";
-    const QByteArray table = "</title>\r\n</head>\r\n<body>\r\n<table border=\"0\">\r\n<tr>\r\n";
-    const QByteArray head = "<td><b>Svenska</b></td><td><b>Engelska</b></td>";
-    const QByteArray foot =
-        "</table>\r\n<br><br><hr><font size=\"1\"> Skapad med @PROGRAM@ - "
-        "<a href=\"@WEB@\">@WEB@</a></font></body>\r\n</html>";
-    row("html empty", "HTML", kEmpty, html + "Titel" + table + head + "</tr>\r\n" + foot);
-    row("html one", "HTML", kOne,
-        html + "Titel" + table + head + "<tr>\r\n<td>hus</td><td>house</td></tr>\r\n" + foot);
-    // Markup in a word shows as text.
-    row("html three escaped", "HTML", kThree,
-        html + "Titel" + table + head +
-            "<tr>\r\n<td>hus</td><td>house</td><tr>\r\n<td>katt</td><td>cat</td><tr>\r\n"
-            "<td>&lt;b&gt;a=b&lt;/b&gt;</td><td>R&amp;D &quot;x&quot; 2+2=4</td></tr>\r\n" +
-            foot);
-    row("html high bytes", "HTML", kHighBytes,
-        html + "\xC5ret" + table +
-            "<td><b>Fran\347ais</b></td><td><b>Espa\xF1ol</b></td>"
-            "<tr>\r\n<td>@LOW@</td><td>@HIGH@</td></tr>\r\n" +
-            foot);
-    row("html scripts", "HTML", kScripts,
-        "<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n<title>@PROGRAM@ gloslista - Слова" +
-            table +
-            "<td><b>Русский</b></td><td><b>English</b></td><tr>\r\n<td>дом</td><td>house</td>"
-            "<tr>\r\n<td>σοφία</td><td>wisdom</td><tr>\r\n<td>zażółć</td><td>gęślą jaźń</td>"
-            "<tr>\r\n<td>İstanbul</td><td>ılık, sıcak</td><tr>\r\n<td>كتاب</td><td>book</td>"
-            "<tr>\r\n<td>שָׁלוֹם</td><td>peace</td><tr>\r\n<td>日本語</td><td>Japanese</td>"
-            "<tr>\r\n<td>勉強する</td><td>to study</td><tr>\r\n<td>€ ‚x‘</td><td>ƒ Ÿ</td>"
-            "</tr>\r\n" +
-            foot);
+    QTest::addColumn<QString>("golden");
+    const QDir dir(qEnvironmentVariable("VOKABIT_TEST_DATA") + u"/listfiles"_s);
+    for (const QString& name : dir.entryList(QDir::Files))
+      QTest::newRow(qPrintable(name)) << dir.filePath(name);
+    QVERIFY(dir.entryList(QDir::Files).size() >= 35);
   }
 
   void goldenFiles() {
-    QFETCH(QString, type);
-    QFETCH(int, content);
-    QFETCH(QByteArray, golden);
+    QFETCH(QString, golden);
+    const QFileInfo info(golden);
+    const QString type = info.suffix().toUpper();
+    const int content = kKinds.indexOf(info.completeBaseName());
+    QVERIFY(content >= 0);
     CWordList list;
     Fill(list, content);
-    const QString path = m_dir.filePath(QStringLiteral("golden.") + type.toLower());
+    const QString path = m_dir.filePath(u"golden."_s + info.suffix());
     QCOMPARE(list.SaveTo(path, type), FileResult::Done);
-    QCOMPARE(ReadAll(path), Expand(golden));
+    QCOMPARE(ReadAll(path), Expand(ReadAll(golden)));
+
+    if (type == u"HTML"_s || content == kBreaks || content == kBlankWord) return;
+    CWordList back;
+    QCOMPARE(back.OpenFile(path), FileResult::Done);
+    QStringList words = WordsOf(list);
+    if (type != u"VK2"_s)
+      for (QString& word : words) word = word.section(u'/', 0, -2) + u"/0"_s;
+    QCOMPARE(WordsOf(back), words);
+    if (type == u"VK2"_s) QCOMPARE(Information(back), Information(list));
   }
 
   void version2RoundTrip() {
@@ -260,31 +178,14 @@ class TestListFileIo : public QObject {
     (void)list.SetWord(1, "[MARKS]", "1M=5", 0);
     (void)list.SetWord(2, std::string(100000, 'w'), "", 2);
     (void)list.SetWord(3, "", std::string("a\0b", 3), 1);
-    const QString path = m_dir.filePath(QStringLiteral("round.vk2"));
-    QCOMPARE(list.SaveTo(path, QStringLiteral("VK2")), FileResult::Done);
+    const QString path = m_dir.filePath(u"round.vk2"_s);
+    QCOMPARE(list.SaveTo(path, u"VK2"_s), FileResult::Done);
 
     CWordList back;
     QCOMPARE(back.OpenFile(path), FileResult::Done);
-    const auto info = [](const CWordList& l) {
-      return QList<std::string>{l.GetTitle(), l.GetOwner(), l.GetDescription(),
-                                l.GetFirstLanguage(), l.GetSecondLanguage()};
-    };
-    QCOMPARE(info(back), info(list));
+    QCOMPARE(Information(back), Information(list));
     QCOMPARE(back.GetCreator(), LangText(kTxtProgramName));
     QCOMPARE(WordsOf(back), WordsOf(list));
-  }
-
-  // Quoted fields come back whole: no word shifts into the other column.
-  void interchangeKeepsSeparatorsAndQuotes() {
-    for (const char* type : {"TXT", "SKV"}) {
-      const CWordList list = ListOf(kSeparatorWords);
-      const QString path = m_dir.filePath(QStringLiteral("separators.") + QLatin1String(type));
-      CWordList copy = list;
-      QCOMPARE(copy.SaveTo(path, QLatin1String(type)), FileResult::Done);
-      CWordList back;
-      QCOMPARE(back.OpenFile(path), FileResult::Done);
-      QCOMPARE(WordsOf(back), WordsOf(list));
-    }
   }
 
   void reading_data() {
@@ -310,8 +211,6 @@ class TestListFileIo : public QObject {
     row("vk2 ANTAL larger", "vk2", head + "ANTAL=3\r\n" + twoWords, 0, 3, "a|b", "ERROR|ERROR");
     row("vk2 ANTAL 2^31", "vk2", head + "ANTAL=2147483648\r\n" + twoWords, 0, 300, "a|b",
         "ERROR|ERROR");
-    row("vk2 ANTAL huge", "vk2", head + "ANTAL=99999999999999999999999\r\n" + twoWords, 0, 300,
-        "a|b", "ERROR|ERROR");
     row("vk2 LF lines, sections swapped", "vk2",
         "[WORDS]\n2B=d\n1=a\n2=c\n1B=b\n[INFO]\nANTAL=2\nVERSION=2.0\n", 0, 2, "a|b", "c|d");
     row("vk2 key inside a value", "vk2", head + "ANTAL=2\r\n[WORDS]\r\n1=x 2=y\r\n2=z\r\n", 0, 2,
@@ -349,11 +248,30 @@ class TestListFileIo : public QObject {
     for (int i = 0; i < 400; ++i) many += "w" + QByteArray::number(i) + ";t\n";
     row("skv more than 300", "skv", many, 0, 300, "w0|t", "w299|t");
     row("scv first separator splits", "scv", "a;b;c\r\n", 0, 1, "a|b;c");
-    row("txt in Windows-1252", "txt", "h\xE4st\th\xF6st\r\n", 0, 1, "h\xE4st|h\xF6st");
+    // What another program wrote is read in its encoding: by the byte order
+    // mark, else UTF-8 when the file is UTF-8 throughout, else Windows-1252.
+    row("txt in Windows-1252", "txt", "h\xE4st\th\xF6st\r\n", 0, 1, "häst|höst");
+    row("txt, Windows-1252 that looks half UTF-8", "txt", "\xC3\xA4\t\xE4\n", 0, 1, "Ã¤|ä");
+    row("txt, UTF-8 with mark", "txt", "\xEF\xBB\xBFh\xC3\xA4st\thorse \xE2\x82\xAC\r\n", 0, 1,
+        "häst|horse €");
+    row("ord, UTF-8, every plane", "ord", "GLOSOR\n1\n\n  \xF0\x9F\x98\x80 smile \nكتاب\n", 0, 1,
+        "كتاب|😀 smile");
+    const auto utf16 = [](const QString& text, bool bigEndian) {
+      QByteArray bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+      for (const QChar ch : text) {
+        const char high = char(ch.unicode() >> 8), low = char(ch.unicode() & 0xFF);
+        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+      }
+      return bytes;
+    };
+    row("scv, UTF-16 BE", "scv", utf16(u"\"a;b\";שָׁלוֹם\n"_s, true), 0, 1, "a;b|שָׁלוֹם");
+    row("ord, UTF-16 LE", "ord", utf16(u"GLOSOR\r\n1\r\n\r\nhouse\r\nдом\r\n"_s, false), 0, 1,
+        "дом|house");
     // Quoted fields, as spreadsheets write them, are read without their
     // quotes; a quote that does not close a whole field is text.
     row("txt quoted fields", "txt", "\"a\tb\"\t\"c\"\"d\"\r\n", 0, 1, "a\tb|c\"d");
     row("skv quoted separator", "skv", "\"a;b\";c\n", 0, 1, "a;b|c");
+    row("skv empty first field", "skv", "katt;cat\n;dog\n", 0, 2, "katt|cat", "|dog");
     row("skv empty quoted fields", "skv", "\"\";\"\"\n", 0, 1, "|");
     row("skv quote never closed", "skv", "\"a;b;c\n", 0, 1, "\"a|b;c");
     row("skv text after the quote", "skv", "\"a\"b;c\n", 0, 1, "\"a\"b|c");
@@ -374,8 +292,8 @@ class TestListFileIo : public QObject {
     QCOMPARE(platform.m_messages.size(), size_t(result == 0 ? 0 : 1));
     QCOMPARE(list.GetCount(), count);
     if (count > 0) {
-      QCOMPARE(Pair(list, 0), QByteArray::fromStdString(U(first)));
-      QCOMPARE(Pair(list, count - 1), QByteArray::fromStdString(U(last)));
+      QCOMPARE(Pair(list, 0), first);
+      QCOMPARE(Pair(list, count - 1), last);
     }
   }
 
@@ -390,8 +308,7 @@ class TestListFileIo : public QObject {
                                  list.GetDescription(), list.GetFirstLanguage(),
                                  list.GetSecondLanguage()}),
              (QList<std::string>{"Someone", "Djur", "Eva", "a\036b", "Svenska", "Tyska"}));
-    QCOMPARE(WordsOf(list),
-             (QStringList{QStringLiteral("hund/Hund/-3"), QStringLiteral("katt/Katze/0")}));
+    QCOMPARE(WordsOf(list), (QStringList{u"hund/Hund/-3"_s, u"katt/Katze/0"_s}));
 
     // Without the O= line both names fall back to the defaults.
     CWordList noSecond;
@@ -408,72 +325,11 @@ class TestListFileIo : public QObject {
     QCOMPARE(withMarks.GetMark(0), 2);
   }
 
-  // What another program wrote is read in its encoding: by the byte order
-  // mark, else UTF-8 when the file is UTF-8 throughout, else Windows-1252.
-  // Nothing is lost and nothing is reported.
-  void interchangeEncodings_data() {
-    QTest::addColumn<QByteArray>("extension");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("words");  // foreign/translation/mark of each word, "|" between
-    const auto utf16 = [](const QString& text, bool bigEndian) {
-      QByteArray bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-      for (const QChar ch : text) {
-        const char high = char(ch.unicode() >> 8);
-        const char low = char(ch.unicode() & 0xFF);
-        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
-      }
-      return bytes;
-    };
-    QTest::newRow("txt, UTF-8 with mark")
-        << QByteArray("txt") << QByteArray("\xEF\xBB\xBFh\xC3\xA4st\thorse \xE2\x82\xAC\r\n")
-        << u"häst/horse €/0"_s;
-    QTest::newRow("skv, UTF-8 without mark")
-        << QByteArray("skv") << QByteArray("日本;Japan\nдом;house")
-        << u"日本/Japan/0|дом/house/0"_s;
-    QTest::newRow("ord, UTF-8, every plane")
-        << QByteArray("ord") << QByteArray("GLOSOR\n1\n\n  \xF0\x9F\x98\x80 smile \nكتاب\n")
-        << u"كتاب/😀 smile/0"_s;
-    QTest::newRow("txt, UTF-16 LE")
-        << QByteArray("txt") << utf16(u"σοφία\twisdom\r\n日本語\t😀\r\n"_s, false)
-        << u"σοφία/wisdom/0|日本語/😀/0"_s;
-    QTest::newRow("scv, UTF-16 BE")
-        << QByteArray("scv") << utf16(u"\"a;b\";שָׁלוֹם\n"_s, true) << u"a;b/שָׁלוֹם/0"_s;
-    QTest::newRow("ord, UTF-16 LE")
-        << QByteArray("ord") << utf16(u"GLOSOR\r\n1\r\n\r\nhouse\r\nдом\r\n"_s, false)
-        << u"дом/house/0"_s;
-    // Not UTF-8 throughout: every byte is a Windows-1252 character.
-    QTest::newRow("txt, Windows-1252 that looks half UTF-8")
-        << QByteArray("txt") << QByteArray("\xC3\xA4\t\xE4\n") << u"Ã¤/ä/0"_s;
-  }
-
-  void interchangeEncodings() {
-    QFETCH(QByteArray, extension);
-    QFETCH(QByteArray, content);
-    QFETCH(QString, words);
-    CFakePlatform platform;
-    CWordList list(&platform);
-    QCOMPARE(Read(extension, content, list), FileResult::Done);
-    QVERIFY(platform.m_messages.empty());
-    QCOMPARE(WordsOf(list).join(u'|'), words);
-  }
-
   // A native file whose texts Windows-1252 cannot hold is UTF-8 with a line
   // that says so; every other native file is Windows-1252, as always.
   void nativeFilesInBothEncodings() {
-    const QString path = m_dir.filePath(u"scripts.vk2"_s);
-    CWordList list;
-    Fill(list, kScripts);
-    QCOMPARE(list.SaveTo(path, u"VK2"_s), FileResult::Done);
+    const QString path = qEnvironmentVariable("VOKABIT_TEST_DATA") + u"/listfiles/scripts.vk2"_s;
     const QByteArray file = ReadAll(path);
-    CWordList back;
-    QCOMPARE(back.OpenFile(path), FileResult::Done);
-    const auto info = [](const CWordList& l) {
-      return QList<std::string>{l.GetTitle(), l.GetOwner(), l.GetDescription(),
-                                l.GetFirstLanguage(), l.GetSecondLanguage()};
-    };
-    QCOMPARE(info(back), info(list));
-    QCOMPARE(WordsOf(back), WordsOf(list));
-
     // A reader that knows nothing of the line takes the file key by key.
     QCOMPARE(GetIniValue("INFO", "VERSION", path), std::string("2.0"));
     QCOMPARE(GetIniInt("INFO", "ANTAL", path), 9);
@@ -491,17 +347,8 @@ class TestListFileIo : public QObject {
       QCOMPARE(QString::fromStdString(variant.GetForeign(0)), word);
     }
 
-    // A Windows-1252 file of today reads as it always did, and a byte that
-    // is no UTF-8 in a UTF-8 file is not lost either.
-    CWordList old, stray;
-    QCOMPARE(Read("vk2",
-                  "[INFO]\r\nVERSION=2.0\r\nANTAL=1\r\nTITLE=\xC5ret\r\n[WORDS]\r\nF=Fran\xE7"
-                  "ais\r\nO=x\r\n1=\x80\x81\r\n1B=\xFF\r\n",
-                  old),
-             FileResult::Done);
-    QCOMPARE(QString::fromStdString(old.GetTitle() + '|' + old.GetFirstLanguage()),
-             u"Året|Français"_s);
-    QCOMPARE(WordsOf(old), QStringList{u"€\u0081/ÿ/0"_s});
+    // A byte that is no UTF-8 in a UTF-8 file is not lost.
+    CWordList stray;
     QCOMPARE(Read("vk1", "[INFO]\nVERSION=1.0\nENCODING=UTF-8\nANTAL=1\n[WORDS]\n1=\xD0\xB4\xE4\n",
                   stray),
              FileResult::Done);
@@ -526,14 +373,14 @@ class TestListFileIo : public QObject {
     }
 
     // Larger than any list can be: refused without reading it all.
-    QFile large(dir.filePath(QStringLiteral("large.txt")));
+    QFile large(dir.filePath(u"large.txt"_s));
     QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(64 * 1024 * 1024));
     large.close();
     QCOMPARE(list.OpenFile(large.fileName()), FileResult::Failed);
     QCOMPARE(platform.m_messages.size(), size_t(5));
 
     if (geteuid() == 0) QSKIP("Root reads files without read permission");
-    const QString locked = dir.filePath(QStringLiteral("locked.vk2"));
+    const QString locked = dir.filePath(u"locked.vk2"_s);
     QVERIFY(WriteFile(locked, "[INFO]\r\nVERSION=2.0\r\n"));
     QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
     QCOMPARE(list.OpenFile(locked), FileResult::Failed);
@@ -559,17 +406,16 @@ class TestListFileIo : public QObject {
       (void)list.AddWord(std::string(wordLength, 'a'), std::string(wordLength, 'b'), 1);
 
     // Targets that cannot be created at all.
-    const QString notAFolder = dir.filePath(QStringLiteral("file"));
+    const QString notAFolder = dir.filePath(u"file"_s);
     QVERIFY(WriteFile(notAFolder, "keep"));
-    for (const QString& target :
-         {dir.filePath(QStringLiteral("missing/list.x")), notAFolder + QStringLiteral("/list.x"),
-          QStringLiteral("/proc/vokabit-test.x"), dir.path()})
+    for (const QString& target : {dir.filePath(u"missing/list.x"_s), notAFolder + u"/list.x"_s,
+                                  u"/proc/vokabit-test.x"_s, dir.path()})
       QCOMPARE(list.SaveTo(target, type), FileResult::Failed);
     QCOMPARE(ReadAll(notAFolder), QByteArray("keep"));
 
     // A file system that fills up part-way: the file size limit makes every
     // write past 4 KiB fail, long after the file was created.
-    const QString path = dir.filePath(QStringLiteral("old.list"));
+    const QString path = dir.filePath(u"old.list"_s);
     QVERIFY(WriteFile(path, "old content"));
     FileResult result = FileResult::Done;
     {
@@ -585,17 +431,16 @@ class TestListFileIo : public QObject {
   void aFullDiskLeavesTheOldFile() {
     CSmallFileSystem disk(64 * 1024);
     if (!disk.IsMounted()) QSKIP("A small file system cannot be mounted here (no privileges)");
-    const QStringList types = {QStringLiteral("VK2"), QStringLiteral("VK1"), QStringLiteral("HTML"),
-                               QStringLiteral("ORD"), QStringLiteral("TXT"), QStringLiteral("SKV")};
+    const QStringList types = {u"VK2"_s, u"VK1"_s, u"HTML"_s, u"ORD"_s, u"TXT"_s, u"SKV"_s};
     for (const QString& type : types)
-      QVERIFY(WriteFile(disk.FilePath(QStringLiteral("old.") + type), "old " + type.toLatin1()));
+      QVERIFY(WriteFile(disk.FilePath(u"old."_s + type), "old " + type.toLatin1()));
     QVERIFY(disk.FillUpTo(4096));
     for (const int length : {6, 200}) {
       CWordList list;
       for (int i = 0; i < 300; ++i)
         (void)list.AddWord(std::string(length, 'a'), std::string(length, 'b'), 2);
       for (const QString& type : types) {
-        const QString path = disk.FilePath(QStringLiteral("old.") + type);
+        const QString path = disk.FilePath(u"old."_s + type);
         QCOMPARE(list.SaveTo(path, type), FileResult::Failed);
         QCOMPARE(ReadAll(path), "old " + type.toLatin1());
       }
@@ -608,8 +453,8 @@ class TestListFileIo : public QObject {
     // A device is written in place, never replaced by a regular file. The
     // test makes its own devices rather than touch /dev.
     QTemporaryDir dir;
-    const QByteArray full = QFile::encodeName(dir.filePath(QStringLiteral("full")));
-    const QByteArray null = QFile::encodeName(dir.filePath(QStringLiteral("null")));
+    const QByteArray full = QFile::encodeName(dir.filePath(u"full"_s));
+    const QByteArray null = QFile::encodeName(dir.filePath(u"null"_s));
     if (mknod(full.constData(), S_IFCHR | 0600, makedev(1, 7)) != 0)
       QSKIP("Cannot make a device node here");
     QCOMPARE(mknod(null.constData(), S_IFCHR | 0600, makedev(1, 3)), 0);
@@ -620,19 +465,19 @@ class TestListFileIo : public QObject {
     (void)list.AddWord("a", "b", 0);
     // A pipe is written to whoever reads it, and refused at once when
     // nobody does.
-    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    const QString pipe = dir.filePath(u"pipe"_s);
     QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    QCOMPARE(list.SaveTo(pipe, QStringLiteral("TXT")), FileResult::Failed);
+    QCOMPARE(list.SaveTo(pipe, u"TXT"_s), FileResult::Failed);
     const int reader = open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
     QVERIFY(reader >= 0);
-    QCOMPARE(list.SaveTo(pipe, QStringLiteral("TXT")), FileResult::Done);
+    QCOMPARE(list.SaveTo(pipe, u"TXT"_s), FileResult::Done);
     char got[16] = {};
     QCOMPARE(read(reader, got, sizeof got), ssize_t(5));
     close(reader);
     QCOMPARE(QByteArray(got), QByteArray("a\tb\r\n"));
     QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
-    QCOMPARE(list.SaveTo(QFile::decodeName(full), QStringLiteral("VK2")), FileResult::Failed);
-    QCOMPARE(list.SaveTo(QFile::decodeName(null), QStringLiteral("TXT")), FileResult::Done);
+    QCOMPARE(list.SaveTo(QFile::decodeName(full), u"VK2"_s), FileResult::Failed);
+    QCOMPARE(list.SaveTo(QFile::decodeName(null), u"TXT"_s), FileResult::Done);
     for (const QByteArray& device : {full, null}) {
       struct stat info {};
       QCOMPARE(stat(device.constData(), &info), 0);

@@ -5,6 +5,7 @@
 #include "FakePlatform.h"
 #include "TestFiles.h"
 #include "lang/LangText.h"
+#include "wordlist/IniFile.h"
 #include "wordlist/WordListTexts.h"
 
 using namespace Qt::StringLiterals;
@@ -21,6 +22,11 @@ QString Target(const CWordList& list) {
   return QStringList{list.GetPath(), list.GetFileName(), list.GetExtension(),
                      QString::number(list.IsUntitled()), QString::number(list.IsModified())}
       .join(u'|');
+}
+
+QString UntitledTarget(bool modified) {
+  const QString untitled = LangQText(kTxtUntitled);
+  return untitled + u'|' + untitled + u"||1|"_s + QString::number(modified);
 }
 
 // What the list says about itself: "title|owner|description|first|second".
@@ -40,13 +46,13 @@ class TestWordList : public QObject {
   Q_OBJECT
 
   QTemporaryDir m_dir;
-  QString Path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+  QString Path(const QString& name) const { return m_dir.filePath(name); }
 
   // A list that belongs to a freshly written version 2 file with two words.
   void OpenTwoWordList(CWordList& list, const QString& path) {
     CWordList source = ListOf({{"hus", "house", 1}, {"katt", "cat"}});
     source.SetOwner("Eva");
-    source.SetTitle("Tv\xC3\xA5 ord");
+    source.SetTitle("Två ord");
     QCOMPARE(source.SaveTo(path, u"VK2"_s), FileResult::Done);
     QCOMPARE(list.OpenFile(path), FileResult::Done);
   }
@@ -59,21 +65,18 @@ class TestWordList : public QObject {
   void fullTableAndSpareSlot() {
     CWordList list;
     FillWords(list, 300);
-    const CWordList::SlotTable before = list.GetSlotTable();
     QCOMPARE(list.AddWord("extra", "extra", 0), WordResult::ListFull);
-    for (int i = 0; i < CWordList::kSlotCount; ++i)
-      QCOMPARE(list.GetSlotTable()[i].m_foreign, before[i].m_foreign);
+    QCOMPARE(list.GetSlotTable()[300].m_used, 0);
     QCOMPARE(list.FindForeign(0, "f299"), 299);
 
     QCOMPARE(list.SetWord(300, "spare", "spare", 0), WordResult::Done);
-    QCOMPARE(list.GetCount(), 300);
-    QCOMPARE(list.SetWord(301, "x", "x", 0), WordResult::BadIndex);
-    QCOMPARE(list.SetWord(-1, "x", "x", 0), WordResult::BadIndex);
-    QCOMPARE(list.GetForeign(301) + list.GetForeign(-1), std::string());
-    QCOMPARE(list.GetTranslation(300), std::string("spare"));
-    QCOMPARE(list.FindTranslation(300, "spare"), 300);
-    QCOMPARE(list.FindForeign(301, "f1"), -1);
-    QCOMPARE(list.FindForeign(-1, "f1"), -1);
+    QCOMPARE(list.GetCount() + list.FindTranslation(300, "spare"), 300 + 300);
+    for (int bad : {301, -1}) {
+      QCOMPARE(list.SetWord(bad, "x", "x", 0), WordResult::BadIndex);
+      QCOMPARE(list.DeleteWord(bad), WordResult::BadIndex);
+      QCOMPARE(list.GetForeign(bad) + list.GetTranslation(bad), std::string());
+      QCOMPARE(list.FindForeign(bad, "f1"), -1);
+    }
 
     // Deleting from the full table moves the spare slot down and empties it.
     QCOMPARE(list.DeleteWord(0), WordResult::Done);
@@ -82,56 +85,42 @@ class TestWordList : public QObject {
     QCOMPARE(list.DeleteWord(300), WordResult::Done);
   }
 
-  void deleteMovesWordsAndMarks() {
+  void deleteFindAndSort() {
     CWordList list = ListOf({{"a", "A", 1}, {"b", "B", 2}, {"c", "C"}});
-    QCOMPARE(list.IsModified(), true);  // adding marks the list
+    QVERIFY(list.IsModified());  // adding marks the list
     list.SetModified(0);
     QCOMPARE(list.DeleteWord(0), WordResult::Done);
     QCOMPARE(WordsOf(list), (QStringList{u"b/B/2"_s, u"c/C/0"_s}));
     // Running numbers belong to the slot positions.
     QCOMPARE(list.GetNumber(0) * 10 + list.GetNumber(1), 12);
     QCOMPARE(list.GetSlotTable()[2].m_used, 0);
-    QCOMPARE(list.GetForeign(2) + list.GetTranslation(2), std::string());
-
-    QCOMPARE(list.DeleteWord(1), WordResult::Done);
-    QCOMPARE(list.DeleteWord(301), WordResult::BadIndex);
-    QCOMPARE(list.DeleteWord(-1), WordResult::BadIndex);
-    QCOMPARE(WordsOf(list), QStringList{u"b/B/2"_s});
     // Deleting and clearing leave the modified flag to the caller.
     list.ClearWords();
-    QCOMPARE(list.GetCount(), 0);
-    QCOMPARE(list.IsModified(), false);
-  }
+    QVERIFY(list.GetCount() == 0 && !list.IsModified() && list.FindForeign(0, "b") == -1);
 
-  void findIsExactAndCaseSensitive() {
-    CWordList list;
-    QCOMPARE(list.FindForeign(0, "hus"), -1);
-    list = ListOf({{"hus", "house"}, {"hund", "dog"}});
-    QCOMPARE(list.FindForeign(0, "Hus"), -1);
-    QCOMPARE(list.FindForeign(0, "hus"), 0);
-    QCOMPARE(list.FindForeign(1, "hus"), -1);
-    QCOMPARE(list.FindTranslation(0, "dog"), 1);
-    QCOMPARE(list.FindTranslation(0, "do"), -1);
-  }
+    // Finding is exact and case sensitive, from the given index on.
+    list = ListOf({{"bank", "bench", 1}, {"apa", "monkey"}, {"bank", "bank (money)", 2}});
+    QCOMPARE((QList<int>{list.FindForeign(0, "Bank"), list.FindForeign(1, "bank"),
+                         list.FindTranslation(0, "monkey"), list.FindTranslation(0, "monke")}),
+             (QList<int>{-1, 2, 1, -1}));
 
-  void sortLikePairsEachEntryOnce() {
-    CWordList list = ListOf({{"bank", "bench", 1}, {"apa", "monkey"}, {"bank", "bank (money)", 2}});
+    // Sorting like a sequence takes each entry once; a sequence that misses
+    // words or names unknown ones loses nothing.
     list.SetModified(0);
     list.SortLike({"apa", "bank", "bank"});
     QCOMPARE(WordsOf(list),
              (QStringList{u"apa/monkey/0"_s, u"bank/bench/1"_s, u"bank/bank (money)/2"_s}));
-    QCOMPARE(list.GetNumber(2), 2);
-    QCOMPARE(list.IsModified(), false);
-
-    // A sequence that misses words or names unknown ones loses nothing.
+    QVERIFY(list.GetNumber(2) == 2 && !list.IsModified());
     list.SortLike({"zebra", "bank"});
     QCOMPARE(WordsOf(list),
              (QStringList{u"bank/bench/1"_s, u"apa/monkey/0"_s, u"bank/bank (money)/2"_s}));
   }
 
+  // Every word stays, with its running number; the same seed, the same order.
   void shuffleKeepsEveryWord() {
-    CWordList list;
+    CWordList list, again;
     FillWords(list, 300);
+    FillWords(again, 300);
     list.SetModified(0);
     const auto entries = [&list] {
       QStringList all = WordsOf(list);
@@ -140,179 +129,163 @@ class TestWordList : public QObject {
     };
     QStringList before = entries();
     list.Shuffle(7);
-    QCOMPARE(list.IsModified(), true);
+    again.Shuffle(7);
+    QVERIFY(list.IsModified());
+    QCOMPARE(WordsOf(again), WordsOf(list));
     QStringList after = entries();
     int moved = 0;
     for (int i = 0; i < 300; ++i) moved += after[i] != before[i];
-    QVERIFY(moved > 250);
     before.sort();
     after.sort();
-    QCOMPARE(after, before);
-
-    CWordList again;
-    FillWords(again, 300);
-    again.Shuffle(7);
-    QCOMPARE(WordsOf(again), WordsOf(list));
-    CWordList empty;
-    empty.Shuffle();
-    QCOMPARE(empty.GetCount(), 0);
+    QVERIFY(moved > 250 && after == before);
   }
 
   // --- file operations ----------------------------------------------------
 
-  void newListDefaults() {
-    CFakePlatform platform;
-    CWordList list(&platform);
-    (void)list.AddWord("a", "b", 0);
-    list.SetDescription("old");
-    list.SetModified(0);
-    list.NewList();
-    QVERIFY(platform.m_messages.empty());
-    QCOMPARE(list.GetCount(), 0);
-    const QString untitled = LangQText(kTxtUntitled);
-    QCOMPARE(Target(list), untitled + u'|' + untitled + u"||1|0"_s);
-    QCOMPARE(list.GetDisplayName(), untitled);
-    QCOMPARE(list.GetCreator(), std::string("N\\A"));
-    QVERIFY(!CWordList::DefaultOwner().empty());
-    QCOMPARE(Information(list), untitled + u'|' +
-                                    QString::fromStdString(CWordList::DefaultOwner()) + u"||"_s +
-                                    DefaultLanguages());
-  }
-
+  // The save question of a modified list, and what Yes does when saving
+  // does not come about (No, Cancel and an unchanged list are played through
+  // in the main window's file command test). An export is no save: the list
+  // would be lost with the window.
   void queryClose_data() {
-    QTest::addColumn<bool>("modified");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("saveTarget");  // empty: the save dialog is cancelled
-    QTest::addColumn<int>("filter");          // the type chosen in the save dialog
-    QTest::addColumn<bool>("expected");
+    QTest::addColumn<QString>("target");  // of the save dialog; empty: cancelled
+    QTest::addColumn<bool>("closes");
     QTest::addColumn<bool>("written");
-    QTest::newRow("unchanged") << false << 0 << QString() << 1 << true << false;
-    QTest::newRow("no") << true << int(kIdNo) << QString() << 1 << true << false;
-    QTest::newRow("cancel") << true << int(kIdCancel) << QString() << 1 << false << false;
-    QTest::newRow("yes, saved") << true << int(kIdYes) << u"closed.vk2"_s << 1 << true << true;
-    QTest::newRow("yes, save as cancelled")
-        << true << int(kIdYes) << QString() << 1 << false << false;
-    QTest::newRow("yes, save fails")
-        << true << int(kIdYes) << u"missing/closed.vk2"_s << 1 << false << false;
-    // An export is no save: the list would be lost with the window.
-    QTest::newRow("yes, only exported")
-        << true << int(kIdYes) << u"closed.html"_s << 3 << false << true;
+    const auto row = [](const char* name, int answer, const QString& target, bool closes,
+                        bool written) {
+      QTest::newRow(name) << answer << target << closes << written;
+    };
+    row("yes, saved", kIdYes, u"closed.vk2"_s, true, true);
+    row("yes, save as cancelled", kIdYes, QString(), false, false);
+    row("yes, save fails", kIdYes, u"missing/closed.vk2"_s, false, false);
+    row("yes, only exported", kIdYes, u"closed.html"_s, false, true);
   }
 
   void queryClose() {
-    QFETCH(bool, modified);
     QFETCH(int, answer);
-    QFETCH(QString, saveTarget);
-    QFETCH(int, filter);
-    QFETCH(bool, expected);
+    QFETCH(QString, target);
+    QFETCH(bool, closes);
     QFETCH(bool, written);
     CFakePlatform platform;
     CWordList list(&platform);
     list.NewList();
     (void)list.AddWord("a", "b", 0);
-    list.SetModified(modified);
+    list.SetModified(1);
     platform.m_answers.push_back(answer);
-    const QString target = saveTarget.isEmpty() ? QString() : m_dir.filePath(saveTarget);
-    QFile::remove(target);
-    platform.QueueFile(target, filter);
-
-    QCOMPARE(list.QueryClose(), expected);
+    const QString path = target.isEmpty() ? QString() : Path(target);
+    QFile::remove(path);
+    platform.QueueFile(path, path.endsWith(u"html"_s) ? 3 : 1);
+    QCOMPARE(list.QueryClose(), closes);
     // An export says where it wrote.
-    QCOMPARE(platform.m_messages.size(), size_t(modified ? (filter == 3 ? 2 : 1) : 0));
-    if (!modified) return;
+    QCOMPARE(platform.m_messages.size(), size_t(path.endsWith(u"html"_s) ? 2 : 1));
     QCOMPARE(platform.m_messages[0].text,
              LangQText(kTxtSaveQuestion) + u'\n' + LangQText(kTxtUntitled) + u" ?"_s);
-    QCOMPARE(platform.m_messages[0].buttons, MessageButtons::YesNoCancel);
-    QCOMPARE(platform.m_messages[0].icon, MessageIcon::Question);
-    QCOMPARE(QFile::exists(target), written);
-    QCOMPARE(list.IsModified(), expected == 1 && written ? 0 : 1);
+    QCOMPARE(QFile::exists(path), written);
+    QCOMPARE(list.IsModified(), closes && written ? 0 : 1);
   }
 
+  // Cancel stops New and Open; so does Yes with a cancelled Save as, and a
+  // cancelled open dialog, before any question. A new
+  // list is empty, untitled, unmodified, with the default information.
+  // Without a platform nothing is asked, and nothing closes unsaved.
   void saveQuestionStopsReplacing() {
     CFakePlatform platform;
     CWordList list(&platform);
-    list.NewList();
     (void)list.AddWord("a", "b", 0);
-    // Cancel stops New and Open; so does Yes with a cancelled Save as.
+    list.SetDescription("old");
     platform.m_answers = {kIdCancel, kIdCancel, kIdYes, kIdNo};
     list.NewList();
-    QCOMPARE(list.OpenFile(Path("kept.vk2")), FileResult::Cancelled);
+    QCOMPARE(list.OpenFile(Path(u"kept.vk2"_s)), FileResult::Cancelled);
     platform.QueueCancelFile();
     list.NewList();
     QCOMPARE(list.GetCount(), 1);
-    list.NewList();
-    QCOMPARE(list.GetCount(), 0);
-    QCOMPARE(list.IsModified(), false);
-    QCOMPARE(platform.m_messages.size(), size_t(4));
-  }
-
-  void openWithDialog() {
-    const QString path = Path("dialog.vk2");
-    CFakePlatform platform;
-    CWordList list(&platform);
-    OpenTwoWordList(list, path);
-    list.SetModified(1);
-
-    // Cancelling the dialog asks nothing and changes nothing.
+    // A cancelled open dialog asks nothing.
     platform.QueueCancelFile();
     QCOMPARE(list.OpenWithDialog(), FileResult::Cancelled);
-    QVERIFY(platform.m_messages.empty());
-    QVERIFY(!platform.m_dialogs.back().save);
-    QCOMPARE(platform.m_dialogs.back().request.initialPath, path);
-    QCOMPARE(platform.m_dialogs.back().request.filter, LangQText(kTxtOpenFilter));
-
-    // The dialog comes first, then the save question.
-    platform.QueueFile(path);
-    platform.m_answers.push_back(kIdNo);
-    QCOMPARE(list.OpenWithDialog(), FileResult::Done);
-    QCOMPARE(platform.m_messages.size(), size_t(1));
-    QCOMPARE(list.GetTitle(), std::string("Tv\xC3\xA5 ord"));
-    QCOMPARE(Target(list), path + u"|dialog.vk2|VK2|0|0"_s);
-    QCOMPARE(list.GetCount(), 2);
-    QCOMPARE(platform.m_waitDepth, 0);
-    QVERIFY(platform.m_waitCalls > 0);
+    list.NewList();
+    QCOMPARE(platform.m_messages.size(), size_t(4));
+    QCOMPARE(list.GetCount(), 0);
+    QCOMPARE(Target(list), UntitledTarget(false));
+    QCOMPARE(list.GetDisplayName() + u'|' + QString::fromStdString(list.GetCreator()),
+             LangQText(kTxtUntitled) + u"|N\\A"_s);
+    QVERIFY(!CWordList::DefaultOwner().empty());
+    QCOMPARE(Information(list), LangQText(kTxtUntitled) + u'|' +
+                                    QString::fromStdString(CWordList::DefaultOwner()) + u"||"_s +
+                                    DefaultLanguages());
+    CWordList silent;
+    (void)silent.AddWord("a", "b", 0);
+    QVERIFY(!silent.QueryClose());
+    QCOMPARE(silent.OpenWithDialog(), FileResult::Cancelled);
+    QCOMPARE(silent.SaveAs(true), FileResult::Cancelled);
   }
 
-  void flagsAfterReading_data() {
-    QTest::addColumn<QString>("extension");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("untitled");
-    QTest::newRow("vk2") << u"vk2"_s
-                         << QByteArray(
-                                "[INFO]\r\nVERSION=2.0\r\nANTAL=1\r\n[WORDS]\r\n1=a\r\n1B=b\r\n")
-                         << false;
-    QTest::newRow("vk1") << u"vk1"_s
-                         << QByteArray(
-                                "[INFO]\r\nVERSION=1.0\r\nANTAL=1\r\n[WORDS]\r\n1=a\r\n1T=b\r\n")
-                         << false;
-    QTest::newRow("ord") << u"ord"_s << QByteArray("GLOSOR\r\n1\r\n\r\nb\r\na\r\n") << true;
-    QTest::newRow("txt") << u"txt"_s << QByteArray("a\tb\r\n") << true;
-    QTest::newRow("skv") << u"skv"_s << QByteArray("a;b\r\n") << true;
-    QTest::newRow("scv") << u"scv"_s << QByteArray("a;b") << true;
+  // A list file becomes the list's own; an interchange file is read as an
+  // untitled list, never written back over its file by a plain Save; a file
+  // that cannot be read leaves the previous list and its file as they were.
+  void openingReplacesOrKeepsTheList_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");  // null: no file at all
+    QTest::addColumn<int>("read");            // 0: rejected, 1: own file, 2: untitled
+    const QByteArray vk = "[INFO]\r\nVERSION=2.0\r\nANTAL=1\r\n[WORDS]\r\n1=a\r\n1B=b\r\n";
+    QTest::newRow("vk2") << u"Lista.vk2"_s << vk << 1;
+    QTest::newRow("vk1") << u"Lista.vk1"_s
+                         << QByteArray(vk).replace("2.0", "1.0").replace("1B", "1T") << 1;
+    QTest::newRow("ord") << u"Lista.ord"_s << QByteArray("GLOSOR\r\n1\r\n\r\nb\r\na\r\n") << 2;
+    QTest::newRow("txt") << u"Lista.txt"_s << QByteArray("a\tb\r\n") << 2;
+    QTest::newRow("skv") << u"Lista.skv"_s << QByteArray("a;b\r\n") << 2;
+    QTest::newRow("vk1 named on two lines")
+        << u"Li\nsta.vk1"_s << QByteArray(vk).replace("2.0", "1.0").replace("1B", "1T") << 1;
+    QTest::newRow("vk2 of version 1")
+        << u"bad.vk2"_s << QByteArray("[INFO]\r\nVERSION=1.0\r\n") << 0;
+    QTest::newRow("ord without GLOSOR") << u"bad.ord"_s << QByteArray("ORD\r\n2\r\n") << 0;
+    QTest::newRow("unknown type") << u"bad.xyz"_s << QByteArray("x") << 0;
+    QTest::newRow("missing") << u"none.txt"_s << QByteArray() << 0;
   }
 
-  void flagsAfterReading() {
-    QFETCH(QString, extension);
+  void openingReplacesOrKeepsTheList() {
+    QFETCH(QString, name);
     QFETCH(QByteArray, content);
-    QFETCH(bool, untitled);
-    const QString name = u"Lista."_s + extension;
-    const QString path = m_dir.filePath(name);
-    QVERIFY(WriteFile(path, content));
+    QFETCH(int, read);
+    const QString good = Path(u"good.vk2"_s), path = Path(name);
+    QFile::remove(path);
+    if (!content.isNull()) QVERIFY(WriteFile(path, content));
     CFakePlatform platform;
     CWordList list(&platform);
-    list.SetOwner("previous owner");
+    OpenTwoWordList(list, good);
     list.SetDescription("previous description");
-    QCOMPARE(list.OpenFile(path), FileResult::Done);
-    QVERIFY(platform.m_messages.empty());
+    list.SetModified(1);
+    const QByteArray goodBytes = ReadAll(good);
+    // The open dialog starts at the list's file and comes before the save
+    // question; reading shows the wait cursor.
+    platform.QueueFile(path);
+    platform.m_answers.push_back(kIdNo);
+    const FileResult result = list.OpenWithDialog();
+    QCOMPARE(platform.m_dialogs.back().request.initialPath, good);
+    QCOMPARE(platform.m_messages.size(), size_t(read == 0 ? 2 : 1));
+    QVERIFY(platform.m_waitDepth == 0 && platform.m_waitCalls > 0);
+    if (read == 0) {
+      QCOMPARE(result, FileResult::Failed);
+      QCOMPARE(platform.m_messages[1].text, WithPath(kTxtFileRejected, path));
+      QCOMPARE(Target(list), good + u"|good.vk2|VK2|0|1"_s);
+      QCOMPARE(list.GetCount() + list.GetOwner().size(), size_t(2 + 3));
+      // A plain Save writes the list's own file; the rejected one is untouched.
+      (void)list.AddWord("ny", "new", 0);
+      QCOMPARE(list.Save(), FileResult::Done);
+      QVERIFY(ReadAll(good) != goodBytes);
+      QCOMPARE(ReadAll(path), content.isNull() ? QByteArray() : content);
+      QCOMPARE(QFile::exists(path), !content.isNull());
+      return;
+    }
+    QCOMPARE(result, FileResult::Done);
     QCOMPARE(WordsOf(list), QStringList{u"a/b/0"_s});
-    const QString untitledName = LangQText(kTxtUntitled);
-    QCOMPARE(Target(list), (untitled ? untitledName + u'|' + untitledName : path + u'|' + name) +
-                               u'|' + extension.toUpper() + (untitled ? u"|1|1"_s : u"|0|0"_s));
-    QCOMPARE(list.GetDisplayName(), untitled ? untitledName : name);
-    QCOMPARE(Information(list), u"Lista|||"_s + DefaultLanguages());
-
-    // An imported list is never written back over its file by a plain Save.
-    if (untitled) {
+    const QString untitled = LangQText(kTxtUntitled), type = name.right(3).toUpper();
+    QCOMPARE(Target(list), (read == 2 ? untitled + u'|' + untitled + u'|' + type + u"|1|1"_s
+                                      : path + u'|' + name + u'|' + type + u"|0|0"_s));
+    QCOMPARE(list.GetDisplayName(), read == 2 ? untitled : name);
+    // A title taken from a file name is one line.
+    QCOMPARE(Information(list),
+             name.left(name.size() - 4).replace(u'\n', u' ') + u"|||"_s + DefaultLanguages());
+    if (read == 2) {
       platform.QueueCancelFile();
       QCOMPARE(list.Save(), FileResult::Cancelled);
       QVERIFY(platform.m_dialogs.back().save);
@@ -320,176 +293,96 @@ class TestWordList : public QObject {
     }
   }
 
-  void rejectedFileKeepsPreviousList_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("content");  // null: no file at all
-    QTest::newRow("vk2 of version 1") << u"bad.vk2"_s << QByteArray("[INFO]\r\nVERSION=1.0\r\n");
-    QTest::newRow("vk1 without version") << u"bad.vk1"_s << QByteArray("[INFO]\r\n");
-    QTest::newRow("ord without GLOSOR") << u"bad.ord"_s << QByteArray("ORD\r\n2\r\n");
-    QTest::newRow("html") << u"bad.html"_s << QByteArray("<html></html>");
-    QTest::newRow("unknown type") << u"bad.xyz"_s << QByteArray("x");
-    for (const char* missing : {"none.vk2", "none.txt", "none.ord", "none.skv"})
-      QTest::newRow(missing) << QString::fromLatin1(missing) << QByteArray();
-  }
-
-  void rejectedFileKeepsPreviousList() {
-    QFETCH(QString, name);
-    QFETCH(QByteArray, content);
-    const QString good = Path("good.vk2");
-    const QString bad = m_dir.filePath(name);
-    QFile::remove(bad);
-    if (!content.isNull()) QVERIFY(WriteFile(bad, content));
-
-    CFakePlatform platform;
-    CWordList list(&platform);
-    OpenTwoWordList(list, good);
-    const QByteArray goodBytes = ReadAll(good);
-
-    QCOMPARE(list.OpenFile(bad), FileResult::Failed);
-    QCOMPARE(platform.m_messages.size(), size_t(1));
-    QCOMPARE(platform.m_messages[0].text, WithPath(kTxtFileRejected, bad));
-    QCOMPARE(platform.m_messages[0].buttons, MessageButtons::Ok);
-    QCOMPARE(platform.m_messages[0].icon, MessageIcon::None);
-    QCOMPARE(Target(list), good + u"|good.vk2|VK2|0|0"_s);
-    QCOMPARE(list.GetCount(), 2);
-    QCOMPARE(list.GetOwner(), std::string("Eva"));
-
-    // A plain Save writes the list's own file; the rejected one is untouched.
-    (void)list.AddWord("ny", "new", 0);
-    QCOMPARE(list.Save(), FileResult::Done);
-    QVERIFY(ReadAll(good) != goodBytes);
-    QCOMPARE(ReadAll(bad), content.isNull() ? QByteArray() : content);
-    QCOMPARE(QFile::exists(bad), !content.isNull());
-  }
-
+  // Each entry of the dialog's filter writes its own type; a title the user
+  // set stays, the untitled one gives way to the file name (one line of it).
   void saveAsNaming_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("title");  // empty: the list is untitled
     QTest::addColumn<QString>("written");
-    QTest::newRow("entry 2 adds .vk1") << u"Lista"_s << 2 << u"Lista.vk1"_s;
-    QTest::newRow("typed VK2 stays") << u"Lista.VK2"_s << 1 << u"Lista.VK2"_s;
-    QTest::newRow("other extension gets .vk2") << u"Lista.txt"_s << 1 << u"Lista.txt.vk2"_s;
-    QTest::newRow("unknown entry is VK2") << u"Lista"_s << 9 << u"Lista.vk2"_s;
+    QTest::addColumn<QByteArray>("line");  // a line the file holds
+    const auto row = [](const char* typed, int entry, const char* title, const char* written,
+                        const char* line) {
+      QTest::addRow("%s, entry %d, title '%s'", typed, entry, title)
+          << QString::fromUtf8(typed) << entry << QString::fromUtf8(title)
+          << QString::fromUtf8(written) << QByteArray(line);
+    };
+    row("Lista", 2, "Mina ord", "Lista.vk1", "VERSION=1.0\r\n");
+    row("Lista", 3, "", "Lista.html", "<td>hus</td>");
+    row("Lista", 4, "Mina ord", "Lista.ord", "GLOSOR\r\n");
+    row("Lista", 6, "", "Lista.skv", "hus;house\r\n");
+    row("Lista", 7, "", "Lista.csv", "hus,house\r\n");
+    row("Lista.VK2", 1, "Mina ord", "Lista.VK2", "TITLE=Mina ord\r\n");
+    row("Lista.txt", 1, "", "Lista.txt.vk2", "TITLE=Lista.txt\r\n");
+    row("Lista", 9, "", "Lista.vk2", "VERSION=2.0\r\n");
+    row("new\r\nname", 1, "", "new\r\nname.vk2", "TITLE=new name\r\n");
   }
 
   void saveAsNaming() {
     QFETCH(QString, typed);
     QFETCH(int, entry);
+    QFETCH(QString, title);
     QFETCH(QString, written);
+    QFETCH(QByteArray, line);
     QTemporaryDir dir;
     CFakePlatform platform;
     CWordList list(&platform);
     list.NewList();
+    if (!title.isEmpty()) list.SetTitle(title.toStdString());
     (void)list.AddWord("hus", "house", 0);
     platform.QueueFile(dir.filePath(typed), entry);
     QCOMPARE(list.SaveAs(true), FileResult::Done);
-    QCOMPARE(platform.m_dialogs.size(), size_t(1));
-    QCOMPARE(platform.m_dialogs[0].request.filter, LangQText(kTxtSaveFilter));
     QVERIFY(platform.m_dialogs[0].request.overwritePrompt);
-    QCOMPARE(Target(list), dir.filePath(written) + u'|' + written + u'|' +
-                               written.right(3).toUpper() + u"|0|0"_s);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
-    QCOMPARE(list.GetTitle(), written.chopped(4).toStdString());
-    QCOMPARE(list.GetCreator(), LangText(kTxtProgramName));
+    QVERIFY(ReadAll(dir.filePath(written)).contains(line));
+    QCOMPARE(QString::fromStdString(list.GetTitle()),
+             title.isEmpty() ? written.left(written.lastIndexOf(u'.')).replace(u"\r\n"_s, u" "_s)
+                             : title);
+    // A list file becomes the list's own; an export leaves the list as it
+    // was and says where it wrote.
+    const bool own = entry <= 2 || entry > 7;
+    QCOMPARE(Target(list), own ? dir.filePath(written) + u'|' + written + u'|' +
+                                     written.right(3).toUpper() + u"|0|0"_s
+                               : UntitledTarget(true));
+    QCOMPARE(list.GetCreator(), own ? LangText(kTxtProgramName) : std::string("N\\A"));
+    QCOMPARE(platform.m_messages.size(), size_t(own ? 0 : 1));
+    if (!own) QCOMPARE(platform.m_messages[0].text, WithPath(kTxtExported, dir.filePath(written)));
   }
 
-  void saveAsProposalAndCancel() {
-    const QString path = Path("proposal.vk2");
+  // Save as proposes the file's name; an export keeps the list's own file,
+  // which a plain Save writes again, while a failed one keeps the export
+  // target; a name without writing reaches no disk. A failed save keeps the
+  // chosen target.
+  void saveAsKeepsOrTakesTheTarget() {
+    const QString path = Path(u"Lista.vk2"_s), html = Path(u"Lista.html"_s);
     CFakePlatform platform;
     CWordList list(&platform);
     OpenTwoWordList(list, path);
-
     platform.QueueCancelFile();
     QCOMPARE(list.SaveAs(true), FileResult::Cancelled);
-    QCOMPARE(platform.m_dialogs.back().request.initialPath, Path("proposal"));
-    QCOMPARE(Target(list), path + u"|proposal.vk2|VK2|0|0"_s);
-
-    // A name without writing: nothing reaches the disk.
-    platform.QueueFile(Path("later"), 2);
-    QCOMPARE(list.SaveAs(false), FileResult::Done);
-    QCOMPARE(list.GetPath(), Path("later.vk1"));
-    QVERIFY(!QFile::exists(Path("later.vk1")));
-  }
-
-  // A title taken from a file name is one line too.
-  void fileNameWithLineBreakMakesOneLineTitle() {
-    // Version 1 has no title of its own.
-    const QString path = m_dir.filePath(u"two\nlines.vk1"_s);
-    QCOMPARE(ListOf({{"a", "b"}}).SaveTo(path, u"VK1"_s), FileResult::Done);
-    CWordList list;
-    QCOMPARE(list.OpenFile(path), FileResult::Done);
-    QCOMPARE(list.GetTitle(), std::string("two lines"));
-    CFakePlatform platform;
-    CWordList untitled(&platform);
-    untitled.NewList();
-    platform.QueueFile(m_dir.filePath(u"new\r\nname"_s), 1);
-    QCOMPARE(untitled.SaveAs(false), FileResult::Done);
-    QCOMPARE(untitled.GetTitle(), std::string("new name"));
-  }
-
-  void exportKeepsTheOwnFile() {
-    const QString path = Path("Lista.vk2");
-    const QString html = Path("Lista.html");
-    CFakePlatform platform;
-    CWordList list(&platform);
-    OpenTwoWordList(list, path);
-
+    QCOMPARE(platform.m_dialogs.back().request.initialPath, Path(u"Lista"_s));
     platform.QueueFile(html, 3);
     QCOMPARE(list.SaveAs(true), FileResult::Done);
-    QVERIFY(QFile::exists(html));
     QCOMPARE(Target(list), path + u"|Lista.vk2|VK2|0|1"_s);
-    QCOMPARE(platform.m_messages.size(), size_t(1));
-    QCOMPARE(platform.m_messages[0].text, WithPath(kTxtExported, html));
-    QCOMPARE(platform.m_messages[0].icon, MessageIcon::Information);
-    QCOMPARE(platform.m_messages[0].buttons, MessageButtons::Ok);
-
-    // A plain Save now writes the version 2 file again.
     (void)list.AddWord("ny", "new", 0);
     const QByteArray page = ReadAll(html);
     QCOMPARE(list.Save(), FileResult::Done);
     QCOMPARE(ReadAll(html), page);
-    CWordList check;
-    QCOMPARE(check.OpenFile(path), FileResult::Done);
-    QCOMPARE(check.GetCount(), 3);
-
-    // An untitled list stays untitled after an export.
-    list.NewList();
-    (void)list.AddWord("a", "b", 0);
-    platform.QueueFile(Path("untitled-export"), 5);
-    QCOMPARE(list.SaveAs(true), FileResult::Done);
-    QVERIFY(QFile::exists(Path("untitled-export.txt")));
-    QCOMPARE(list.IsUntitled(), true);
-    QCOMPARE(list.GetDisplayName(), LangQText(kTxtUntitled));
-    const size_t dialogs = platform.m_dialogs.size();
-    platform.QueueCancelFile();
-    QCOMPARE(list.Save(), FileResult::Cancelled);
-    QCOMPARE(platform.m_dialogs.size(), dialogs + 1);
-  }
-
-  void failedWriteKeepsTarget() {
-    CFakePlatform platform;
-    CWordList list(&platform);
-    list.NewList();
-    (void)list.AddWord("a", "b", 0);
-    const QString target = Path("no-such-folder/Lista.vk2");
-    platform.QueueFile(target, 1);
-    QCOMPARE(list.Save(), FileResult::Failed);
-    QCOMPARE(list.GetPath(), target);
-    QCOMPARE(list.IsModified(), true);
-
-    // A failed export keeps the export target until the next Save as.
-    platform.QueueFile(Path("no-such-folder/Lista.html"), 3);
+    QCOMPARE(GetIniInt("INFO", "ANTAL", path), 3);
+    platform.QueueFile(Path(u"no-such-folder/Lista.html"_s), 3);
     QCOMPARE(list.SaveAs(true), FileResult::Failed);
-    QCOMPARE(list.GetExtension(), u"HTML"_s);
-    QVERIFY(platform.m_messages.empty());
-  }
+    QCOMPARE(list.GetExtension(), u"HTML"_s);         // until the next Save as
+    QCOMPARE(platform.m_messages.size(), size_t(1));  // the first export's
+    platform.QueueFile(Path(u"later"_s), 2);
+    QCOMPARE(list.SaveAs(false), FileResult::Done);
+    QCOMPARE(list.GetPath(), Path(u"later.vk1"_s));
+    QVERIFY(!QFile::exists(Path(u"later.vk1"_s)));
 
-  void nullPlatformNeverAsks() {
-    CWordList list;
-    (void)list.AddWord("a", "b", 0);
-    QVERIFY(!list.QueryClose());
-    QCOMPARE(list.OpenWithDialog(), FileResult::Cancelled);
-    QCOMPARE(list.SaveAs(true), FileResult::Cancelled);
+    CWordList fresh(&platform);
+    (void)fresh.AddWord("a", "b", 0);
+    platform.QueueFile(Path(u"no-such-folder/Lista.vk2"_s), 1);
+    QCOMPARE(fresh.Save(), FileResult::Failed);
+    QVERIFY(fresh.GetPath() == Path(u"no-such-folder/Lista.vk2"_s) && fresh.IsModified());
   }
 };
 
