@@ -55,23 +55,34 @@ class TestHelpViewer : public QObject {
   void cleanup() { SetHelpLanguage(QString()); }
 
   // Every language has the same pages, with the topic of every context
-  // number the program uses: a page and an anchor that exist.
-  void everyTopicLeadsToAPageInEveryLanguage() {
+  // number the program uses, and every link between pages: a page and an
+  // anchor that exist.
+  void everyTopicAndLinkLeadsToAPageInEveryLanguage() {
     QStringList folders =
         Captures(ReadText(kHelpDir + u"/languages.txt"_s), u"^\\s*([^#\\s]\\S*)"_s);
     folders.removeDuplicates();
     QCOMPARE(folders.size(), 3);
     const QStringList pages = QDir(kHelpDir + u'/' + folders.first()).entryList({u"*.html"_s});
+    const auto leads = [](const QString& file, const QString& anchor) {
+      return QFileInfo(file).isFile() &&
+             (anchor.isEmpty() ||
+              Captures(ReadText(file), u"\\b(?:id|name)=\"([^\"]+)\""_s).contains(anchor));
+    };
+    const QRegularExpression link(u"\\bhref=\"(?![a-z]+:)([^\"#]*)#?([^\"]*)\""_s);
     for (const QString& folder : folders) {
       QCOMPARE(QDir(kHelpDir + u'/' + folder).entryList({u"*.html"_s}), pages);
       for (unsigned context : kHelpTopics) {
         const QUrl url = HelpPageUrl(kHelpFile, folder, context);
-        const QString where = folder + QString::number(context);
-        QVERIFY2(QFileInfo(url.toLocalFile()).isFile(), qPrintable(where));
-        if (url.hasFragment())
-          QVERIFY2(Captures(ReadText(url.toLocalFile()), u"\\b(?:id|name)=\"([^\"]+)\""_s)
-                       .contains(url.fragment()),
-                   qPrintable(where));
+        QVERIFY2(leads(url.toLocalFile(), url.fragment()), qPrintable(url.toString()));
+      }
+      for (const QString& page : pages) {
+        const QString file = kHelpDir + u'/' + folder + u'/' + page;
+        for (auto it = link.globalMatch(ReadText(file)); it.hasNext();) {
+          const QRegularExpressionMatch m = it.next();
+          const QString target =
+              m.captured(1).isEmpty() ? file : QFileInfo(file).path() + u'/' + m.captured(1);
+          QVERIFY2(leads(target, m.captured(2)), qPrintable(file + u' ' + m.captured(0)));
+        }
       }
     }
     QCOMPARE(HelpLanguageFolder(kHelpDir, u"deutsch"_s), u"de"_s);
