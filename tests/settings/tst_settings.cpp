@@ -226,6 +226,7 @@ class TestSettings : public QObject {
     QTest::newRow("empty") << QByteArray("");
     QTest::newRow("later format") << QByteArray(kGood).replace("1,", "2,");
     QTest::newRow("number value") << QByteArray(kGood).replace("\"old\"", "7");
+    QTest::newRow("keys not a table") << QByteArray("{\"format\": 1, \"keys\": [1]}");
     for (const char* kind : {"dir", "fifo", "unreadable"}) QTest::newRow(kind) << QByteArray(kind);
   }
   void damagedFileIsKeptAndReported() {
