@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "FakePlatform.h"
@@ -28,6 +29,19 @@
 #include "practice/DirectionDlg.h"
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
+
+// The base of a main window test program: a private folder holding the
+// program's defaults, for the settings and the test's own files.
+class CMainWindowTest : public QObject {
+ protected:
+  QTemporaryDir m_dir;
+  QString Path(const QString& name) const { return m_dir.filePath(name); }
+  bool PrepareFolder() {
+    if (!m_dir.isValid()) return false;
+    ApplyTestDefaults(m_dir.path() + u'/');
+    return true;
+  }
+};
 
 // The program's own language, tip and About dialogs.
 inline CAppDialogs& AppDialogs() {

@@ -68,17 +68,11 @@ QString Search(CMainDlg& dlg, const QString& text) {
 
 }  // namespace
 
-class TestEditPanel : public QObject {
+class TestEditPanel : public CMainWindowTest {
   Q_OBJECT
 
-  QTemporaryDir m_dir;
-  QString Path(const QString& name) const { return m_dir.filePath(name); }
-
  private Q_SLOTS:
-  void initTestCase() {
-    QVERIFY(m_dir.isValid());
-    ApplyTestDefaults(m_dir.path() + u'/');
-  }
+  void initTestCase() { QVERIFY(PrepareFolder()); }
   void cleanup() { StopModalScripts(); }
 
   void typedWordsAreAddedOnceOnly() {

@@ -46,16 +46,12 @@ QString Shown(CMainDlg& dlg) {
 
 }  // namespace
 
-class TestMainDlg : public QObject {
+class TestMainDlg : public CMainWindowTest {
   Q_OBJECT
-
-  QTemporaryDir m_dir;
-  QString Path(const QString& name) const { return m_dir.filePath(name); }
 
  private Q_SLOTS:
   void initTestCase() {
-    QVERIFY(m_dir.isValid());
-    ApplyTestDefaults(m_dir.path() + u'/');
+    QVERIFY(PrepareFolder());
     CWordList list = ListOf({{"hund", "dog"}, {"häst", "horse"}});
     list.SetFirstLanguage("Svenska");
     list.SetSecondLanguage("Engelska");

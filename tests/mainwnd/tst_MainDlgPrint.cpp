@@ -25,16 +25,12 @@ std::vector<TestWord> Words(int count) {
 
 }  // namespace
 
-class TestMainDlgPrint : public QObject {
+class TestMainDlgPrint : public CMainWindowTest {
   Q_OBJECT
-
-  QTemporaryDir m_dir;
-  QString Path(const QString& name) const { return m_dir.filePath(name); }
 
  private Q_SLOTS:
   void initTestCase() {
-    QVERIFY(m_dir.isValid());
-    ApplyTestDefaults(m_dir.path() + u'/');
+    QVERIFY(PrepareFolder());
     QVERIFY(SaveList(Path(u"djur.vk2"_s), Words(60)));
     QVERIFY(WriteFile(Path(u"broken.vk2"_s), "[INFO]\nVERSION=9\n"));
   }

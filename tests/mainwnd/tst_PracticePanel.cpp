@@ -115,16 +115,11 @@ bool AnswerRight(CMainDlg& dlg) {
 
 }  // namespace
 
-class TestPracticePanel : public QObject {
+class TestPracticePanel : public CMainWindowTest {
   Q_OBJECT
 
-  QTemporaryDir m_dir;
-
  private Q_SLOTS:
-  void initTestCase() {
-    QVERIFY(m_dir.isValid());
-    ApplyTestDefaults(m_dir.path() + u'/');
-  }
+  void initTestCase() { QVERIFY(PrepareFolder()); }
 
   // Every test starts from the same options; each changes what it is about.
   void init() {
@@ -187,7 +182,7 @@ class TestPracticePanel : public QObject {
     // Question 3: right; then the results. The missed words are saved as a
     // list of their own, in the order they were missed and without their
     // classes, and practising them asks them in that order.
-    const QString missed = m_dir.filePath(u"missed.vk2"_s);
+    const QString missed = Path(u"missed.vk2"_s);
     Results first;
     OnResults(first, CResultsDlg::IDC_PRACTISE_AGAIN, [&](CResultsDlg* d) {
       platform.QueueFile(missed, 1);
