@@ -137,8 +137,7 @@ bool SaveWhole(const QString& path, const QByteArray& bytes) {
     written = n > 0;
     done += std::max<qint64>(n, 0);
   }
-  written = written && file.flush() && file.error() == QFileDevice::NoError;
-  if (written && file.handle() >= 0) written = ::fsync(file.handle()) == 0 || errno == EINVAL;
+  if (written) written = ::fsync(file.handle()) == 0 || errno == EINVAL;
   if (!written) {
     file.cancelWriting();
     return false;

@@ -77,7 +77,7 @@ bool CCsvFile::NextRow(std::vector<CsvField>& fields, bool* clean) {
       field.quoted = true;
       ++m_pos;
       bool closed = false;
-      while (m_pos < m_data.size()) {
+      for (;;) {
         const std::size_t special = m_data.find_first_of("\"\r\n", m_pos);
         const std::size_t end = special == std::string_view::npos ? m_data.size() : special;
         field.text.append(m_data.substr(m_pos, end - m_pos));

@@ -117,10 +117,9 @@ bool WriteWholeFile(const QString& path, std::string_view bytes) {
   // (a full disk), which would replace the old file by a cut one.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-  bool written = WriteAll(file, bytes) && file.flush() && file.error() == QFileDevice::NoError;
   // Some file systems report a full disk or a lost write only when the data
   // goes to disk; the old file must stay until it has.
-  if (written && file.handle() >= 0) written = ::fsync(file.handle()) == 0 || errno == EINVAL;
+  const bool written = WriteAll(file, bytes) && (::fsync(file.handle()) == 0 || errno == EINVAL);
   if (!written) {
     file.cancelWriting();
     return false;

@@ -32,7 +32,7 @@ QString ImportReport(const ImportResult& result) {
   // A message box of hundreds of lines would not fit on the screen.
   constexpr int kMaxNamedWords = 20;
   std::size_t end = 0;
-  for (int named = 0; named < kMaxNamedWords && end < result.skipped.size(); ++named) {
+  for (int named = 0; named < kMaxNamedWords; ++named) {
     const std::size_t feed = result.skipped.find('\n', end);
     end = feed == std::string::npos ? result.skipped.size() : feed + 1;
   }

@@ -192,7 +192,7 @@ std::string CWordList::OneLine(std::string text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      if (c == '\r' && text[i + 1] == '\n') ++i;  // text[size()] is the terminating NUL
       text[to++] = ' ';
     } else {
       text[to++] = c;
