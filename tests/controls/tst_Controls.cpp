@@ -38,8 +38,10 @@ class TestControls : public QObject {
 
  private Q_SLOTS:
   // A pasted control character is refused whole; one the program put there
-  // (an old file held one) is kept, and typing around it goes on.
-  void refusesControlCharacters() {
+  // (an old file held one) is kept, and typing around it goes on. The text
+  // is one line of a file: a pasted or set line break or tab is a space, one
+  // for a CR LF pair, and the caret stays after the paste.
+  void pastingKeepsOneLineOfText() {
     COneLineEdit edit;
     edit.SetText(std::string("a\x01") + "b");
     edit.setCursorPosition(3);
@@ -51,12 +53,7 @@ class TestControls : public QObject {
     Type(&edit, u"c дом"_s);
     QCOMPARE(edit.GetText(), std::string("a\x01") + "bc дом");
     QCOMPARE(refused.count(), 4);
-  }
 
-  // The text is one line of a file: a pasted or set line break or tab is a
-  // space, one for a CR LF pair, and the caret stays after the paste.
-  void lineBreaksBecomeSpaces() {
-    COneLineEdit edit;
     edit.setText(u"<>"_s);
     edit.setCursorPosition(1);
     QGuiApplication::clipboard()->setText(u"hus\nhouse\r\nhome\r\u2028x\ty\r\n"_s);

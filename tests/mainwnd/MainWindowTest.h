@@ -30,14 +30,16 @@
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 
-// The base of a main window test program: a private folder holding the
-// program's defaults, for the settings and the test's own files.
+// The base of a main window test program: a private folder, new at every
+// run, holding the settings with the program's defaults and the test's own
+// files.
 class CMainWindowTest : public QObject {
  protected:
   QTemporaryDir m_dir;
   QString Path(const QString& name) const { return m_dir.filePath(name); }
   bool PrepareFolder() {
     if (!m_dir.isValid()) return false;
+    qputenv("VOKABIT_CONFIG_DIR", QFile::encodeName(m_dir.path()));
     ApplyTestDefaults(m_dir.path() + u'/');
     return true;
   }
@@ -50,13 +52,15 @@ inline CAppDialogs& AppDialogs() {
 }
 
 // The window as the program shows it after start, active, with the given
-// words in an unchanged list (or the start file's, when one is given).
+// words in an unchanged list (or the start file's, when one is given). A
+// window that does not come up ends the test program: no case means
+// anything without it.
 inline std::unique_ptr<CMainDlg> OpenMainWindow(CFakePlatform& platform,
                                                 const std::vector<TestWord>& words = {},
                                                 const QString& startFile = QString()) {
   auto dlg = std::make_unique<CMainDlg>(platform, AppDialogs());
   dlg->SetStartFile(startFile);
-  if (!dlg->OnInitDialog()) return nullptr;
+  if (!dlg->OnInitDialog()) qFatal("The main window did not start");
   for (const TestWord& w : words) (void)dlg->WordList().AddWord(w.foreign, w.translation, w.mark);
   if (!words.empty()) {
     dlg->WordList().SetModified(false);
@@ -66,7 +70,7 @@ inline std::unique_ptr<CMainDlg> OpenMainWindow(CFakePlatform& platform,
   }
   dlg->show();
   QApplication::setActiveWindow(dlg.get());
-  if (!QTest::qWaitForWindowActive(dlg.get())) return nullptr;
+  if (!QTest::qWaitForWindowActive(dlg.get())) qFatal("The main window did not become active");
   return dlg;
 }
 

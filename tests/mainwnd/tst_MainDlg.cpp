@@ -3,12 +3,14 @@
 #include <QtTest>
 
 #include <QCheckBox>
+#include <QMenu>
 
 #include "MainWindowTest.h"
 #include "app/LanguageDlg.h"
 #include "app/TipDlg.h"
 #include "controls/ModeBanner.h"
 #include "lang/DataDir.h"
+#include "lang/VkLang.h"
 #include "mainwnd/OptionsPanel.h"
 #include "mainwnd/RecentFiles.h"
 #include "practice/PracticeTexts.h"
@@ -44,6 +46,57 @@ QString Shown(CMainDlg& dlg) {
                                  int(dlg.CurrentMode()));
 }
 
+// The Alt letter of a caption ("" when it has none), as Qt reads it.
+QString Letter(const QString& text) {
+  return QKeySequence::mnemonic(text).toString(QKeySequence::PortableText);
+}
+
+// "where Alt+X: first, second" for each letter that more than one caption uses.
+QStringList Clashes(const QString& where, const QStringList& captions) {
+  QMultiMap<QString, QString> byLetter;
+  for (const QString& caption : captions)
+    if (const QString letter = Letter(caption); !letter.isEmpty()) byLetter.insert(letter, caption);
+  QStringList clashes;
+  for (const QString& letter : byLetter.uniqueKeys())
+    if (byLetter.count(letter) > 1)
+      clashes << where + u' ' + letter + u": "_s + QStringList(byLetter.values(letter)).join(u", ");
+  return clashes;
+}
+
+QStringList MenuClashes(const QMenu& menu) {
+  QStringList captions;
+  QStringList clashes;
+  for (const QAction* action : menu.actions()) {
+    if (action->isSeparator()) continue;
+    captions << action->text();
+    if (action->menu()) clashes << MenuClashes(*action->menu());
+  }
+  return Clashes(menu.title(), captions) + clashes;
+}
+
+// What the window shows now that Alt reaches: the menu bar, and every shown
+// button, group and label with a field to jump to.
+QStringList WindowClashes(const CMainDlg& dlg, const QString& mode) {
+  const auto* bar = dlg.findChild<QMenuBar*>();
+  QStringList captions;
+  QStringList clashes;
+  for (const QAction* top : bar->actions()) {
+    captions << top->text();
+    clashes << MenuClashes(*top->menu());
+  }
+  for (const QWidget* w : dlg.findChildren<QWidget*>()) {
+    if (!w->isVisible()) continue;
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) captions << button->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(w)) captions << group->title();
+    if (const auto* label = qobject_cast<const QLabel*>(w); label && label->buddy())
+      captions << label->text();
+  }
+  // Alt+L opens the answer list while practising; a caption with that
+  // letter would take the key from it.
+  if (dlg.CurrentMode() == CMainDlg::Practice) captions << u"&L (answer list)"_s;
+  return Clashes(mode, captions) + clashes;
+}
+
 }  // namespace
 
 class TestMainDlg : public CMainWindowTest {
@@ -59,31 +112,19 @@ class TestMainDlg : public CMainWindowTest {
   }
   void cleanup() { StopModalScripts(); }
 
-  // The command line's file fills the window; one that cannot be read ends
-  // the program with an error, after the loader's own message.
-  void startsWithTheCommandLineFile() {
-    CFakePlatform platform;
-    auto dlg = OpenMainWindow(platform, {}, Path(u"djur.vk2"_s));
-    QVERIFY(dlg);
-    QCOMPARE(dlg->windowTitle(), Title(u"djur.vk2"_s, false));
-    QCOMPARE(ControlOf<CWordListBox>(*dlg, IDC_WORDLIST)->LineText(1), std::string("häst\thorse"));
-    QCOMPARE(EditOf(*dlg, IDC_SECOND_LANGUAGE)->text(), u"Engelska"_s);
-    QVERIFY(platform.m_messages.empty());
-
-    CMainDlg missing(platform, AppDialogs());
-    missing.SetStartFile(Path(u"missing.vk2"_s));
-    QVERIFY(!missing.OnInitDialog());
-    QCOMPARE(missing.ExitCode(), 1);
-    QCOMPARE(platform.m_messages.size(), size_t(1));
-  }
-
-  // The title follows each file command: the name and " *" while the words
-  // differ from the file's. (What each command does to the list and its
-  // files is the word list's and tested there.)
+  // The command line's file fills the window, and the title follows each file
+  // command: the name and " *" while the words differ from the file's. (What
+  // each command does to the list and its files is the word list's and tested
+  // there.) A CSV file shows its preview first; its words come in as an
+  // unchanged untitled list. At exit, Cancel keeps the window open, from the
+  // toolbar, the menu and the close box; Escape does nothing at all; Yes
+  // saves before the window goes.
   void fileCommandsKeepTheTitle() {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform, {}, Path(u"djur.vk2"_s));
-    QVERIFY(dlg);
+    QCOMPARE(dlg->windowTitle(), Title(u"djur.vk2"_s, false));
+    QCOMPARE(ControlOf<CWordListBox>(*dlg, IDC_WORDLIST)->LineText(1), std::string("häst\thorse"));
+    QCOMPARE(EditOf(*dlg, IDC_SECOND_LANGUAGE)->text(), u"Engelska"_s);
     Modify(*dlg);
     platform.m_answers = {kIdNo};
     dlg->CommandAction(ID_FILE_NEW)->trigger();
@@ -106,23 +147,11 @@ class TestMainDlg : public CMainWindowTest {
     QVERIFY(QFile::exists(Path(u"andra.html"_s)));
     QCOMPARE(dlg->windowTitle(), Title(u"lista.vk2"_s, true));
 
-    platform.m_answers = {kIdNo};
-    platform.QueueFile(Path(u"djur.vk2"_s));
-    dlg->CommandAction(ID_FILE_OPEN)->trigger();
-    QCOMPARE(dlg->windowTitle(), Title(u"djur.vk2"_s, false));
-  }
-
-  // A CSV file shows its preview first; the words come in as an unchanged
-  // untitled list.
-  void csvFilesArePreviewedFirst() {
     const QString sheet = Path(u"blad.csv"_s);
     QVERIFY(WriteFile(sheet, "Svenska;Engelska\r\nhund;dog\r\nkatt;cat\r\n"));
-    CFakePlatform platform;
-    auto dlg = OpenMainWindow(platform);
-    QVERIFY(dlg);
+    platform.m_answers = {kIdNo};
     platform.QueueFile(sheet);
     OnModalDialog([](QDialog* preview) {
-      QCOMPARE(preview->windowTitle(), LangQText(700));
       preview->findChild<QCheckBox*>()->setChecked(true);
       preview->accept();
     });
@@ -130,7 +159,33 @@ class TestMainDlg : public CMainWindowTest {
     QCOMPARE(WordsOf(dlg->WordList()), (QStringList{u"hund/dog/0"_s, u"katt/cat/0"_s}));
     QCOMPARE(EditOf(*dlg, IDC_FIRST_LANGUAGE)->text(), u"Svenska"_s);
     QCOMPARE(dlg->windowTitle(), Title(LangQText(104), false));
-    QVERIFY(platform.m_messages.empty());
+
+    platform.QueueFile(Path(u"djur.vk2"_s));
+    dlg->CommandAction(ID_FILE_OPEN)->trigger();
+    QCOMPARE(dlg->windowTitle(), Title(u"djur.vk2"_s, false));
+    Modify(*dlg);
+    const size_t messages = platform.m_messages.size();
+    platform.m_answers = {kIdCancel, kIdCancel, kIdCancel, kIdYes};
+    ControlOf<QAbstractButton>(*dlg, IDC_TB_EXIT)->click();
+    dlg->CommandAction(ID_APP_EXIT)->trigger();
+    QVERIFY(!dlg->close());
+    QTest::keyClick(dlg.get(), Qt::Key_Escape);
+    QVERIFY(dlg->isVisible());
+    QCOMPARE(platform.m_messages.size(), messages + 3);
+    dlg->OnCommand(ID_APP_EXIT);
+    QVERIFY(!dlg->isVisible());
+    QVERIFY(ReadAll(Path(u"djur.vk2"_s)).contains("3=katt\r\n3B=cat"));
+  }
+
+  // A command line file that cannot be read ends the program with an error,
+  // after the loader's own message.
+  void anUnreadableStartFileEndsTheProgram() {
+    CFakePlatform platform;
+    CMainDlg missing(platform, AppDialogs());
+    missing.SetStartFile(Path(u"missing.vk2"_s));
+    QVERIFY(!missing.OnInitDialog());
+    QCOMPARE(missing.ExitCode(), 1);
+    QCOMPARE(platform.m_messages.size(), size_t(1));
   }
 
   // Settings that cannot be written at exit are reported once, before the
@@ -138,7 +193,6 @@ class TestMainDlg : public CMainWindowTest {
   void settingsThatCannotBeSavedAreReported() {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
-    QVERIFY(dlg);
     ControlOf<QAbstractButton>(*dlg, IDC_SHUFFLE)->click();
     {
       const CFileSizeLimit limit(10);
@@ -158,7 +212,6 @@ class TestMainDlg : public CMainWindowTest {
     CRecentFiles::Write({kept, gone, QString(), QString()});
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
-    QVERIFY(dlg);
     dlg->CommandAction(ID_RECENT_FIRST + 1)->trigger();
     QCOMPARE(platform.m_messages.size(), size_t(1));
     QCOMPARE(platform.m_messages[0].text, WithPath(kTxtRecentMissing, gone));
@@ -166,33 +219,23 @@ class TestMainDlg : public CMainWindowTest {
     QVERIFY(!dlg->CommandAction(ID_RECENT_FIRST + 1)->isEnabled());
   }
 
-  // Cancel keeps the window open, from the toolbar, the menu and the close
-  // box; Escape does nothing at all; Yes saves before the window goes.
-  void exitFollowsTheSaveQuestion() {
-    QVERIFY(SaveList(Path(u"spara.vk2"_s), {{"ett", "one"}}));
-    CFakePlatform platform;
-    auto dlg = OpenMainWindow(platform, {}, Path(u"spara.vk2"_s));
-    QVERIFY(dlg);
-    Modify(*dlg);
-    platform.m_answers = {kIdCancel, kIdCancel, kIdCancel, kIdYes};
-    ControlOf<QAbstractButton>(*dlg, IDC_TB_EXIT)->click();
-    dlg->CommandAction(ID_APP_EXIT)->trigger();
-    QVERIFY(!dlg->close());
-    QTest::keyClick(dlg.get(), Qt::Key_Escape);
-    QVERIFY(dlg->isVisible());
-    QCOMPARE(platform.m_messages.size(), size_t(3));
-    dlg->OnCommand(ID_APP_EXIT);
-    QVERIFY(!dlg->isVisible());
-    QVERIFY(ReadAll(Path(u"spara.vk2"_s)).contains("2=katt\r\n2B=cat"));
-  }
-
+  // The sound file dialog of the options opens in the folder of the sound,
+  // or else in the program's sounds folder; never in the working folder.
   void eachModeShowsExactlyItsPanel() {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
-    QVERIFY(dlg);
     QCOMPARE(Shown(*dlg), u"1100001101"_s);
     ControlOf<QAbstractButton>(*dlg, IDC_TB_SETTINGS)->click();
     QCOMPARE(Shown(*dlg), u"0000111101"_s);
+    auto* check = ControlOf<QAbstractButton>(*dlg, IDC_WRONG_SOUND_CHECK);
+    if (!check->isChecked()) check->click();
+    const QString sounds = QDir(DataDirectory()).filePath(u"sounds"_s);
+    for (const auto& [sound, start] : {std::pair{u"sounds/ding.wav"_s, sounds + u"/ding.wav"_s},
+                                       {u"/no/such/folder/x.wav"_s, sounds}}) {
+      EditOf(*dlg, IDC_WRONG_SOUND_PATH)->setText(sound);
+      ControlOf<QAbstractButton>(*dlg, IDC_CHOOSE_WRONG_SOUND)->click();
+      QCOMPARE(platform.m_dialogs.back().request.initialPath, start);
+    }
     dlg->SetMode(CMainDlg::Practice);
     QCOMPARE(Shown(*dlg), u"0011001101"_s);
     ControlOf<QAbstractButton>(*dlg, IDC_TB_EDIT)->click();
@@ -214,29 +257,9 @@ class TestMainDlg : public CMainWindowTest {
     QCOMPARE(dlg->width(), sized);
   }
 
-  // The sound file dialog opens in the folder of the sound, or else in the
-  // program's sounds folder; never in the working folder.
-  void soundBrowseStartsAtTheSound() {
-    CFakePlatform platform;
-    auto dlg = OpenMainWindow(platform);
-    QVERIFY(dlg);
-    dlg->OnCommand(ID_MODE_SETTINGS);
-    auto* check = ControlOf<QAbstractButton>(*dlg, IDC_WRONG_SOUND_CHECK);
-    if (!check->isChecked()) check->click();
-    const QString sounds = QDir(DataDirectory()).filePath(u"sounds"_s);
-    for (const auto& [sound, start] : {std::pair{u"sounds/ding.wav"_s, sounds + u"/ding.wav"_s},
-                                       {u"/no/such/folder/x.wav"_s, sounds}}) {
-      EditOf(*dlg, IDC_WRONG_SOUND_PATH)->setText(sound);
-      ControlOf<QAbstractButton>(*dlg, IDC_CHOOSE_WRONG_SOUND)->click();
-      QCOMPARE(platform.m_dialogs.back().request.initialPath, start);
-    }
-    check->click();
-  }
-
   void acceleratorsReachTheirCommands() {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
-    QVERIFY(dlg);
     QWidget* focus = ControlOf(*dlg, IDC_FOREIGN);
     focus->setFocus();
     // Ctrl+O opens the file dialog, Ctrl+S the save dialog of an untitled list.
@@ -270,28 +293,11 @@ class TestMainDlg : public CMainWindowTest {
     QCOMPARE(dlg->WordList().GetCount(), 0);
   }
 
-  // Each mode has its menus: the edit menu and its import only while
-  // editing, Restart only while practising, the recent files in every mode.
-  void menusFollowTheMode() {
-    CFakePlatform platform;
-    auto dlg = OpenMainWindow(platform);
-    QVERIFY(dlg);
-    QString menus;
-    for (auto mode : {CMainDlg::Edit, CMainDlg::Settings, CMainDlg::Practice}) {
-      dlg->SetMode(mode);
-      menus += QString::number(dlg->findChild<QMenuBar*>()->actions().size());
-      for (int command : {ID_IMPORT, ID_RESTART, ID_RECENT_FIRST})
-        menus += QString::number(dlg->CommandAction(command) != nullptr);
-    }
-    QCOMPARE(menus, u"510140014011"_s);
-  }
-
   // A new language reaches every mode's captions, a run in progress
   // included, from the view menu and from the options panel's button.
   void languageChoiceReachesEveryMode() {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform, {{"hund", "dog"}});
-    QVERIFY(dlg);
     ChooseDirection(CDirectionDlg::IDC_FOREIGN);
     dlg->OnCommand(ID_START_PRACTICE);
     Type(ControlOf(*dlg, IDC_ANSWER), u"katt"_s);
@@ -338,7 +344,6 @@ class TestMainDlg : public CMainWindowTest {
   void hoverFillsTheStatusLine() {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
-    QVERIFY(dlg);
     const auto hover = [&dlg](int id) {
       QEvent enter(QEvent::Enter);
       QCoreApplication::sendEvent(ControlOf(*dlg, id), &enter);
@@ -362,6 +367,53 @@ class TestMainDlg : public CMainWindowTest {
     client->resize(900, client->height());
     QCOMPARE(TextOf(*dlg, IDC_STATUS_MIDDLE), whole);
     QCOMPARE(middle->toolTip(), QString());
+  }
+
+  // Alt letters, in every language: no letter opens two entries of one menu,
+  // and none is shared by two things Alt reaches at the same time (the menu
+  // bar and the buttons, labels and groups of the mode's panel). Last, as it
+  // leaves the window in German. On the way: each mode has its menus, the
+  // edit menu and its import only while editing, Restart only while
+  // practising, the recent files in every mode.
+  void noLetterServesTwoEntries_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("sv") << 0;
+    QTest::newRow("en") << 1;
+    QTest::newRow("de") << 2;
+  }
+
+  void noLetterServesTwoEntries() {
+    QFETCH(int, language);
+    QCOMPARE(VKLangSetLanguage(language), 0);
+    QVERIFY(PrepareFolder());
+    CFakePlatform platform;
+    auto dlg = OpenMainWindow(platform, {{"hund", "dog"}, {"katt", "cat"}});
+    QString menus;
+    const auto noteMenus = [&menus, &dlg] {
+      menus += QString::number(dlg->findChild<QMenuBar*>()->actions().size());
+      for (int command : {ID_IMPORT, ID_RESTART, ID_RECENT_FIRST})
+        menus += QString::number(dlg->CommandAction(command) != nullptr);
+    };
+
+    noteMenus();
+    QStringList clashes = WindowClashes(*dlg, u"edit"_s);
+    // While changing a word the add button and its item read "Change".
+    DoubleClickRow(ControlOf<CWordListBox>(*dlg, IDC_WORDLIST), 0);
+    QCOMPARE(dlg->CommandAction(ID_ADD_WORD)->text(), LangQText(kTxtMenuChange));
+    clashes << WindowClashes(*dlg, u"edit, changing"_s);
+
+    ChooseDirection(CDirectionDlg::IDC_FOREIGN);
+    dlg->OnCommand(ID_START_PRACTICE);
+    QCOMPARE(dlg->CurrentMode(), CMainDlg::Practice);
+    clashes << WindowClashes(*dlg, u"practice"_s);
+    noteMenus();
+
+    dlg->SetMode(CMainDlg::Settings);
+    clashes << WindowClashes(*dlg, u"options"_s);
+    noteMenus();
+    QCOMPARE(menus, u"510140114001"_s);
+    clashes.removeDuplicates();
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u"; "_s)));
   }
 };
 
