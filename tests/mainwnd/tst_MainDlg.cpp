@@ -407,14 +407,10 @@ class TestMainDlg : public CMainWindowTest {
     QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), LangQText(36));
     QCOMPARE(platform.m_printDocuments, QStringList(3, u"Vokabit - sextio.vk2"_s));
     QVERIFY(platform.m_messages.empty());
-  }
 
-  // The print format from the menu and from the options panel's button: the
-  // title comes back into the list, which then has a change to save; Cancel
-  // changes nothing.
-  void printFormatKeepsTheTitle() {
-    CFakePlatform platform;
-    auto dlg = OpenMainWindow(platform, {}, Path(u"sextio.vk2"_s));
+    // The print format from the menu and from the options panel's button: the
+    // title comes back into the list, which then has a change to save; Cancel
+    // changes nothing.
     const std::string title = dlg->WordList().GetTitle();
     for (const int button : {2, 1}) {
       OnModalDialog([button](QDialog* format) {
