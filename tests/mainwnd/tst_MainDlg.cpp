@@ -461,35 +461,30 @@ class TestMainDlg : public QObject {
   }
 
   // A command line file that cannot be read ends the program with an error,
-  // after the loader's own message.
-  void anUnreadableStartFileEndsTheProgram() {
+  // after the loader's own message; a start without a file shows the tip
+  // once the window is up.
+  void startWithoutAList() {
     CFakePlatform platform;
     CMainDlg missing(platform, AppDialogs());
     missing.SetStartFile(Path(u"missing.vk2"_s));
     QVERIFY(!missing.OnInitDialog());
     QCOMPARE(missing.ExitCode(), 1);
     QCOMPARE(platform.m_messages.size(), size_t(1));
-  }
 
-  // Settings that cannot be written at exit are reported once, before the
-  // window goes.
-  void settingsThatCannotBeSavedAreReported() {
-    CFakePlatform platform;
-    auto dlg = OpenMainWindow(platform);
-    ControlOf<QAbstractButton>(*dlg, IDC_SHUFFLE)->click();
-    {
-      const CFileSizeLimit limit(10);
-      dlg->OnCommand(ID_APP_EXIT);
-    }
-    QVERIFY(!dlg->isVisible());
-    QCOMPARE(platform.m_messages.size(), size_t(1));
-    QCOMPARE(platform.m_messages[0].text,
-             WithPath(kTxtSettingsNotSaved, SettingsFilePath(SettingsRoot::CurrentUser)));
+    StoreSetting(kKeyTip, kValueStartUp, QString());
+    bool tip = false;
+    OnModalDialog([&tip](QDialog* d) { tip = qobject_cast<CTipDlg*>(d) != nullptr; });
+    CMainDlg dlg(platform, AppDialogs());
+    dlg.SetShowTip(true);
+    QVERIFY(dlg.OnInitDialog());
+    dlg.show();
+    QTRY_VERIFY(tip);
   }
 
   // A recent file that is gone: one message saying so, and the entry leaves
-  // the menu and the store.
-  void aRecentFileThatIsGoneLeavesTheList() {
+  // the menu and the store. Settings that cannot be written at exit are
+  // reported once, before the window goes.
+  void failuresAreReportedOnce() {
     const QString gone = Path(u"borta.vk2"_s);
     const QString kept = Path(u"djur.vk2"_s);
     CRecentFiles::Write({kept, gone, QString(), QString()});
@@ -500,47 +495,19 @@ class TestMainDlg : public QObject {
     QCOMPARE(platform.m_messages[0].text, WithPath(kTxtRecentMissing, gone));
     QCOMPARE(CRecentFiles::Read(), (CRecentFiles::Entries{kept, QString(), QString(), QString()}));
     QVERIFY(!dlg->CommandAction(ID_RECENT_FIRST + 1)->isEnabled());
-  }
 
-  // The sound file dialog of the options opens in the folder of the sound,
-  // or else in the program's sounds folder; never in the working folder.
-  void eachModeShowsExactlyItsPanel() {
-    CFakePlatform platform;
-    auto dlg = OpenMainWindow(platform);
-    QCOMPARE(Shown(*dlg), u"1100001101"_s);
-    ControlOf<QAbstractButton>(*dlg, IDC_TB_SETTINGS)->click();
-    QCOMPARE(Shown(*dlg), u"0000111101"_s);
-    auto* check = ControlOf<QAbstractButton>(*dlg, IDC_WRONG_SOUND_CHECK);
-    if (!check->isChecked()) check->click();
-    const QString sounds = QDir(DataDirectory()).filePath(u"sounds"_s);
-    for (const auto& [sound, start] : {std::pair{u"sounds/ding.wav"_s, sounds + u"/ding.wav"_s},
-                                       {u"/no/such/folder/x.wav"_s, sounds}}) {
-      EditOf(*dlg, IDC_WRONG_SOUND_PATH)->setText(sound);
-      ControlOf<QAbstractButton>(*dlg, IDC_CHOOSE_WRONG_SOUND)->click();
-      QCOMPARE(platform.m_dialogs.back().request.initialPath, start);
+    ControlOf<QAbstractButton>(*dlg, IDC_SHUFFLE)->click();
+    {
+      const CFileSizeLimit limit(10);
+      dlg->OnCommand(ID_APP_EXIT);
     }
-    dlg->SetMode(CMainDlg::Practice);
-    QCOMPARE(Shown(*dlg), u"0011001101"_s);
-    ControlOf<QAbstractButton>(*dlg, IDC_TB_EDIT)->click();
-    QCOMPARE(Shown(*dlg), u"1100001101"_s);
-
-    // The options panel widens a narrow window while it shows; the other
-    // modes give the width back, unless the user sized the window meanwhile.
-    dlg->resize(420, dlg->height());
-    QTRY_COMPARE(dlg->width(), 420);
-    dlg->OnCommand(ID_MODE_SETTINGS);
-    QTRY_VERIFY(dlg->width() > 420);
-    dlg->OnCommand(ID_MODE_EDIT);
-    QTRY_COMPARE(dlg->width(), 420);
-    dlg->OnCommand(ID_MODE_SETTINGS);
-    const int sized = dlg->width() + 30;
-    dlg->resize(sized, dlg->height());
-    QTRY_COMPARE(dlg->width(), sized);
-    dlg->SetMode(CMainDlg::Practice);
-    QCOMPARE(dlg->width(), sized);
+    QVERIFY(!dlg->isVisible());
+    QCOMPARE(platform.m_messages.size(), size_t(2));
+    QCOMPARE(platform.m_messages[1].text,
+             WithPath(kTxtSettingsNotSaved, SettingsFilePath(SettingsRoot::CurrentUser)));
   }
 
-  void acceleratorsReachTheirCommands() {
+  void keysAndModesReachTheirCommands() {
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform);
     QWidget* focus = ControlOf(*dlg, IDC_FOREIGN);
@@ -574,6 +541,41 @@ class TestMainDlg : public QObject {
     platform.m_answers = {kIdNo};
     QTest::keyClick(focus, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(dlg->WordList().GetCount(), 0);
+
+    // Each mode shows exactly its panel. The sound file dialog of the options
+    // opens in the folder of the sound, or else in the program's sounds
+    // folder; never in the working folder.
+    QCOMPARE(Shown(*dlg), u"1100001101"_s);
+    ControlOf<QAbstractButton>(*dlg, IDC_TB_SETTINGS)->click();
+    QCOMPARE(Shown(*dlg), u"0000111101"_s);
+    auto* check = ControlOf<QAbstractButton>(*dlg, IDC_WRONG_SOUND_CHECK);
+    if (!check->isChecked()) check->click();
+    const QString sounds = QDir(DataDirectory()).filePath(u"sounds"_s);
+    for (const auto& [sound, start] : {std::pair{u"sounds/ding.wav"_s, sounds + u"/ding.wav"_s},
+                                       {u"/no/such/folder/x.wav"_s, sounds}}) {
+      EditOf(*dlg, IDC_WRONG_SOUND_PATH)->setText(sound);
+      ControlOf<QAbstractButton>(*dlg, IDC_CHOOSE_WRONG_SOUND)->click();
+      QCOMPARE(platform.m_dialogs.back().request.initialPath, start);
+    }
+    dlg->SetMode(CMainDlg::Practice);
+    QCOMPARE(Shown(*dlg), u"0011001101"_s);
+    ControlOf<QAbstractButton>(*dlg, IDC_TB_EDIT)->click();
+    QCOMPARE(Shown(*dlg), u"1100001101"_s);
+
+    // The options panel widens a narrow window while it shows; the other
+    // modes give the width back, unless the user sized the window meanwhile.
+    dlg->resize(420, dlg->height());
+    QTRY_COMPARE(dlg->width(), 420);
+    dlg->OnCommand(ID_MODE_SETTINGS);
+    QTRY_VERIFY(dlg->width() > 420);
+    dlg->OnCommand(ID_MODE_EDIT);
+    QTRY_COMPARE(dlg->width(), 420);
+    dlg->OnCommand(ID_MODE_SETTINGS);
+    const int sized = dlg->width() + 30;
+    dlg->resize(sized, dlg->height());
+    QTRY_COMPARE(dlg->width(), sized);
+    dlg->SetMode(CMainDlg::Practice);
+    QCOMPARE(dlg->width(), sized);
   }
 
   // A new language reaches every mode's captions, a run in progress
@@ -609,19 +611,6 @@ class TestMainDlg : public QObject {
     QCOMPARE(TextOf(*dlg, IDC_STATUS_LEFT), u"Settings"_s);
     QCOMPARE(TextOf(*dlg, IDC_TB_NEW), u"New"_s);
     QVERIFY(platform.m_messages.empty());
-  }
-
-  // A start without a file shows the tip once the window is up.
-  void theTipShowsAtStart() {
-    CFakePlatform platform;
-    StoreSetting(kKeyTip, kValueStartUp, QString());
-    bool tip = false;
-    OnModalDialog([&tip](QDialog* d) { tip = qobject_cast<CTipDlg*>(d) != nullptr; });
-    auto dlg = std::make_unique<CMainDlg>(platform, AppDialogs());
-    dlg->SetShowTip(true);
-    QVERIFY(dlg->OnInitDialog());
-    dlg->show();
-    QTRY_VERIFY(tip);
   }
 
   void hoverFillsTheStatusLine() {
@@ -961,7 +950,7 @@ class TestMainDlg : public QObject {
   // The import button reaches the import; the window shows the new words
   // and the report of the rest.
   void importAddsNewWordsAndReportsTheRest() {
-    const QString path = Path(u"djur.vk2"_s);
+    const QString path = Path(u"import.vk2"_s);
     QVERIFY(SaveList(path, {{"katt", "cat", 1}, {"hund", "dog"}}));
     CFakePlatform platform;
     auto dlg = OpenMainWindow(platform, {{"vovve", "dog"}});
