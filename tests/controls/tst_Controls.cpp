@@ -1,7 +1,7 @@
 // The controls' own rules that no dialog or window test reaches: pasting into
 // a one-line field, the practice answer's keys and colours, the word list's
-// columns, the character grid's keyboard use, the class box's list and the
-// pictures and names the controls give.
+// shortened words, the character grid's keyboard use, the class box's list
+// and the pictures and names the controls give.
 #include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -21,25 +21,15 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Whether any pixel of the band [x0, x1) of the line's rectangle differs from back.
-bool InkIn(const QImage& image, const QRect& line, int x0, int x1, const QColor& back) {
-  for (int y = line.top(); y <= line.bottom(); ++y)
-    for (int x = x0; x < x1; ++x)
-      if (image.pixel(x, y) != back.rgba()) return true;
-  return false;
-}
-
-}  // namespace
-
 class TestControls : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
   // A pasted control character is refused whole; one the program put there
-  // (an old file held one) is kept, and typing around it goes on.
-  void refusesControlCharacters() {
+  // (an old file held one) is kept, and typing around it goes on. The text
+  // is one line of a file: a pasted or set line break or tab is a space, one
+  // for a CR LF pair, and the caret stays after the paste.
+  void pastingKeepsOneLineOfText() {
     COneLineEdit edit;
     edit.SetText(std::string("a\x01") + "b");
     edit.setCursorPosition(3);
@@ -51,12 +41,7 @@ class TestControls : public QObject {
     Type(&edit, u"c дом"_s);
     QCOMPARE(edit.GetText(), std::string("a\x01") + "bc дом");
     QCOMPARE(refused.count(), 4);
-  }
 
-  // The text is one line of a file: a pasted or set line break or tab is a
-  // space, one for a CR LF pair, and the caret stays after the paste.
-  void lineBreaksBecomeSpaces() {
-    COneLineEdit edit;
     edit.setText(u"<>"_s);
     edit.setCursorPosition(1);
     QGuiApplication::clipboard()->setText(u"hus\nhouse\r\nhome\r\u2028x\ty\r\n"_s);
@@ -103,36 +88,6 @@ class TestControls : public QObject {
                   metrics.horizontalAdvance(u"..."_s) + CWordListBox::kShortenMargin >
               width);
     }
-  }
-
-  void linesAreDrawnInTwoColumns() {
-    CWordListBox list;
-    list.resize(300, 120);
-    list.AddLine(u"Donaudampfschifffahrtsgesellschaftskapit\u00e4n\tcaptain"_s, 0);
-    // Right-to-left words run from the right end of their column.
-    list.AddLine(u"\u0643\u062a\u0627\u0628\t\u05e9\u05dc\u05d5\u05dd"_s, 0);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-
-    QImage image(list.size(), QImage::Format_ARGB32);
-    list.render(&image);
-    const QColor base = list.palette().color(QPalette::Base);
-    const QPoint offset = list.viewport()->mapTo(&list, QPoint(0, 0));
-    const int end = offset.x() + list.viewport()->width();
-    const int middle = (offset.x() + end) / 2;
-    const QRect first = list.visualItemRect(list.item(0)).translated(offset);
-
-    // The cut foreign word ends before the middle, the translation starts there.
-    QVERIFY(InkIn(image, first, offset.x() + 20, middle - 4, base));
-    QVERIFY(!InkIn(image, first, middle - 4, middle, base));
-    QVERIFY(InkIn(image, first, middle, middle + 10, base));
-
-    const QRect second = list.visualItemRect(list.item(1)).translated(offset);
-    QVERIFY(!InkIn(image, second, offset.x(), middle - 60, base));
-    QVERIFY(InkIn(image, second, middle - 60, middle - 10, base));
-    QVERIFY(!InkIn(image, second, middle - 10, middle + 60, base));
-    QVERIFY(InkIn(image, second, middle + 60, end - 10, base));
-    QVERIFY(!InkIn(image, second, end - 10, end, base));
   }
 
   // The first block is the list files' code page: cell c holds the

@@ -53,13 +53,6 @@ class TestRecentFiles : public QObject {
     QCOMPARE(Paths(CRecentFiles::Read()), Paths(entries(after)));  // the store is the master copy
   }
 
-  void removeClosesTheGap() {
-    CRecentFiles::Write({u"/a"_s, u"/b"_s, u"/c"_s, u"/d"_s});
-    (void)CRecentFiles::Remove(u"/x"_s);
-    QCOMPARE(Paths(CRecentFiles::Remove(u"/b"_s)), (QStringList{u"/a"_s, u"/c"_s, u"/d"_s, {}}));
-    QCOMPARE(Paths(CRecentFiles::Read()), (QStringList{u"/a"_s, u"/c"_s, u"/d"_s, {}}));
-  }
-
   // Two copies of the program that open a file at the same moment each keep
   // their entry: the move to the front is read, changed and stored whole
   // under the store's lock. The test holds the lock while both start, so
