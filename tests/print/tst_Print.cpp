@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "FakePlatform.h"
@@ -268,31 +269,19 @@ class TestPrint : public QObject {
 
   // Values the dialog never writes: a page without room for one word still
   // takes one, so the job ends with every word printed.
-  void oddSettings_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<int>("pages");
-    QTest::addColumn<int>("pointSize");
-    QTest::newRow("size beyond the page") << u"TextSize"_s << u"99999"_s << 3 << 1000;
-    QTest::newRow("top margin beyond int") << u"MarginTop"_s << u"99999999999"_s << 3 << 12;
-  }
-
   void oddSettings() {
-    UseTestMargins();
-    QFETCH(QString, name);
-    QFETCH(QString, value);
-    QFETCH(int, pages);
-    QFETCH(int, pointSize);
-    SetPrint(QLatin1String(name.toLatin1()), value);
-    CRecordingPrinter printer(kA4At300, 300);
-    const CWordList list = NumberedList(3);
-    QVERIFY(PrintPages(list, printer));
-    QCOMPARE(int(printer.m_pages.size()), pages);
-    QStringList words;
-    for (const QString& text : printer.AllTexts())
-      if (text.startsWith(u'f')) words.append(text);
-    QCOMPARE(words, (QStringList{u"f001"_s, u"f002"_s, u"f003"_s}));
-    QCOMPARE(printer.m_pages[0].texts[0].font.pointSize(), pointSize);
+    const std::tuple<QLatin1String, QString, int> odd[] = {{kValueTextSize, u"99999"_s, 1000},
+                                                           {kValueMarginTop, u"99999999999"_s, 12}};
+    for (const auto& [name, value, pointSize] : odd) {
+      UseTestMargins();
+      SetPrint(name, value);
+      CRecordingPrinter printer(kA4At300, 300);
+      QVERIFY(PrintPages(NumberedList(3), printer));
+      QCOMPARE(printer.m_pages.size(), std::size_t(3));
+      QCOMPARE(printer.AllTexts().filter(QRegularExpression(u"^f\\d"_s)),
+               (QStringList{u"f001"_s, u"f002"_s, u"f003"_s}));
+      QCOMPARE(printer.m_pages[0].texts[0].font.pointSize(), pointSize);
+    }
   }
 
   // The rules between the boxes, by mouse and by key, and what the sample
