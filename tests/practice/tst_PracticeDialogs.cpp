@@ -94,13 +94,28 @@ class TestPracticeDialogs : public QObject {
     }
   }
 
-  // In every language the hint line follows the mouse and each hint fits; F1 shows the help and
-  // keeps the dialog; Escape cancels and writes nothing.
-  void hintsHelpAndEscape() {
+  // In every language the results' texts fit their controls, with nothing
+  // overlapping or leaving the dialog; the direction's hint line follows the
+  // mouse and each hint fits. F1 there shows the help and keeps the dialog;
+  // Escape cancels and writes nothing.
+  void everyLanguageFitsHintsHelpAndEscape() {
     WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, QString());
+    StartThreeWords("WXR");
     CFakePlatform platform;
     for (int language = 0; language < 3; ++language) {
       QVERIFY(VKLangSetLanguage(language) == 0);
+      CResultsDlg results(platform);
+      results.Prepare(m_exercise);
+      const auto groups = results.findChildren<QGroupBox*>();
+      QList<const QWidget*> widgets(groups.begin(), groups.end());
+      for (int id :
+           {CResultsDlg::IDOK, CResultsDlg::IDC_PRACTISE_AGAIN, CResultsDlg::IDC_SAVE_WRONG})
+        widgets << results.Button(id);
+      for (const QGroupBox* group : groups)
+        for (const QLabel* label : group->findChildren<QLabel*>()) widgets << label;
+      QVERIFY2(groups.size() == 2 && LayoutProblem(widgets).isEmpty(),
+               qPrintable(LayoutProblem(widgets)));
+
       CDirectionDlg dlg(platform);
       const int result = RunModal(dlg, [&] {
         const std::pair<int, unsigned> hovers[] = {
@@ -210,27 +225,6 @@ class TestPracticeDialogs : public QObject {
       QCOMPARE(result, restart ? CResultsDlg::IDCANCEL : CResultsDlg::IDOK);
       const std::vector<std::pair<QString, unsigned>> help{{u"/opt/help"_s, kHelpResults}};
       QVERIFY(platform.m_help == help);
-    }
-  }
-
-  // Texts in every language fit their controls; nothing overlaps or leaves
-  // the dialog.
-  void everyLanguageFits() {
-    StartThreeWords("WXR");
-    CFakePlatform platform;
-    for (int language = 0; language < 3; ++language) {
-      QVERIFY(VKLangSetLanguage(language) == 0);
-      CResultsDlg dlg(platform);
-      dlg.Prepare(m_exercise);
-      const auto groups = dlg.findChildren<QGroupBox*>();
-      QCOMPARE(groups.size(), 2);
-      QList<const QWidget*> widgets(groups.begin(), groups.end());
-      for (int id :
-           {CResultsDlg::IDOK, CResultsDlg::IDC_PRACTISE_AGAIN, CResultsDlg::IDC_SAVE_WRONG})
-        widgets << dlg.Button(id);
-      for (const QGroupBox* group : groups)
-        for (const QLabel* label : group->findChildren<QLabel*>()) widgets << label;
-      QVERIFY2(LayoutProblem(widgets).isEmpty(), qPrintable(LayoutProblem(widgets)));
     }
   }
 };
