@@ -99,14 +99,6 @@ StartupSetup Setup(std::uint32_t langVersion = 16, std::uint32_t filesVersion = 
   return setup;
 }
 
-QString StoredLanguage() {
-  return ReadSetting(kUser, kKeySetups, kValueLanguage);
-}
-
-QString TipSetting(QLatin1String name) {
-  return ReadSetting(kUser, kKeyTip, name);
-}
-
 const QString kHelpDir = DataDirectory() + u"/help"_s;
 const QString kHelpFile = kHelpDir + u"/index.html"_s;
 QString PageName(const QUrl& url) {
@@ -188,7 +180,7 @@ class TestApp : public QObject {
           QVERIFY(language->isVisible());
           QCOMPARE(platform.m_messages.size(), size_t(1));
           QCOMPARE(platform.m_messages[0].text, StringTableQText(kStrSelectLanguage));
-          QCOMPARE(StoredLanguage(), u"7"_s);
+          QCOMPARE(ReadSetting(kUser, kKeySetups, kValueLanguage), u"7"_s);
           QTest::keyClick(language->List(), Qt::Key_F1);
           QTest::keyClick(language->List(), Qt::Key_End);
           QTest::keyClick(language->List(), Qt::Key_Return);
@@ -200,7 +192,7 @@ class TestApp : public QObject {
     QCOMPARE(dlg.Status()->Text(), u"Startar..."_s);
     QCOMPARE(dlg.Status()->TextColour(), kWhite);
     QCOMPARE(CLangLibrary::Instance().CurrentLanguage(), kGerman);
-    QCOMPARE(StoredLanguage(), u"2"_s);
+    QCOMPARE(ReadSetting(kUser, kKeySetups, kValueLanguage), u"2"_s);
     QCOMPARE(platform.m_messages.size(), size_t(1));
     QVERIFY(platform.m_help.size() == 1 && platform.m_help[0].second == kHelpLanguage);
     // Qt's own texts have followed (the print dialog is Qt's); a refused
@@ -328,10 +320,10 @@ class TestApp : public QObject {
         QTest::keyClick(&dlg, Qt::Key_Escape);
       });
       QCOMPARE(result, int(QDialog::Rejected));
-      QCOMPARE(TipSetting(kValueStartUp), QString());
+      QCOMPARE(ReadSetting(kUser, kKeyTip, kValueStartUp), QString());
       QCOMPARE(platform.m_help.back().second, kHelpTipOfTheDay);
     }
-    QCOMPARE(TipSetting(kValueFilePos), u"18"_s);
+    QCOMPARE(ReadSetting(kUser, kKeyTip, kValueFilePos), u"18"_s);
     {
       // The next showing goes on after the last tip read; Close stores the switch.
       CTipDlg dlg(platform);
@@ -341,7 +333,7 @@ class TestApp : public QObject {
         Click(&dlg, CTipDlg::IDOK);
       });
       QCOMPARE(result, int(QDialog::Accepted));
-      QCOMPARE(TipSetting(kValueStartUp), u"1"_s);
+      QCOMPARE(ReadSetting(kUser, kKeyTip, kValueStartUp), u"1"_s);
     }
     // A dialog that is not shown moves on too.
     { CTipDlg unseen(platform); }
@@ -379,7 +371,7 @@ class TestApp : public QObject {
         QCOMPARE(TipOf(dlg), LangQText(text));
         QVERIFY(!Child<QWidget>(&dlg, CTipDlg::IDC_NEXT_TIP)->isEnabled());
       }
-      QCOMPARE(TipSetting(kValueFilePos), u"3"_s);
+      QCOMPARE(ReadSetting(kUser, kKeyTip, kValueFilePos), u"3"_s);
     }
     QVERIFY(platform.m_messages.empty());
   }
