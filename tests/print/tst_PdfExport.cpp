@@ -8,45 +8,36 @@
 #include <QTemporaryDir>
 
 #include "TestFiles.h"
-#include "lang/LangText.h"
 #include "lang/VkLang.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 #include "wordlist/WordListTexts.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
-
-// Runs program with args in the given language; the settings store is the
-// test's own, handed down in the environment.
-Run Start(const QString& program, const QStringList& args, const QString& language = u"en"_s) {
+// Runs program with args in the given language, without a display (the
+// converter must do without one); the settings store is the test's own,
+// handed down in the environment. Exit status, standard output and error.
+std::tuple<int, QString, QString> Start(const QString& program, const QStringList& args,
+                                        const QString& language = u"en"_s) {
   QProcess process;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(u"LANGUAGE"_s, language);
   env.insert(u"LANG"_s, language + u'_' + language.toUpper() + u".UTF-8"_s);
-  env.remove(u"LC_ALL"_s);
-  env.remove(u"LC_MESSAGES"_s);
-  env.remove(u"QT_QPA_PLATFORM"_s);  // the converter must do without a display
-  env.remove(u"DISPLAY"_s);
+  for (const QString& name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s})
+    env.remove(name);
   process.setProcessEnvironment(env);
   process.start(program, args);
-  Run run;
-  if (!process.waitForFinished(60000)) return run;
-  run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.out = QString::fromUtf8(process.readAllStandardOutput());
-  run.err = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-  return run;
+  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return {};
+  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+          QString::fromLocal8Bit(process.readAllStandardError()).trimmed()};
 }
 
-QString Tool(const QString& name) {
-  return QStandardPaths::findExecutable(name);
+QStringList Matches(const QString& pattern, const QString& text, const QString& format) {
+  QStringList found;
+  for (const QRegularExpressionMatch& m : QRegularExpression(pattern).globalMatch(text))
+    found.append(format.arg(m.captured(1), m.captured(2)));
+  return found;
 }
 
 }  // namespace
@@ -57,13 +48,11 @@ class TestPdfExport : public QObject {
   QTemporaryDir m_dir;
   QString m_list;
 
-  QString Path(const QString& name) const { return m_dir.filePath(name); }
-
  private Q_SLOTS:
   void initTestCase() {
     QVERIFY(m_dir.isValid());
     QCOMPARE(VKLangSetLanguage(1), 0);  // English, as the converter runs below
-    QVERIFY2(!Tool(u"pdftotext"_s).isEmpty(),
+    QVERIFY2(!QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty(),
              "poppler-utils is missing (scripts/install-deps.sh installs it)");
     ApplyTestDefaults(m_dir.path() + u'/');
     std::vector<TestWord> words;
@@ -71,7 +60,7 @@ class TestPdfExport : public QObject {
       const std::string n = QString::number(i).rightJustified(3, u'0').toStdString();
       words.push_back({"fågel" + n, "bird" + n});
     }
-    m_list = Path(u"birds.vk2"_s);
+    m_list = m_dir.filePath(u"birds.vk2"_s);
     QVERIFY(SaveList(m_list, words));
   }
 
@@ -88,41 +77,32 @@ class TestPdfExport : public QObject {
   void fullListInEachLanguage() {
     QFETCH(QString, language);
     QFETCH(QString, header);
-    const QString pdf = Path(language + u".pdf"_s);
-    const Run convert = Start(QStringLiteral(VOKABIT_CONVERT_PATH), {m_list, pdf}, language);
-    QCOMPARE(convert.exitCode, 0);
-    QCOMPARE(convert.err, QString());
-
-    const Run text = Start(Tool(u"pdftotext"_s), {u"-layout"_s, pdf, u"-"_s});
-    QCOMPARE(text.exitCode, 0);
-    const int count = int(text.out.count(u'\f'));  // each page ends with a form feed
+    const QString pdf = m_dir.filePath(language + u".pdf"_s);
+    QCOMPARE(Start(QStringLiteral(VOKABIT_CONVERT_PATH), {m_list, pdf}, language),
+             std::make_tuple(0, QString(), QString()));
+    const auto [status, text, error] =
+        Start(QStandardPaths::findExecutable(u"pdftotext"_s), {u"-layout"_s, pdf, u"-"_s});
+    QCOMPARE(status, 0);
+    const int count = int(text.count(u'\f'));  // each page ends with a form feed
     QVERIFY(count > 3);
-    QStringList numbers;
-    for (const QRegularExpressionMatch& m : QRegularExpression(header).globalMatch(text.out))
-      numbers.append(m.captured(1) + u'/' + m.captured(2));
     QStringList expected;
     for (int page = 1; page <= count; ++page) expected.append(u"%1/%2"_s.arg(page).arg(count));
-    QCOMPARE(numbers, expected);
+    QCOMPARE(Matches(header, text, u"%1/%2"_s), expected);
 
-    QStringList words;
-    for (const QRegularExpressionMatch& m :
-         QRegularExpression(u"(fågel|bird)\\d{3}"_s).globalMatch(text.out))
-      words.append(m.captured(0));
     expected.clear();
     for (int i = 1; i <= 300; ++i) {
       const QString n = QString::number(i).rightJustified(3, u'0');
       expected << u"fågel"_s + n << u"bird"_s + n;
     }
-    QCOMPARE(words, expected);
+    QCOMPARE(Matches(u"(fågel|bird)(\\d{3})"_s, text, u"%1%2"_s), expected);
   }
 
   // A PDF that cannot be written: status 1 with the message, nothing left.
   void aFolderInTheWayFails() {
-    const QString pdf = Path(u"folder.pdf"_s);
+    const QString pdf = m_dir.filePath(u"folder.pdf"_s);
     QVERIFY(QDir(m_dir.path()).mkpath(u"folder.pdf"_s));
-    const Run run = Start(QStringLiteral(VOKABIT_CONVERT_PATH), {m_list, pdf});
-    QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, WithPath(kTxtSaveFailed, pdf));
+    QCOMPARE(Start(QStringLiteral(VOKABIT_CONVERT_PATH), {m_list, pdf}),
+             std::make_tuple(1, QString(), WithPath(kTxtSaveFailed, pdf)));
     QVERIFY(!QFileInfo(pdf).isFile());
   }
 };

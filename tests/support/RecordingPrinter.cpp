@@ -66,12 +66,6 @@ QStringList RecordedPage::Texts() const {
   return result;
 }
 
-const RecordedText* RecordedPage::Find(const QString& text) const {
-  for (const RecordedText& t : texts)
-    if (t.text == text) return &t;
-  return nullptr;
-}
-
 CRecordingPrinter::CRecordingPrinter(QSize size, int dpi)
     : m_size(size), m_dpi(dpi), m_engine(std::make_unique<CRecordingEngine>(*this)) {}
 

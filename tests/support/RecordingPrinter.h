@@ -24,8 +24,6 @@ struct RecordedPage {
   std::vector<QLine> lines;
 
   QStringList Texts() const;
-  // The first text that equals text, or null.
-  const RecordedText* Find(const QString& text) const;
 };
 
 class CRecordingPrinter : public QPaintDevice, public CPrintTarget {

@@ -1,5 +1,6 @@
-// The results dialog. Whole runs through it, and saving the wrong words, are
-// played in the main window's practice tests.
+// The practice dialogs: the direction and the results. Whole runs through
+// them, and saving the wrong words, are played in the main window's practice
+// tests.
 #include <QtTest>
 
 #include <QAccessible>
@@ -15,6 +16,7 @@
 #include "lang/LangText.h"
 #include "lang/VkLang.h"
 #include "platform/HelpTopics.h"
+#include "practice/DirectionDlg.h"
 #include "practice/Exercise.h"
 #include "practice/PracticeDialogTexts.h"
 #include "practice/ResultsDlg.h"
@@ -52,7 +54,7 @@ QStringList Lines(const CResultsDlg& dlg) {
 
 }  // namespace
 
-class TestResultsDlg : public QObject {
+class TestPracticeDialogs : public QObject {
   Q_OBJECT
 
   std::unique_ptr<QTemporaryDir> m_dir;
@@ -69,10 +71,70 @@ class TestResultsDlg : public QObject {
 
  private Q_SLOTS:
   void init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    qputenv("VOKABIT_CONFIG_DIR", QFile::encodeName(m_dir->filePath(u"config"_s)));
-    QVERIFY(VKLangSetLanguage(1) == 0);
+    m_dir = FreshSettings();
+    QVERIFY(m_dir);
+    CreateSettingsKey(SettingsRoot::CurrentUser, kKeyPractise);
+  }
+
+  // A click is remembered: the next time its button has the focus, so that
+  // Enter repeats the choice.
+  void theLastChoiceHasTheFocusNextTime() {
+    CFakePlatform platform;
+    for (int id : {CDirectionDlg::IDC_TRANSLATION, CDirectionDlg::IDC_FOREIGN,
+                   CDirectionDlg::IDC_TRANSLATION}) {
+      CDirectionDlg click(platform);
+      QCOMPARE(RunModal(click, [&] { QTest::mouseClick(click.Button(id), Qt::LeftButton); }), id);
+      CDirectionDlg enter(platform);
+      QCOMPARE(RunModal(enter,
+                        [&] {
+                          QTRY_COMPARE(QApplication::focusWidget(), enter.Button(id));
+                          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                        }),
+               id);
+    }
+  }
+
+  // In every language the results' texts fit their controls, with nothing
+  // overlapping or leaving the dialog; the direction's hint line follows the
+  // mouse and each hint fits. F1 there shows the help and keeps the dialog;
+  // Escape cancels and writes nothing.
+  void everyLanguageFitsHintsHelpAndEscape() {
+    WriteSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF, QString());
+    StartThreeWords("WXR");
+    CFakePlatform platform;
+    for (int language = 0; language < 3; ++language) {
+      QVERIFY(VKLangSetLanguage(language) == 0);
+      CResultsDlg results(platform);
+      results.Prepare(m_exercise);
+      const auto groups = results.findChildren<QGroupBox*>();
+      QList<const QWidget*> widgets(groups.begin(), groups.end());
+      for (int id :
+           {CResultsDlg::IDOK, CResultsDlg::IDC_PRACTISE_AGAIN, CResultsDlg::IDC_SAVE_WRONG})
+        widgets << results.Button(id);
+      for (const QGroupBox* group : groups)
+        for (const QLabel* label : group->findChildren<QLabel*>()) widgets << label;
+      QVERIFY2(groups.size() == 2 && LayoutProblem(widgets).isEmpty(),
+               qPrintable(LayoutProblem(widgets)));
+
+      CDirectionDlg dlg(platform);
+      const int result = RunModal(dlg, [&] {
+        const std::pair<int, unsigned> hovers[] = {
+            {CDirectionDlg::IDC_FOREIGN, kTxtDirectionHintForeign},
+            {CDirectionDlg::IDC_TRANSLATION, kTxtDirectionHintTranslation},
+            {CDirectionDlg::IDCANCEL, kTxtDirectionHintCancel}};
+        for (const auto& [id, text] : hovers) {
+          QTest::mouseMove(dlg.Button(id));
+          QTRY_COMPARE(dlg.HintLine()->text(), LangQText(text));
+          QVERIFY(dlg.HintLine()->heightForWidth(dlg.HintLine()->width()) <=
+                  dlg.HintLine()->height());
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);  // the dialog stays
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      });
+      QCOMPARE(result, CDirectionDlg::IDCANCEL);
+    }
+    QVERIFY(ReadSetting(SettingsRoot::CurrentUser, kKeyPractise, kValueF).isEmpty() &&
+            platform.m_help.size() == 3 && platform.m_help.back().second == kHelpDirection);
   }
 
   void showsTheCountsAndTheSortedWrongWords() {
@@ -165,28 +227,7 @@ class TestResultsDlg : public QObject {
       QVERIFY(platform.m_help == help);
     }
   }
-
-  // Texts in every language fit their controls; nothing overlaps or leaves
-  // the dialog.
-  void everyLanguageFits() {
-    StartThreeWords("WXR");
-    CFakePlatform platform;
-    for (int language = 0; language < 3; ++language) {
-      QVERIFY(VKLangSetLanguage(language) == 0);
-      CResultsDlg dlg(platform);
-      dlg.Prepare(m_exercise);
-      const auto groups = dlg.findChildren<QGroupBox*>();
-      QCOMPARE(groups.size(), 2);
-      QList<const QWidget*> widgets(groups.begin(), groups.end());
-      for (int id :
-           {CResultsDlg::IDOK, CResultsDlg::IDC_PRACTISE_AGAIN, CResultsDlg::IDC_SAVE_WRONG})
-        widgets << dlg.Button(id);
-      for (const QGroupBox* group : groups)
-        for (const QLabel* label : group->findChildren<QLabel*>()) widgets << label;
-      QVERIFY2(LayoutProblem(widgets).isEmpty(), qPrintable(LayoutProblem(widgets)));
-    }
-  }
 };
 
-QTEST_MAIN(TestResultsDlg)
-#include "tst_ResultsDlg.moc"
+QTEST_MAIN(TestPracticeDialogs)
+#include "tst_PracticeDialogs.moc"
