@@ -64,12 +64,9 @@ bool CLangCatalog::Load(const QString& path) {
     Problem(0, QStringLiteral("cannot open %1").arg(path));
     return false;
   }
-  if (file.size() > kMaxFileSize) {
-    Problem(0, QStringLiteral("%1 is too big for a catalog").arg(path));
-    return false;
-  }
+  // One byte more than a catalog may have: Parse refuses a longer file.
   const QByteArray data = file.read(kMaxFileSize + 1);
-  if (file.error() != QFileDevice::NoError || data.size() > kMaxFileSize) {
+  if (file.error() != QFileDevice::NoError) {
     Problem(0, QStringLiteral("cannot read %1").arg(path));
     return false;
   }

@@ -12,10 +12,6 @@ namespace {
 // few enough that a large file costs nothing.
 constexpr int kSampleRows = 20;
 
-bool IsLineEnd(char c) {
-  return c == '\n' || c == '\r';
-}
-
 // Moves pos past one line end (CR LF, LF or CR) at pos.
 void SkipLineEnd(std::string_view data, std::size_t& pos) {
   if (data[pos] == '\r' && pos + 1 < data.size() && data[pos + 1] == '\n') ++pos;
@@ -25,18 +21,9 @@ void SkipLineEnd(std::string_view data, std::size_t& pos) {
 // A field as the file holds it: UTF-8, on one line, quoted when a reader
 // would otherwise split it or lose its outer spaces.
 std::string CsvText(const std::string& listText) {
-  std::string oneLine;
-  oneLine.reserve(listText.size());
-  for (std::size_t i = 0; i < listText.size(); ++i) {
-    if (IsLineEnd(listText[i])) {
-      // A list text never holds a line break; should one slip in, it must
-      // not split the row. The reader turns breaks into a space as well.
-      if (listText[i] == '\r' && i + 1 < listText.size() && listText[i + 1] == '\n') ++i;
-      oneLine += ' ';
-    } else {
-      oneLine += listText[i];
-    }
-  }
+  // A list text never holds a line break; should one slip in, it must not
+  // split the row. The reader turns breaks into a space as well.
+  const std::string oneLine = CWordList::OneLine(listText);
   // Spreadsheets read UTF-8 when the file has the mark.
   const std::string text = RepairedUtf8(oneLine);
   const bool quote = text.find_first_of(",\"") != std::string::npos ||
