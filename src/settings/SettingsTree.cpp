@@ -81,11 +81,6 @@ QByteArray CSettingsTree::ToBytes() const {
   return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 
-bool CSettingsTree::HasKey(const QString& keyPath) const {
-  const QString path = Components(keyPath).join(kSeparator);
-  return path.isEmpty() || FindKey(path) != nullptr;
-}
-
 QString CSettingsTree::Value(const QString& keyPath, const QString& valueName) const {
   const Key* key = FindKey(Components(keyPath).join(kSeparator));
   if (!key) return QString();

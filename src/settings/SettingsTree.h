@@ -31,7 +31,6 @@ class CSettingsTree {
   bool Parse(const QByteArray& bytes);
   QByteArray ToBytes() const;
 
-  bool HasKey(const QString& keyPath) const;
   // The value, or the empty string when the key or the value is missing.
   QString Value(const QString& keyPath, const QString& valueName) const;
   // Stores the value into an existing key. True when the tree changed.
