@@ -20,10 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::string B(const QByteArray& bytes) {
-  return bytes.toStdString();
-}
-
 const QString kSourceDir = QStringLiteral(VOKABIT_SOURCE_DIR);
 
 QString Q(const std::string* text) {
@@ -81,6 +77,11 @@ class TestLang : public QObject {
   std::vector<CLangCatalog> m_catalogs;
 
  private Q_SLOTS:
+  void init() {
+    SetLocale("en_GB.UTF-8|||");
+    VKLangSetCatalogDir(nullptr);  // the build's data folder, loaded afresh
+  }
+
   void everyWindows1252ByteSurvives() {
     std::string all;
     for (int b = 0; b < 256; ++b) all.push_back(char(b));
@@ -117,7 +118,7 @@ class TestLang : public QObject {
   void charactersWithoutAByteAreRefused() {
     QFETCH(QByteArray, text);
     std::string out;
-    QVERIFY(!Utf8ToCp1252(B(text), out));
+    QVERIFY(!Utf8ToCp1252(text.toStdString(), out));
   }
 
   void utf8IsCheckedStrictly_data() {
@@ -142,8 +143,8 @@ class TestLang : public QObject {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, valid);
     QFETCH(QByteArray, repaired);
-    QCOMPARE(IsValidUtf8(B(bytes)), valid);
-    QCOMPARE(QByteArray::fromStdString(RepairedUtf8(B(bytes))), repaired);
+    QCOMPARE(IsValidUtf8(bytes.toStdString()), valid);
+    QCOMPARE(QByteArray::fromStdString(RepairedUtf8(bytes.toStdString())), repaired);
   }
 
   void textFilesAreDecodedByMarkOrContent_data() {
@@ -167,7 +168,7 @@ class TestLang : public QObject {
   void textFilesAreDecodedByMarkOrContent() {
     QFETCH(QByteArray, file);
     QFETCH(QString, text);
-    const std::string decoded = DecodeTextFile(B(file));
+    const std::string decoded = DecodeTextFile(file.toStdString());
     QVERIFY(IsValidUtf8(decoded));
     QCOMPARE(QString::fromStdString(decoded), text);
   }
@@ -319,10 +320,6 @@ class TestLang : public QObject {
       const QByteArray head = sound.read(12);
       QVERIFY(head.startsWith("RIFF") && head.mid(8) == "WAVE");
     }
-  }
-  void init() {
-    SetLocale("en_GB.UTF-8|||");
-    VKLangSetCatalogDir(nullptr);  // the build's data folder, loaded afresh
   }
 
   void shippedCatalogsSwitchLanguage() {

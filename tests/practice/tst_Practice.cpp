@@ -266,6 +266,7 @@ class TestPractice : public QObject {
       }
     }
   }
+
   void alternatives_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("parts");

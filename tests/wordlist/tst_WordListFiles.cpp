@@ -144,12 +144,6 @@ QByteArray Pair(const CWordList& list, int i) {
   return QByteArray::fromStdString(list.GetForeign(i) + '|' + list.GetTranslation(i));
 }
 
-// Expected texts are written in Windows-1252, as one byte a letter; the
-// list holds them in UTF-8.
-QByteArray Utf8(const QByteArray& cp1252) {
-  return QByteArray::fromStdString(Cp1252ToUtf8(cp1252.toStdString()));
-}
-
 // A question that takes whatever options it was given, and keeps them.
 CsvQuestion Answer(bool accept, CsvOptions* seen = nullptr, bool header = true) {
   return [=](const QString&, std::string_view, CsvOptions& options) {
@@ -181,11 +175,6 @@ class TestWordListFiles : public QObject {
     const QString path = m_dir.filePath(u"input."_s + QString::fromLatin1(extension));
     if (!WriteFile(path, content)) return FileResult::Cancelled;
     return list.OpenFile(path);
-  }
-
-  QString Write(const QByteArray& content) {
-    const QString path = m_dir.filePath(u"input.csv"_s);
-    return WriteFile(path, content) ? path : QString();
   }
 
  private Q_SLOTS:
@@ -915,12 +904,12 @@ class TestWordListFiles : public QObject {
     CFakePlatform platform;
     CWordList list(&platform);
     list.SetCsvQuestion(Answer(true, nullptr, header));
-    QCOMPARE(list.OpenFile(Write(content)), FileResult::Done);
+    QCOMPARE(Read("csv", content, list), FileResult::Done);
     QVERIFY(platform.m_messages.empty());
     QByteArray got = Names(list);
     for (int i = 0; i < list.GetCount(); ++i) got += '\n' + Pair(list, i);
     const std::string names = LangText(kTxtFirstLanguage) + '|' + LangText(kTxtSecondLanguage);
-    QCOMPARE(got, Utf8(read).replace('*', names));
+    QCOMPARE(got, QByteArray::fromStdString(U(read)).replace('*', names));
   }
 
   // Declined, nothing is read and the list stays as it was; taken, the list is
@@ -933,7 +922,8 @@ class TestWordListFiles : public QObject {
     (void)list.AddWord("gammal", "old", 1);
     list.SetModified(0);
     const QByteArray text = "Svenska;\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\r\nsol;\xE6\x97\xA5\r\n";
-    const QString path = Write(kBom + text);
+    const QString path = m_dir.filePath(u"input.csv"_s);
+    QVERIFY(WriteFile(path, kBom + text));
     CsvOptions seen{'x', false};
     list.SetCsvQuestion(Answer(false, &seen));
     QCOMPARE(list.OpenFile(path), FileResult::Cancelled);
@@ -964,10 +954,10 @@ class TestWordListFiles : public QObject {
                                         "leading|trailing |a;b\tc|\"|||rad\r\nett\nx|\x80 \x81")
                                         .split('|');
     CWordList list;
-    list.SetFirstLanguage(Utf8(texts[0]).toStdString());
-    list.SetSecondLanguage(Utf8(texts[1]).toStdString());
+    list.SetFirstLanguage(U(texts[0]));
+    list.SetSecondLanguage(U(texts[1]));
     for (qsizetype i = 2; i + 1 < texts.size(); i += 2)
-      (void)list.AddWord(Utf8(texts[i]).toStdString(), Utf8(texts[i + 1]).toStdString());
+      (void)list.AddWord(U(texts[i]), U(texts[i + 1]));
     const QString path = m_dir.filePath(u"golden.csv"_s);
     QCOMPARE(list.SaveTo(path, u"CSV"_s), FileResult::Done);
     QCOMPARE(ReadAll(path), kBom +
@@ -984,6 +974,7 @@ class TestWordListFiles : public QObject {
     for (int i = 0; i < list.GetCount(); ++i)
       QCOMPARE(Pair(back, i), Pair(list, i).replace("\r\n", " ").replace('\n', ' '));
   }
+
   void lookup_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QByteArray>("section");
@@ -1031,9 +1022,8 @@ class TestWordListFiles : public QObject {
   }
 
   void fileLookups() {
-    QTemporaryDir dir;
-    QCOMPARE(GetIniValue("INFO", "TITLE", dir.filePath(u"none"_s)), std::string("ERROR"));
-    QCOMPARE(GetIniInt("INFO", "ANTAL", dir.path()), -1);
+    QCOMPARE(GetIniValue("INFO", "TITLE", m_dir.filePath(u"none"_s)), std::string("ERROR"));
+    QCOMPARE(GetIniInt("INFO", "ANTAL", m_dir.path()), -1);
   }
 };
 
