@@ -346,13 +346,7 @@ class TestPractice : public QObject {
     CWordList list;
     FillList(list, words);
     CExercise ex;
-    ExerciseSetup setup;
-    setup.writeForeign = false;
-    setup.onlyFirstN = onlyFirstN;
-    setup.n = n;
-    setup.shuffle = shuffle;
-    setup.pauseText = "0.8";
-    QCOMPARE(ex.Start(list, setup), asked);
+    QCOMPARE(ex.Start(list, {false, false, shuffle, onlyFirstN, n, "0.8"}), asked);
     QCOMPARE(ex.PauseMs(), 800);
 
     // The first words of the (possibly shuffled) list in its order, each asked once.
@@ -376,9 +370,7 @@ class TestPractice : public QObject {
     // Two words share their foreign word: each is a word of its own.
     CWordList list = ListOf({{"bank", "bench"}, {"bank", "bank (money)"}, {"apa", "monkey"}});
     CExercise ex;
-    ExerciseSetup setup;
-    setup.writeForeign = true;
-    ex.Start(list, setup);
+    ex.Start(list, {});  // the user writes the foreign word
     ex.NextQuestion();
     ex.RecordFirstWrong();
     ex.RecordRight();
@@ -404,7 +396,7 @@ class TestPractice : public QObject {
     QCOMPARE(ex.CountEntries(ExerciseTable::WrongWords), 2);
 
     // A new start forgets the words missed in the previous exercise.
-    ex.Start(list, setup);
+    ex.Start(list, {});
     QCOMPARE(ex.CountEntries(ExerciseTable::WrongWords), 0);
   }
 
