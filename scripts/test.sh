@@ -13,9 +13,8 @@ ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 # in a build tree of their own: a read past a buffer or undefined behaviour
 # fails the run at once.
 asanbuild=${VOKABIT_ASAN_BUILD_DIR:-build-asan}
-core_tests=(tst_TextCodec tst_LangCatalog tst_LangLibrary tst_settings tst_settingsdefaults
-            tst_IniFile tst_WordList tst_ListFileIo tst_VokabitConvert tst_RecentFiles
-            tst_exercise tst_answerjudge tst_PracticeOptions)
+core_tests=(tst_Lang tst_Settings tst_WordListFiles tst_VokabitConvert tst_RecentFiles
+            tst_Practice)
 sanitize="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"
 cmake -S . -B "$asanbuild" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOKABIT_BUILD_TESTS=ON \
   -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize"
