@@ -106,6 +106,28 @@ class TestLang : public QObject {
     QCOMPARE(withByte, 256);
   }
 
+  // Against Qt's own codecs: every code point in UTF-8 and in UTF-16 of both
+  // byte orders, and every pair of leading bytes before two continuations.
+  void agreesWithQtEverywhere() {
+    for (char32_t cp = 0; cp <= 0x10FFFF; ++cp) {
+      if (cp == 0xD800) cp = 0xE000;
+      const QString s = QString::fromUcs4(&cp, 1);
+      const std::string utf8 = s.toStdString();
+      std::string le(reinterpret_cast<const char*>(s.utf16()), s.size() * 2), be = le;
+      for (std::size_t i = 0; i < be.size(); i += 2) std::swap(be[i], be[i + 1]);
+      if (!IsValidUtf8(utf8) || RepairedUtf8(utf8) != utf8 || Utf16ToUtf8(le, false) != utf8 ||
+          Utf16ToUtf8(be, true) != utf8)
+        QFAIL(qPrintable(u"U+"_s + QString::number(cp, 16)));
+    }
+    for (int lead = 0; lead < 0x10000; ++lead) {
+      const char bytes[] = {char(lead >> 8), char(lead), '\x80', '\x80'};
+      QStringDecoder qt(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+      (void)QString(qt(QByteArrayView(bytes, 4)));
+      if (IsValidUtf8(std::string_view(bytes, 4)) == qt.hasError())
+        QFAIL(QByteArray(bytes, 4).toHex().constData());
+    }
+  }
+
   void charactersWithoutAByteAreRefused_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("Cyrillic") << QByteArray("a\xD0\x96");
