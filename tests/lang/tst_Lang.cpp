@@ -386,6 +386,8 @@ class TestLang : public QObject {
     QCOMPARE(QByteArray(VKLangGetLangName(0)), QByteArray("Svenska 2"));
     QCOMPARE(VKLangSetLanguage(2), 0);
     QCOMPARE(LangQText(kUntitled), u"Leer"_s);
+    Put(dir, "de.lang", "@language\tDeutsch 3\n104\tLeerer\n");
+    QCOMPARE(LangQText(kUntitled), u"Leer"_s);  // read once
     // A language set before any text needs no other catalog either, and the
     // start-up check still finds a damaged catalog that is not in use.
     Put(dir, "de.lang", "@language\tDeutsch\n104\tLeer\n105 lost its tab\n");

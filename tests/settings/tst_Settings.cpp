@@ -20,6 +20,7 @@
 #include "settings/SettingsDefaults.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsKeys.h"
+#include "settings/SettingsTree.h"
 
 using namespace Qt::StringLiterals;
 
@@ -154,6 +155,10 @@ class TestSettings : public QObject {
     QCOMPARE(ReadSetting(kClasses, S(".VK2"), QString()), S("Vokabit.vk2"));
     QCOMPARE(ReadSetting(kClasses, S(".vk2"), S("default")), S("named"));
     QCOMPARE(Read(".vk2", ""), QString());
+
+    // A file of the largest size is read; one byte more is not ours.
+    QVERIFY(WriteFile(m_file, QByteArray(kGood).leftJustified(CSettingsTree::kMaxFileSize)));
+    QCOMPARE(Read("A", "x"), S("old"));
   }
 
   // A parsed file is used again only while the file is unchanged: a change
@@ -240,6 +245,7 @@ class TestSettings : public QObject {
     QTest::newRow("later format") << QByteArray(kGood).replace("1,", "2,");
     QTest::newRow("number value") << QByteArray(kGood).replace("\"old\"", "7");
     QTest::newRow("keys not a table") << QByteArray("{\"format\": 1, \"keys\": [1]}");
+    QTest::newRow("too large") << QByteArray(kGood).leftJustified(CSettingsTree::kMaxFileSize + 1);
     for (const char* kind : {"dir", "fifo", "unreadable"}) QTest::newRow(kind) << QByteArray(kind);
   }
   void damagedFileIsKeptAndReported() {

@@ -12,6 +12,7 @@
 #include "lang/LangText.h"
 #include "lang/TextCodec.h"
 #include "wordlist/CsvFile.h"
+#include "wordlist/FileBytes.h"
 #include "wordlist/IniFile.h"
 #include "wordlist/WordListTexts.h"
 
@@ -191,6 +192,7 @@ class TestWordListFiles : public QObject {
 
     QCOMPARE(list.SetWord(300, "spare", "spare", 0), WordResult::Done);
     QCOMPARE(list.GetCount() + list.FindTranslation(300, "spare"), 300 + 300);
+    QCOMPARE(list.FindForeign(0, "none") + list.FindTranslation(0, "none"), -2);
     for (int bad : {301, -1}) {
       QCOMPARE(list.SetWord(bad, "x", "x", 0), WordResult::BadIndex);
       QCOMPARE(list.DeleteWord(bad), WordResult::BadIndex);
@@ -602,7 +604,7 @@ class TestWordListFiles : public QObject {
         "hus|house", "katt|cat");
     row("ord count smaller", "ord", "GLOSOR\n1\n\nhouse\nhus\ncat\nkatt\n", 0, 1, "hus|house");
     row("ord blank lines and spaces", "ord",
-        "xx GLOSOR xx\n\n\n 2 \n\n  house \n\t\nhus\ncat\n\nkatt", 0, 2, "hus|house", "katt|cat");
+        "xx GLOSOR xx\n\n\n 2 \n\n  house \r\r\n\t\nhus\ncat\n\nkatt", 0, 2, "hus|house", "katt|cat");
     row("ord negative count", "ord", "GLOSOR\n-2\nb\na\n", 0, 0);
     row("ord no count", "ord", "GLOSOR\nb\na\n", 0, 0);
     row("ord odd word dropped", "ord", "GLOSOR\n2\nb\na\nc\n", 0, 1, "a|b");
@@ -647,6 +649,7 @@ class TestWordListFiles : public QObject {
     row("skv empty first field", "skv", "katt;cat\n;dog\n", 0, 2, "katt|cat", "|dog");
     row("skv empty quoted fields", "skv", "\"\";\"\"\n", 0, 1, "|");
     row("skv quote never closed", "skv", "\"a;b;c\n", 0, 1, "\"a|b;c");
+    row("skv quote never closed before the separator", "skv", "\";b\n", 0, 1, "\"|b");
     row("skv text after the quote", "skv", "\"a\"b;c\n", 0, 1, "\"a\"b|c");
     row("skv quoted part of a field", "skv", "a;\"b\";c\n", 0, 1, "a|\"b\";c");
     row("txt lone CR kept by the line", "txt", "a\rb\tc\r\r\n", 0, 1, "a b|c ");
@@ -745,10 +748,13 @@ class TestWordListFiles : public QObject {
       QCOMPARE(platform.m_messages.back().text, WithPath(kTxtFileRejected, path));
     }
 
-    // Larger than any list can be: refused without reading it all.
+    // A file of the largest size is read; one byte more is refused.
     QFile large(dir.filePath(u"large.txt"_s));
-    QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(64 * 1024 * 1024));
-    large.close();
+    QVERIFY(large.open(QIODevice::WriteOnly) && large.write("a\tb\n") == 4);
+    QVERIFY(large.resize(kMaxListFileBytes) && large.flush());
+    QCOMPARE(list.OpenFile(large.fileName()), FileResult::Done);
+    list.SetModified(false);
+    QVERIFY(large.resize(kMaxListFileBytes + 1) && large.flush());
     QCOMPARE(list.OpenFile(large.fileName()), FileResult::Failed);
     QCOMPARE(platform.m_messages.size(), size_t(5));
 
@@ -891,6 +897,12 @@ class TestWordListFiles : public QObject {
     row("header only", "Svenska,Engelska\r\n", "Svenska|Engelska");
     row("empty file", "", "*");
     row("quoted empty word", "\"\",\"\"\n", "*\n|", false);
+    // The delimiter: the one whose rows split alike wins a tie, empty first
+    // fields count, and only the first 20 rows are looked at.
+    row("commas split alike", "a,b;c\nd;e,f;g\n", "a|b;c\nd;e|f;g");
+    row("first fields empty", ";x\n;y\n", "|x\n|y");
+    QByteArray tabs = QByteArray("a\tb\n").repeated(10) + QByteArray("c;d\n").repeated(15);
+    row("twenty rows decide", tabs, "a|b" + QByteArray("\na|b").repeated(9));
     QByteArray many = "A;B\n", kept = "A|B";
     for (int i = 0; i < 301; ++i) many += "w" + QByteArray::number(i) + ";t\n";
     for (int i = 0; i < 300; ++i) kept += "\nw" + QByteArray::number(i) + "|t";
