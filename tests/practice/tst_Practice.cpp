@@ -136,6 +136,7 @@ class TestPractice : public QObject {
   // after it; a word missed twice, whose answer must be copied; a restart.
   void wrongRightPauseCopyAndRestart() {
     Run r({{"hus", "house, building"}, {"Haus", "House"}, {"Baum", "tree"}}, false, true);
+    QCOMPARE(r.ex.QuestionLine(), std::string("hus (2)"));  // the asked word's answers
     AnswerVerdict v = r.judge.CheckAnswer("car", kSounds);
     QCOMPARE(v.outcome, AnswerOutcome::FirstWrong);
     QVERIFY(v.textColour == AnswerColour::Black && v.background == AnswerColour::Red);
