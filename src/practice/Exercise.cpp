@@ -32,10 +32,8 @@ PauseParts SplitPause(std::string_view text) {
 }
 
 std::int64_t PartsToMs(const PauseParts& parts) {
-  std::int64_t ms = parts.seconds * 1000;
-  if (parts.tenths >= 0) ms += parts.tenths * 100;
-  if (parts.hundredths >= 0) ms += parts.hundredths * 10;
-  return ms;
+  return parts.seconds * 1000 + std::max(parts.tenths, 0) * 100 +
+         std::max(parts.hundredths, 0) * 10;
 }
 
 }  // namespace
