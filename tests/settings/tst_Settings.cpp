@@ -331,7 +331,7 @@ class TestSettings : public QObject {
     QVERIFY(WriteFile(m_dir->filePath(S("blocker")), "x"));
     qputenv("VOKABIT_CONFIG_DIR", m_dir->filePath(S("blocker/vokabit")).toUtf8());
     CreateSettingsKey(kUser, S("A"));
-    WriteSetting(kUser, QString(), S("x"), S("lost"));
+    QVERIFY(!WriteSetting(kUser, QString(), S("x"), S("lost")));
     QCOMPARE(Read("", "x") + SettingsStoreProblem(), QString());
   }
 
