@@ -81,10 +81,11 @@ ReadStatus ReadWholeFile(const QString& path, std::string& out) {
   struct stat info {};
   if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return ReadStatus::CannotOpen;
   if (info.st_size > static_cast<off_t>(kMaxListFileBytes)) return ReadStatus::TooLarge;
-  out.reserve(static_cast<std::size_t>(info.st_size) + 1);
   // Read until the end rather than trusting the size: the file may be
-  // growing while it is read.
+  // growing while it is read. The last read, which finds the end, needs a
+  // chunk of room past the file's size.
   constexpr std::size_t kChunk = 64 * 1024;
+  out.reserve(static_cast<std::size_t>(info.st_size) + kChunk);
   for (;;) {
     const std::size_t old = out.size();
     out.resize(old + kChunk);
