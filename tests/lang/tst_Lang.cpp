@@ -245,6 +245,12 @@ class TestLang : public QObject {
     for (int i = 0; i < 4096; ++i) garbage.append(char((i * 7919) % 256));
     QVERIFY(!catalog.Parse(garbage));
     QVERIFY(!catalog.Load(kSourceDir + u"/data/lang/missing.lang"_s) && catalog.IsDamaged());
+    // A catalog of the largest size is read; one byte more is refused.
+    QTemporaryDir dir;
+    for (const qsizetype size : {CLangCatalog::kMaxFileSize, CLangCatalog::kMaxFileSize + 1}) {
+      Put(dir, "big.lang", QByteArray("@language\tX\n1\tY\n#").leftJustified(size, 'x'));
+      QCOMPARE(catalog.Load(dir.filePath(u"big.lang"_s)), size == CLangCatalog::kMaxFileSize);
+    }
   }
 
   // Every number of a *Texts.h header has a text in every catalog, and the
