@@ -15,17 +15,14 @@ struct PauseParts {
   int hundredths = -1;  // -1: no second character after it
 };
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 PauseParts SplitPause(std::string_view text) {
   PauseParts parts;
   parts.seconds = LeadingInteger(text);
   std::size_t sep = text.find('.');
   if (sep == std::string_view::npos) sep = text.find(',');
   if (sep == std::string_view::npos) return parts;
-  auto digit = [](char c) { return IsDigit(c) ? c - '0' : 0; };
+  // A 0, and anything but a digit, counts as nothing.
+  auto digit = [](char c) { return c >= '1' && c <= '9' ? c - '0' : 0; };
   if (sep + 1 < text.size()) parts.tenths = digit(text[sep + 1]);
   if (sep + 2 < text.size()) parts.hundredths = digit(text[sep + 2]);
   return parts;

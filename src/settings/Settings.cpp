@@ -97,10 +97,10 @@ struct ParsedFile {
 };
 
 std::mutex g_parsedMutex;
-ParsedFile g_parsed[2];
+ParsedFile g_parsed[2];  // by SettingsRoot
 
 ParsedFile& Parsed(SettingsRoot root) {
-  return g_parsed[root == SettingsRoot::ClassesRoot ? 1 : 0];
+  return g_parsed[static_cast<int>(root)];
 }
 
 bool StampProves(const FileStamp& stamp) {
@@ -120,8 +120,8 @@ struct PendingWrites {
 };
 
 PendingWrites& Batch(SettingsRoot root) {
-  thread_local PendingWrites batches[2];
-  return batches[root == SettingsRoot::ClassesRoot ? 1 : 0];
+  thread_local PendingWrites batches[2];  // by SettingsRoot
+  return batches[static_cast<int>(root)];
 }
 
 // Replaces path by bytes, or leaves it as it was. Unbuffered, so that a full
