@@ -7,7 +7,6 @@
 
 #include "Exercise.h"
 #include "PracticeTexts.h"
-#include "lang/TextParse.h"
 
 namespace {
 
@@ -18,10 +17,6 @@ QString FromUtf8(std::string_view text) {
 // White space of any script goes: an input method may type the ideographic
 // space, a copied word may end in a no-break space.
 std::string Strip(std::string_view text) {
-  text = TrimSpace(text);
-  const bool plain = std::all_of(text.begin(), text.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (plain) return std::string(text);
   return FromUtf8(text).trimmed().toStdString();
 }
 

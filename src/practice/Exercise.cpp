@@ -129,7 +129,7 @@ int CExercise::Start(CWordList& list, const ExerciseSetup& setup) {
   const int n = CountEntries(ExerciseTable::Questions);
   // A negative N (the edit not yet clamped) asks nothing rather than
   // breaking 0 <= m_current <= m_total.
-  m_total = setup.onlyFirstN && setup.n < n ? std::max(0, setup.n) : n;
+  m_total = setup.onlyFirstN ? std::clamp(setup.n, 0, n) : n;
   SetPause(setup.pauseText);
   return m_total;
 }

@@ -166,21 +166,10 @@ void CWordList::Shuffle() {
 }
 
 void CWordList::Shuffle(unsigned seed) {
+  // Each word keeps its running number.
   std::minstd_rand generator(seed);
-  std::uniform_int_distribution<int> draw(0, kMaxWords - 1);
-  const int count = GetCount();
-  SlotTable scratch = m_slots;
-  ClearWords();
-  // Draw slots of the old table until every word has been placed again,
-  // each in the next free slot with its running number.
-  while (GetCount() != count) {
-    WordSlot& from = scratch[draw(generator)];
-    if (from.m_used == 0) continue;
-    from.m_used = 0;
-    const int k = GetCount();
-    m_slots[k].m_number = from.m_number;
-    (void)SetWord(k, from.m_foreign, from.m_translation, from.m_mark);  // k is a free slot
-  }
+  std::shuffle(m_slots.begin(), m_slots.begin() + GetCount(), generator);
+  m_modified = true;
 }
 
 // --- list information ----------------------------------------------------------

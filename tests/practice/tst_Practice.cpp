@@ -145,6 +145,9 @@ class TestPractice : public QObject {
     QCOMPARE(r.ex.GetEntryTranslation(ExerciseTable::WrongWords, 0),
              std::string("house, building"));
     QCOMPARE(r.ex.GetEntryMark(ExerciseTable::WrongWords, 0), 1);
+    QCOMPARE(r.ex.GetEntryMark(ExerciseTable::WrongWords, -1) +
+                 r.ex.GetEntryMark(ExerciseTable::WrongWords, CExercise::kTableSize),
+             0);
     v = r.judge.CheckAnswer("building", kSounds);
     QCOMPARE(v.outcome, AnswerOutcome::Right);
     // The panel shows right answers at the first attempt only.
@@ -310,6 +313,7 @@ class TestPractice : public QObject {
     QTest::newRow("separator at end") << u"2."_s << 2000 << u"2"_s;
     QTest::newRow("non-digit decimal") << u"1.x"_s << 1000 << u"1.0"_s;
     QTest::newRow("above a minute") << u"60.5"_s << 60000 << u"60"_s;
+    QTest::newRow("a minute") << u"60.0"_s << 60000 << u"60.0"_s;
     QTest::newRow("beyond int") << u"99999999999999999999999"_s << 60000 << u"60"_s;
   }
 

@@ -197,6 +197,7 @@ class TestWordListFiles : public QObject {
       QCOMPARE(list.SetWord(bad, "x", "x", 0), WordResult::BadIndex);
       QCOMPARE(list.DeleteWord(bad), WordResult::BadIndex);
       QCOMPARE(list.GetForeign(bad) + list.GetTranslation(bad), std::string());
+      QCOMPARE(list.GetNumber(bad) + list.GetMark(bad), 0);
       QCOMPARE(list.FindForeign(bad, "f1"), -1);
     }
 
@@ -901,6 +902,7 @@ class TestWordListFiles : public QObject {
     // fields count, and only the first 20 rows are looked at.
     row("commas split alike", "a,b;c\nd;e,f;g\n", "a|b;c\nd;e|f;g");
     row("first fields empty", ";x\n;y\n", "|x\n|y");
+    row("quoted fields count", "\"a,b\";c\n\"d,e\";f\n", "a,b|c\nd,e|f");
     QByteArray tabs = QByteArray("a\tb\n").repeated(10) + QByteArray("c;d\n").repeated(15);
     row("twenty rows decide", tabs, "a|b" + QByteArray("\na|b").repeated(9));
     QByteArray many = "A;B\n", kept = "A|B";
