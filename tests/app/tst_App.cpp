@@ -280,8 +280,7 @@ class TestApp : public QObject {
     QFETCH(QString, tips);
     QVERIFY(WriteFile(m_dir->filePath(u"tips.txt"_s), content));
     CTipsFile file;
-    QVERIFY(file.Open(m_dir->filePath(u"tips.txt"_s)));
-    QVERIFY(file.Seek(start));
+    QVERIFY(file.Open(m_dir->filePath(u"tips.txt"_s)) && file.Seek(start));
     QStringList found;
     for (int i = 0; i < 4; ++i) {
       QString tip;

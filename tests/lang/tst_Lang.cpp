@@ -130,8 +130,6 @@ class TestLang : public QObject {
 
   void charactersWithoutAByteAreRefused_data() {
     QTest::addColumn<QByteArray>("text");
-    QTest::newRow("Cyrillic") << QByteArray("a\xD0\x96");
-    QTest::newRow("U+0080, whose byte is the euro's") << QByteArray("\xC2\x80");
     QTest::newRow("outside the basic plane") << QByteArray("\xF0\x9F\x98\x80");
     QTest::newRow("not UTF-8") << QByteArray("\xE5r");
     QTest::newRow("cut off") << QByteArray("\xE2\x82");
