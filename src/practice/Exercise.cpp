@@ -98,19 +98,23 @@ int CExercise::CountEntries(ExerciseTable table) const {
   return kTableSize;
 }
 
+const ExerciseEntry* CExercise::EntryAt(ExerciseTable table, int i) const {
+  return i >= 0 && i < kTableSize ? &TableOf(table)[i] : nullptr;
+}
+
 std::string CExercise::GetEntryForeign(ExerciseTable table, int i) const {
-  if (i < 0 || i >= kTableSize) return {};
-  return TableOf(table)[i].m_foreign;
+  const ExerciseEntry* e = EntryAt(table, i);
+  return e ? e->m_foreign : std::string();
 }
 
 std::string CExercise::GetEntryTranslation(ExerciseTable table, int i) const {
-  if (i < 0 || i >= kTableSize) return {};
-  return TableOf(table)[i].m_translation;
+  const ExerciseEntry* e = EntryAt(table, i);
+  return e ? e->m_translation : std::string();
 }
 
 int CExercise::GetEntryMark(ExerciseTable table, int i) const {
-  if (i < 0 || i >= kTableSize) return 0;
-  return TableOf(table)[i].m_mark;
+  const ExerciseEntry* e = EntryAt(table, i);
+  return e ? e->m_mark : 0;
 }
 
 void CExercise::PromoteWrongWords() {

@@ -128,6 +128,8 @@ class CExercise {
  private:
   Table& TableOf(ExerciseTable table);
   const Table& TableOf(ExerciseTable table) const;
+  // The entry at i, or null when i is outside the table.
+  const ExerciseEntry* EntryAt(ExerciseTable table, int i) const;
   const ExerciseEntry* Entry(int i) const;
   const ExerciseEntry* CurrentEntry() const;
 
