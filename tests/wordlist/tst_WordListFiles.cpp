@@ -14,6 +14,7 @@
 #include "wordlist/CsvFile.h"
 #include "wordlist/FileBytes.h"
 #include "wordlist/IniFile.h"
+#include "wordlist/ListFileIo.h"
 #include "wordlist/WordListTexts.h"
 
 using namespace Qt::StringLiterals;
@@ -668,6 +669,9 @@ class TestWordListFiles : public QObject {
     QCOMPARE(Read(extension, content, list), result == 0 ? FileResult::Done : FileResult::Failed);
     QCOMPARE(platform.m_messages.size(), size_t(result == 0 ? 0 : 1));
     QCOMPARE(list.GetCount(), count);
+    ListFileContent raw;  // the reader itself stops at a full list
+    (void)CListFileIo::ReadBytes({{}, QString::fromLatin1(extension.toUpper())}, content.toStdString(), raw);
+    QVERIFY(raw.words.size() <= size_t(CWordList::kMaxWords));
     if (count > 0) {
       QCOMPARE(Pair(list, 0), first);
       QCOMPARE(Pair(list, count - 1), last);
