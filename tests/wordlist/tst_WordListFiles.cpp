@@ -670,7 +670,8 @@ class TestWordListFiles : public QObject {
     QCOMPARE(platform.m_messages.size(), size_t(result == 0 ? 0 : 1));
     QCOMPARE(list.GetCount(), count);
     ListFileContent raw;  // the reader itself stops at a full list
-    (void)CListFileIo::ReadBytes({{}, QString::fromLatin1(extension.toUpper())}, content.toStdString(), raw);
+    (void)CListFileIo::ReadBytes({.type = QString::fromLatin1(extension.toUpper())},
+                                 content.toStdString(), raw);
     QVERIFY(raw.words.size() <= size_t(CWordList::kMaxWords));
     if (count > 0) {
       QCOMPARE(Pair(list, 0), first);
