@@ -606,7 +606,8 @@ class TestWordListFiles : public QObject {
         "hus|house", "katt|cat");
     row("ord count smaller", "ord", "GLOSOR\n1\n\nhouse\nhus\ncat\nkatt\n", 0, 1, "hus|house");
     row("ord blank lines and spaces", "ord",
-        "xx GLOSOR xx\n\n\n 2 \n\n  house \r\r\n\t\nhus\ncat\n\nkatt", 0, 2, "hus|house", "katt|cat");
+        "xx GLOSOR xx\n\n\n 2 \n\n  house \r\r\n\t\nhus\ncat\n\nkatt", 0, 2, "hus|house",
+        "katt|cat");
     row("ord negative count", "ord", "GLOSOR\n-2\nb\na\n", 0, 0);
     row("ord no count", "ord", "GLOSOR\nb\na\n", 0, 0);
     row("ord odd word dropped", "ord", "GLOSOR\n2\nb\na\nc\n", 0, 1, "a|b");
@@ -669,9 +670,10 @@ class TestWordListFiles : public QObject {
     QCOMPARE(Read(extension, content, list), result == 0 ? FileResult::Done : FileResult::Failed);
     QCOMPARE(platform.m_messages.size(), size_t(result == 0 ? 0 : 1));
     QCOMPARE(list.GetCount(), count);
-    ListFileContent raw;  // the reader itself stops at a full list
-    (void)CListFileIo::ReadBytes({.type = QString::fromLatin1(extension.toUpper())},
-                                 content.toStdString(), raw);
+    ListFileSource source;  // the reader itself stops at a full list
+    source.type = QString::fromLatin1(extension.toUpper());
+    ListFileContent raw;
+    (void)CListFileIo::ReadBytes(source, content.toStdString(), raw);
     QVERIFY(raw.words.size() <= size_t(CWordList::kMaxWords));
     if (count > 0) {
       QCOMPARE(Pair(list, 0), first);
