@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <ctime>
 #include <mutex>
+#include <tuple>
 #include <vector>
 
 #include <QDeadlineTimer>
@@ -72,11 +73,11 @@ struct FileStamp {
   static FileStamp Of(const struct stat& st) {
     return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
   }
-  bool operator==(const FileStamp& o) const {
-    return device == o.device && inode == o.inode && size == o.size &&
-           modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
-           changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+  auto Fields() const {
+    return std::tie(device, inode, size, modified.tv_sec, modified.tv_nsec, changed.tv_sec,
+                    changed.tv_nsec);
   }
+  bool operator==(const FileStamp& o) const { return Fields() == o.Fields(); }
 };
 
 // Many file systems keep times in steps (a clock tick, a second, two
