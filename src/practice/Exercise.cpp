@@ -152,13 +152,8 @@ void CExercise::StartWrongWordsAgain() {
   m_total = CountEntries(ExerciseTable::Questions);
 }
 
-const ExerciseEntry* CExercise::Entry(int i) const {
-  if (i < 0 || i >= kTableSize) return nullptr;
-  return &m_questions[i];
-}
-
 const ExerciseEntry* CExercise::CurrentEntry() const {
-  return Entry(std::max(m_current, 1) - 1);
+  return EntryAt(ExerciseTable::Questions, std::max(m_current, 1) - 1);
 }
 
 std::string CExercise::CurrentWord(bool foreignSide) {
@@ -169,19 +164,19 @@ std::string CExercise::CurrentWord(bool foreignSide) {
 }
 
 int CExercise::MarkAt(int i) const {
-  const ExerciseEntry* e = Entry(i);
+  const ExerciseEntry* e = EntryAt(ExerciseTable::Questions, i);
   return e ? e->m_mark : 0;
 }
 
 int CExercise::AnswerCount(int i, bool foreignSide) const {
-  const ExerciseEntry* e = Entry(i);
+  const ExerciseEntry* e = EntryAt(ExerciseTable::Questions, i);
   if (!e) return 1;
   const std::string& text = foreignSide ? e->m_foreign : e->m_translation;
   return static_cast<int>(std::count(text.begin(), text.end(), ',')) + 1;
 }
 
 std::string CExercise::AnswerPart(int i, int k, bool foreignSide) const {
-  const ExerciseEntry* e = Entry(i);
+  const ExerciseEntry* e = EntryAt(ExerciseTable::Questions, i);
   if (!e) return {};
   std::string text = foreignSide ? e->m_foreign : e->m_translation;
   const int n = AnswerCount(i, foreignSide);

@@ -130,7 +130,6 @@ class CExercise {
   const Table& TableOf(ExerciseTable table) const;
   // The entry at i, or null when i is outside the table.
   const ExerciseEntry* EntryAt(ExerciseTable table, int i) const;
-  const ExerciseEntry* Entry(int i) const;
   const ExerciseEntry* CurrentEntry() const;
 
   Table m_questions;

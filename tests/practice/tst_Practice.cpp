@@ -305,7 +305,7 @@ class TestPractice : public QObject {
     QTest::newRow("point") << u"0.8"_s << 800 << u"0.8"_s;
     QTest::newRow("comma") << u"1,25"_s << 1250 << u"1.25"_s;
     QTest::newRow("third decimal dropped") << u"3.496"_s << 3490 << u"3.49"_s;
-    QTest::newRow("ones") << u"1.11"_s << 1110 << u"1.11"_s;
+    QTest::newRow("ones, a last 0 kept") << u"1.10"_s << 1100 << u"1.10"_s;
     QTest::newRow("empty") << QString() << 0 << u"0"_s;
     QTest::newRow("not a number") << u"abc"_s << 0 << u"0"_s;
     // A negative pause would never let the timer fire: the run would hang.
