@@ -90,8 +90,7 @@ qint64 g_timestampStepNs = kTimestampStepNs;
 // The parsed file of one root, kept while the file is unchanged: start-up
 // alone reads some forty values.
 struct ParsedFile {
-  QString path;
-  FileStamp stamp;
+  FileStamp stamp;           // its device and inode tell another folder's file apart
   bool stampProves = false;  // the stamp alone shows the file unchanged
   QByteArray bytes;          // what tree was parsed from
   CSettingsTree tree;
@@ -180,15 +179,13 @@ SettingsLoad LoadSettingsTree(SettingsRoot root, CSettingsTree& tree) {
   const QByteArray localPath = QFile::encodeName(path);
   const std::lock_guard guard(g_parsedMutex);
   ParsedFile& parsed = Parsed(root);
-  const bool samePath = parsed.path == path;
-
   struct stat st {};
   if (::stat(localPath.constData(), &st) != 0) {
     // A link that leads nowhere is not a missing file.
     return ::lstat(localPath.constData(), &st) != 0 ? SettingsLoad::Missing : SettingsLoad::Damaged;
   }
   // An unchanged file is not read again.
-  if (samePath && parsed.stampProves && FileStamp::Of(st) == parsed.stamp) {
+  if (parsed.stampProves && FileStamp::Of(st) == parsed.stamp) {
     tree = parsed.tree;
     return SettingsLoad::Loaded;
   }
@@ -210,9 +207,8 @@ SettingsLoad LoadSettingsTree(SettingsRoot root, CSettingsTree& tree) {
 
   // The stamp of the bytes read: taken from the open file, not the path.
   const FileStamp stamp = FileStamp::Of(st);
-  if (!samePath || bytes != parsed.bytes) {
+  if (bytes != parsed.bytes) {
     if (!tree.Parse(bytes)) return SettingsLoad::Damaged;
-    parsed.path = path;
     parsed.bytes = bytes;
     parsed.tree = tree;
   } else {
@@ -254,7 +250,7 @@ bool UpdateSettingsTree(SettingsRoot root, const std::function<bool(CSettingsTre
     // taken then.
     const std::lock_guard guard(g_parsedMutex);
     ParsedFile& parsed = Parsed(root);
-    parsed = ParsedFile{path, {}, false, bytes, tree};
+    parsed = ParsedFile{{}, false, bytes, tree};
   }
   return written;
 }
