@@ -191,7 +191,8 @@ class TestListDialogs : public QObject {
   void showsTheListAndTakesItsEdits() {
     QCOMPARE(ListFormatText(u"vk1"_s) + ListFormatText(u"Ord"_s) + ListFormatText(u"TXT"_s),
              LangQText(447) + LangQText(449) + LangQText(445));
-    QCOMPARE(ListFolderText(u"/d/d/d"_s, u"d"_s), u"/d/d/"_s);
+    QCOMPARE(ListFolderText(u"/d/d/d"_s, u"d"_s) + ListFolderText(u"/e/f.vk2"_s, u"g"_s),
+             u"/d/d//e/"_s);
     CWordList list;
     list.NewList();
     CFakePlatform platform;
